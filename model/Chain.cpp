@@ -1,0 +1,35 @@
+#include "model/Chain.h"
+
+#include "model/Temperatures.h"
+
+namespace model {
+
+SwitchInput switchStep(ReceiverState& state, int i, std::int16_t& switchPhase,
+                       const InputTemperatures& temperatures) {
+    const SwitchInput input = advanceSwitchPhase(switchPhase);
+    const auto index = static_cast<std::int16_t>(i);
+    state.switchWave[i] = input == SwitchInput::First
+                              ? input1Sample(state, index, temperatures.ta1)
+                              : input2Sample(state, index, temperatures.ta2);
+    return input;
+}
+
+void uhfStep(ReceiverState& state, int i, const AmplifierSettings& amp) {
+    const double xi1 = nextNoise1(state);
+    const double xi2 = nextNoise2(state);
+    state.uhfWave[i] = uhfOutput(state.switchWave[i], xi1, xi2, amp);
+}
+
+void clearChain(ReceiverState& state, int last) {
+    for (int c = 1; c <= last; ++c) {
+        state.uhfWave[c] = 0;
+        state.detectorWave[c] = 0;
+        state.filter1Wave[c] = 0;
+        state.switchWave[c] = 0;
+        state.capacitorWave[c] = 0;
+        state.filter2Wave[c] = 0;
+        state.adcWave[c] = 0;
+    }
+}
+
+} // namespace model

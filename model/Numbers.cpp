@@ -1,0 +1,202 @@
+#include "model/Numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace model {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Replaces the Unicode minus sign U+2212 (UTF-8 E2 88 92), which Russian typography and
+// copied formulas use, by the ASCII hyphen-minus.
+std::string normaliseMinus(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 3, "\xE2\x88\x92") == 0) {
+            out.push_back('-');
+            i += 2;
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::string describe(NumberError why) {
+    switch (why) {
+    case NumberError::Empty:
+        return "поле пусто";
+    case NumberError::NotANumber:
+        return "это не число";
+    case NumberError::GroupSeparator:
+        return "внутри числа не допускаются пробелы (разделители разрядов)";
+    case NumberError::TwoSeparators:
+        return "в числе больше одного десятичного разделителя";
+    case NumberError::OutOfRange:
+        return "число вне допустимого диапазона";
+    }
+    return "это не число";
+}
+
+ParseResult parseNumber(std::string_view rawText) {
+    const std::string normalised = normaliseMinus(rawText);
+    const std::string_view text = trimBlanks(normalised);
+    if (text.empty())
+        return {0.0, NumberError::Empty};
+
+    // Scan the grammar: [sign] digits [sep digits] [e [sign] digits], building a
+    // canonical copy with '.' for from_chars.
+    std::string canonical;
+    canonical.reserve(text.size());
+    std::size_t i = 0;
+    if (text[i] == '+' || text[i] == '-') {
+        if (text[i] == '-')
+            canonical.push_back('-');
+        ++i;
+    }
+    std::size_t mantissaDigits = 0;
+    int separators = 0;
+    bool blankInside = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            canonical.push_back(c);
+            ++mantissaDigits;
+        } else if (c == ',' || c == '.') {
+            ++separators;
+            canonical.push_back('.');
+        } else if (isBlank(c) || c == '\'' || text.compare(i, 2, "\xC2\xA0") == 0) {
+            blankInside = true; // "1 000", "1'000", no-break space
+            if (c == '\xC2')
+                ++i;
+        } else {
+            break;
+        }
+    }
+    if (mantissaDigits == 0 || (i < text.size() && text[i] != 'e' && text[i] != 'E'))
+        return {0.0, NumberError::NotANumber};
+    if (blankInside)
+        return {0.0, NumberError::GroupSeparator};
+    if (separators > 1)
+        return {0.0, NumberError::TwoSeparators};
+    if (i < text.size()) {
+        canonical.push_back('e');
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            canonical.push_back(text[i++]);
+        std::size_t exponentDigits = 0;
+        for (; i < text.size() && isDigit(text[i]); ++i) {
+            canonical.push_back(text[i]);
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0 || i != text.size())
+            return {0.0, NumberError::NotANumber};
+    }
+
+    double value = 0.0;
+    const char* first = canonical.data();
+    const char* last = first + canonical.size();
+    const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range)
+        return {0.0, NumberError::OutOfRange};
+    if (ec != std::errc() || end != last || !std::isfinite(value))
+        return {0.0, NumberError::NotANumber};
+    return {value, std::nullopt};
+}
+
+FieldError::FieldError(std::string caption, std::string text, std::string reason)
+    : std::runtime_error("Поле «" + caption + "»: «" + text + "» — " + reason + "."),
+      caption_(std::move(caption)), text_(std::move(text)) {}
+
+double readField(std::string_view caption, std::string_view text) {
+    const ParseResult parsed = parseNumber(text);
+    if (!parsed.ok())
+        throw FieldError(std::string(caption), std::string(text), describe(*parsed.error));
+    return parsed.value;
+}
+
+std::int16_t readInt16Field(std::string_view caption, std::string_view text) {
+    const double value = readField(caption, text);
+    const double rounded = std::round(value); // half away from zero
+    if (rounded < -32768.0 || rounded > 32767.0)
+        throw FieldError(std::string(caption), std::string(text),
+                         "нужно целое число от -32768 до 32767");
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::string formatNumber(double value, char decimalSeparator) {
+    if (std::isnan(value))
+        return "nan";
+    if (std::isinf(value))
+        return value > 0 ? "inf" : "-inf";
+    if (value == 0.0)
+        return "0";
+
+    // Shortest form at 15 significant digits, in the shape printf's %.15G would give.
+    char buffer[64];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    (void)ec;
+    std::string scientific(buffer, end); // d.dddddddddddddde±XX
+    const std::size_t ePos = scientific.find('e');
+    const int exponent = std::stoi(scientific.substr(ePos + 1));
+
+    std::string text;
+    if (exponent < -5 || exponent >= 15) {
+        std::string mantissa = scientific.substr(0, ePos);
+        if (mantissa.find('.') != std::string::npos) {
+            while (mantissa.back() == '0')
+                mantissa.pop_back();
+            if (mantissa.back() == '.')
+                mantissa.pop_back();
+        }
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        text = mantissa + 'E' + (exponent < 0 ? '-' : '+') + (magnitude < 10 ? "0" : "") +
+               std::to_string(magnitude);
+    } else {
+        const int decimals = 14 - exponent; // 15 significant digits in all
+        const auto [fixedEnd, fixedEc] = std::to_chars(
+            buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+        (void)fixedEc;
+        text.assign(buffer, fixedEnd);
+        if (text.find('.') != std::string::npos) {
+            while (text.back() == '0')
+                text.pop_back();
+            if (text.back() == '.')
+                text.pop_back();
+        }
+        if (text == "-0")
+            text = "0";
+    }
+    for (char& c : text)
+        if (c == '.')
+            c = decimalSeparator;
+    return text;
+}
+
+} // namespace model
+
+namespace model {
+float readFloat32Field(std::string_view caption, std::string_view text) {
+    const double value = readField(caption, text);
+    if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max()))
+        throw FieldError(std::string(caption), std::string(text), describe(NumberError::OutOfRange));
+    return static_cast<float>(value);
+}
+} // namespace model

@@ -1,0 +1,70 @@
+#pragma once
+// Numbers typed into the window's fields and numbers written into its result labels.
+// No locale state: both ',' and '.' are accepted as the decimal separator, and the
+// caller says which separator the labels should show.
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace model {
+
+// Why a text is not a number.
+enum class NumberError {
+    Empty,          // nothing but blanks
+    NotANumber,     // letters, stray signs, "inf", "nan", hexadecimal...
+    GroupSeparator, // "1 000": a blank inside the number
+    TwoSeparators,  // "1,2,3" or "1.2,3"
+    OutOfRange,     // too large (or too small) for a 64-bit float: "1e999"
+};
+
+// Russian wording of the reason, for messages such as "поле пусто".
+std::string describe(NumberError why);
+
+struct ParseResult {
+    double value = 0.0;
+    std::optional<NumberError> error; // empty when the text is a number
+    bool ok() const { return !error.has_value(); }
+};
+
+// Text to number: leading and trailing blanks, optional sign, digits with at most one
+// decimal separator (',' or '.'), optional exponent ("1e-3", "2,5E3"). Never returns
+// a non-finite value.
+ParseResult parseNumber(std::string_view text);
+
+// A field whose text cannot be used. caption is the field's caption in the window,
+// text what was typed; what() is the whole Russian message.
+class FieldError : public std::runtime_error {
+public:
+    FieldError(std::string caption, std::string text, std::string reason);
+    const std::string& caption() const { return caption_; }
+    const std::string& text() const { return text_; }
+
+private:
+    std::string caption_;
+    std::string text_;
+};
+
+// parseNumber, with a failure turned into a FieldError naming the field.
+double readField(std::string_view caption, std::string_view text);
+
+// A whole number for a 16-bit signed field: rounded half away from zero, accepted in
+// -32768..32767, otherwise a FieldError naming the field.
+std::int16_t readInt16Field(std::string_view caption, std::string_view text);
+
+// Number to text for the result labels: the general form with up to 15 significant
+// digits, no trailing zeros, no group separator, the given decimal separator; exponent
+// form ("1,5E-07", "1E+16") when the decimal exponent is below -5 or at least 15.
+// Negative zero is written "0". Non-finite values are written "nan", "inf" or "-inf"
+// only so that a caller's mistake is visible; the views never pass them.
+std::string formatNumber(double value, char decimalSeparator);
+
+} // namespace model
+
+namespace model {
+// A 32-bit float field (the side-lobe share β): a FieldError when the text is not a
+// number or the value does not fit a 32-bit float.
+float readFloat32Field(std::string_view caption, std::string_view text);
+} // namespace model

@@ -1,0 +1,44 @@
+#pragma once
+// The point-target scene: how much of the main beam the target fills, the brightness
+// temperature averaged over the beam, and the maximum observation range at detection
+// probability 0.9.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace model {
+
+struct PointTargetInputs {
+    double area = 0;          // S, m² (txtScel)
+    double height = 0;        // H, km (txtVisota)
+    double frequency = 0;     // F, GHz (txtF)
+    double t1 = 0;            // brightness temperature of the target, K (txtT1)
+    double t2 = 0;            // of the background, K (txtT2)
+    double integration = 0;   // accumulation time, ms (txtTint)
+    double bandwidth = 0;     // Δf, MHz (txtdeltaf)
+    float sideLobeFraction = 0;
+    std::int16_t sideLobeTemperature = 0;
+};
+
+struct PointTarget {
+    double targetSolidAngle = 0; // Wt
+    double beamSolidAngle = 0;   // Wb
+    double fillFactor = 0;       // γ
+    bool beamFilled = false;     // γ ≥ 1: an extended target after all
+    double beamTemperature = 0;
+    double antennaTemperature1 = 0; // Ta1 built from beamTemperature
+    double range = 0;               // Rmax, m (0 when the beam is filled)
+    std::string rangeText;          // the text of lblRmax; empty when the beam is filled
+};
+
+// Thrown for inputs the formulas cannot take (zero height or frequency, negative area,
+// negative time-bandwidth product...); what() is the Russian message naming the fields.
+class PointTargetError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+PointTarget evaluatePointTarget(const PointTargetInputs& inputs);
+
+} // namespace model

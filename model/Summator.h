@@ -1,0 +1,99 @@
+#pragma once
+// The summator: once per modulation period (5000 samples) it runs the whole chain,
+// switch to ADC, and adds up the ADC samples synchronously with the modulator: those
+// taken while the first input is connected into sumA, those of the second into sumB.
+// Their difference, scaled by the receiver's calibration, is the period's reading of the
+// antenna-temperature difference.
+
+#include "model/Chain.h"
+#include "model/ReceiverState.h"
+
+#include <cstddef>
+#include <stdexcept>
+#include <vector>
+
+namespace model {
+
+inline constexpr int kSummatorBufferLast = 10000; // the accumulation buffer's last index
+
+// The sample positions k of one period that the summator adds, for sampling step s:
+// k = 1, 1 + s, 1 + 2s, ... is tested at j = k + s − 1 against the windows 500..2500
+// (first input) and 3000..5000 (second input).
+struct SummationWindows {
+    std::vector<int> first;  // positions added to sumA, in order
+    std::vector<int> second; // positions added to sumB, in order
+    int countAll() const { return static_cast<int>(first.size() + second.size()); }
+    int countA() const { return static_cast<int>(first.size()); }
+};
+SummationWindows summationWindows(int samplingStep);
+
+struct SummatorSettings {
+    InputTemperatures temperatures;
+    AmplifierSettings amplifier; // kp is not used: the summator's gain is fixed
+    double f1 = 0;         // single-section filter cut-off, Hz
+    double f2 = 0;         // two-section filter cut-off, Hz
+    double wordLength = 0; // ADC word length n, bits
+    int samplingStep = 100;
+};
+
+// What stops a pass.
+class SummatorFault : public std::runtime_error {
+public:
+    enum class Kind { ZeroAdcRange, NotFinite };
+    SummatorFault(Kind kind, const char* what) : std::runtime_error(what), kind_(kind) {}
+    Kind kind() const { return kind_; }
+
+private:
+    Kind kind_;
+};
+
+// The calibrated reading of one pass: 10⁻³·((sumA − sumB)·1.85115)·862.225 / countAll.
+double summatorReading(double sumA, double sumB, int countAll);
+
+// One press of the summator: the settings converted once, the workspace allocated once,
+// then one runPass per modulation period.
+class Summator {
+public:
+    explicit Summator(const SummatorSettings& settings);
+
+    // One modulation period on the state's buffers; returns the period's reading.
+    // Throws SummatorFault when the ADC range is 0 or a sample is not finite.
+    double runPass(ReceiverState& state);
+
+    // Elements 1..countA() hold the samples the last pass added to sumA.
+    const std::vector<double>& buffer() const { return buffer_; }
+    const SummationWindows& windows() const { return windows_; }
+    double adcRange() const { return f2max_ - f2min_; }
+
+private:
+    void runFrontEnd(ReceiverState& state);
+    double runFilters(ReceiverState& state);
+
+    SummatorSettings settings_;
+    double filter1Coefficient_;
+    double filter2Coefficient_;
+    double adcLevels_;
+    SummationWindows windows_;
+    std::vector<double> noise_;  // the period's 15 000 generator results
+    std::vector<double> buffer_; // indices 0..10000
+    double f2max_ = 0;           // kept from pass to pass
+    double f2min_ = 0;
+};
+
+// The statistics of the readings.
+struct SummatorStatistics {
+    double sumX = 0;
+    double sumX2 = 0;
+    double passes = 0;
+    void add(double reading) {
+        sumX += reading;
+        sumX2 += reading * reading;
+        passes += 1;
+    }
+    double mean() const { return sumX / passes; }
+    // √(Σx² − (Σx)²/N) / N: the spread of the mean of N readings; a tiny negative
+    // difference left by rounding counts as 0.
+    double spreadOfMean() const;
+};
+
+} // namespace model

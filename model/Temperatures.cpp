@@ -1,0 +1,35 @@
+#include "model/Temperatures.h"
+
+namespace model {
+
+double antennaTemperature(double brightness, float sideLobeFraction,
+                          std::int16_t sideLobeTemperature) {
+    const float mainShare = 1.0f - sideLobeFraction; // formed in 32 bits
+    const double sideLobe = static_cast<double>(static_cast<float>(sideLobeTemperature));
+    return static_cast<double>(mainShare) * brightness * kAntennaEfficiency +
+           sideLobe * static_cast<double>(sideLobeFraction) * kAntennaEfficiency +
+           kAntennaOwnNoise;
+}
+
+double antennaTemperature1(const ReceiverState& state, Scene scene, double t1) {
+    const double brightness = scene == Scene::PointTarget ? state.beamTemperature : t1;
+    return antennaTemperature(brightness, state.sideLobeFraction, state.sideLobeTemperature);
+}
+
+double antennaTemperature2(const ReceiverState& state, Scene scene, double t2) {
+    if (scene == Scene::ExtendedTarget)
+        return t2; // the noise equivalent's own temperature
+    return antennaTemperature(t2, state.sideLobeFraction, state.sideLobeTemperature);
+}
+
+double input1Sample(ReceiverState& state, std::int16_t /*index*/, double ta1) {
+    const double noise = nextNoise1(state); // the noise first, then the temperature
+    return noise * ta1;
+}
+
+double input2Sample(ReceiverState& state, std::int16_t /*index*/, double ta2) {
+    const double noise = nextNoise1(state);
+    return noise * ta2;
+}
+
+} // namespace model

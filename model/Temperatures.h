@@ -1,0 +1,28 @@
+#pragma once
+// Temperatures at the two receiver inputs and the noisy input samples.
+
+#include "model/ReceiverState.h"
+
+#include <cstdint>
+
+namespace model {
+
+// η = 0.9 and T0 = 300 K enter as the constants 0.9 and 300·(1 − 0.9).
+inline constexpr double kAntennaEfficiency = 0.9;
+inline constexpr double kAntennaOwnNoise = 29.999999999999993; // 300·(1 − 0.9) in doubles
+
+// η((1 − β)T + βTsl) + T0(1 − η), with 1 − β formed in 32 bits and Tsl as a 32-bit float.
+double antennaTemperature(double brightness, float sideLobeFraction,
+                          std::int16_t sideLobeTemperature);
+
+// Ta1: the beam temperature in the point-target scene, otherwise t1 (txtT1).
+double antennaTemperature1(const ReceiverState& state, Scene scene, double t1);
+// Ta2: t2 (txtT2) unchanged for the noise equivalent, otherwise seen through the antenna.
+double antennaTemperature2(const ReceiverState& state, Scene scene, double t2);
+
+// The noise part of each input: a fresh sample of generator 1 times the temperature.
+// The sample index does not change the result.
+double input1Sample(ReceiverState& state, std::int16_t index, double ta1);
+double input2Sample(ReceiverState& state, std::int16_t index, double ta2);
+
+} // namespace model

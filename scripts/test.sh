@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what Veltrum needs (Debian packages), builds it and runs every test: first the
+# optimised build, then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The exit status is the tests' result.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+veltrum_install_packages "${VELTRUM_PACKAGES[@]}"
+
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+jobs="$(nproc 2>/dev/null || echo 2)"
+
+echo "== release build and tests"
+veltrum_build release
+ctest --test-dir "$VELTRUM_ROOT/build/release" --output-on-failure --parallel "$jobs"
+
+if [ "${VELTRUM_SKIP_SANITIZERS:-0}" != 1 ]; then
+    echo "== AddressSanitizer + UndefinedBehaviorSanitizer build and tests"
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    export LSAN_OPTIONS="suppressions=$VELTRUM_ROOT/scripts/lsan.supp:print_suppressions=0"
+    veltrum_build sanitize
+    ctest --test-dir "$VELTRUM_ROOT/build/sanitize" --output-on-failure --parallel "$jobs"
+fi

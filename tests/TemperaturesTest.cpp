@@ -1,0 +1,202 @@
+#include "model/PointTarget.h"
+#include "model/Temperatures.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+using model::Scene;
+
+model::ReceiverState startupState() {
+    model::ReceiverState state;
+    model::applyStartupDefaults(state);
+    return state;
+}
+
+TEST(StartupDefaults, ColoursSideLobesTitlesAndZeros) {
+    const model::ReceiverState state = startupState();
+    EXPECT_EQ(state.obj1Red, 0);
+    EXPECT_EQ(state.obj1Green, 255);
+    EXPECT_EQ(state.obj1Blue, 255);
+    EXPECT_EQ(state.obj2Red, 255);
+    EXPECT_EQ(state.obj2Green, 255);
+    EXPECT_EQ(state.obj2Blue, 0);
+    EXPECT_EQ(state.sideLobeFraction, 0.0f);
+    EXPECT_EQ(state.sideLobeTemperature, 0);
+    EXPECT_EQ(state.input1Title, "Осциллограмма на выходе антенного устройства");
+    EXPECT_EQ(state.input2Title, "Осциллограмма на выходе шумового эквивалента");
+    EXPECT_EQ(state.beamTemperature, 0.0);
+    EXPECT_EQ(state.lastNoise1, 0.0);
+    EXPECT_EQ(state.lastNoise2, 0.0);
+    EXPECT_EQ(state.uniform.position(), 0u);
+}
+
+TEST(Buffers, HaveTheirFixedBounds) {
+    const model::ReceiverState state;
+    EXPECT_EQ(state.inputWave.size(), 2702u);
+    EXPECT_EQ(state.switchWave.size(), 10001u);
+    for (const auto* wave : {&state.uhfWave, &state.detectorWave, &state.filter1Wave,
+                             &state.capacitorWave, &state.filter2Wave, &state.adcWave})
+        EXPECT_EQ(wave->size(), 10003u);
+}
+
+TEST(InputTitles, FollowTheScene) {
+    EXPECT_STREQ(model::inputTitles(Scene::PointTarget).input1,
+                 "Осциллограмма на выходе антенного устройства: цель");
+    EXPECT_STREQ(model::inputTitles(Scene::PointTarget).input2,
+                 "Осциллограмма на выходе антенного устройства: фон");
+    EXPECT_STREQ(model::inputTitles(Scene::Boundary).input1,
+                 "Осциллограмма на выходе антенного устройства: цель1");
+    EXPECT_STREQ(model::inputTitles(Scene::Boundary).input2,
+                 "Осциллограмма на выходе антенного устройства: цель2");
+}
+
+TEST(AntennaTemperature, DefaultsOfEachScene) {
+    model::ReceiverState state = startupState();
+    EXPECT_NEAR(model::antennaTemperature1(state, Scene::ExtendedTarget, 304), 303.6, 1e-12);
+    EXPECT_EQ(model::antennaTemperature2(state, Scene::ExtendedTarget, 100), 100.0);
+    EXPECT_NEAR(model::antennaTemperature2(state, Scene::PointTarget, 100), 120.0, 1e-12);
+    EXPECT_NEAR(model::antennaTemperature2(state, Scene::Boundary, 100), 120.0, 1e-12);
+    EXPECT_NEAR(model::antennaTemperature1(state, Scene::Boundary, 304), 303.6, 1e-12);
+    // In the point-target scene input 1 sees the beam temperature, not txtT1.
+    state.beamTemperature = 208.8;
+    EXPECT_NEAR(model::antennaTemperature1(state, Scene::PointTarget, 304), 217.92, 1e-12);
+}
+
+TEST(AntennaTemperature, OwnNoiseTermIsTheDoubleOf300TimesOneMinusEta) {
+    EXPECT_EQ(model::kAntennaOwnNoise, 300 * (1 - 0.9));
+    EXPECT_NE(model::kAntennaOwnNoise, 30.0);
+    model::ReceiverState state = startupState();
+    EXPECT_EQ(model::antennaTemperature1(state, Scene::ExtendedTarget, 0), 29.999999999999993);
+}
+
+TEST(AntennaTemperature, SideLobesUseThe32BitShare) {
+    model::ReceiverState state = startupState();
+    state.sideLobeFraction = 0.1f;
+    state.sideLobeTemperature = 300;
+    const double ta1 = model::antennaTemperature1(state, Scene::ExtendedTarget, 304);
+    EXPECT_NEAR(ta1, 303.239993879199, 5e-13);
+    // In 64 bits throughout it would be 303.2399999946: the 32-bit 1 − β shows.
+    EXPECT_GT(std::fabs(ta1 - 303.2399999946), 1e-7);
+    // The noise equivalent ignores the side lobes; the other scenes do not.
+    EXPECT_EQ(model::antennaTemperature2(state, Scene::ExtendedTarget, 100), 100.0);
+    EXPECT_NEAR(model::antennaTemperature2(state, Scene::Boundary, 100),
+                0.9f * 100 * 0.9 + 300 * static_cast<double>(0.1f) * 0.9 + 29.999999999999993,
+                1e-12);
+}
+
+TEST(InputSamples, NoiseTimesTemperatureWhateverTheIndex) {
+    model::ReceiverState a = startupState();
+    model::ReceiverState b = startupState();
+    for (std::int16_t i : {std::int16_t{0}, std::int16_t{1}, std::int16_t{2700},
+                           std::int16_t{-5}, std::int16_t{32767}}) {
+        const double sample = model::input1Sample(a, i, 303.6);
+        const double noise = model::nextNoise1(b);
+        EXPECT_EQ(sample, noise * 303.6);
+        EXPECT_EQ(model::input2Sample(a, 0, 100.0), model::nextNoise1(b) * 100.0);
+    }
+}
+
+// The point-target scene with the window's defaults.
+model::PointTargetInputs defaultPointTarget() {
+    model::PointTargetInputs in;
+    in.area = 1500;
+    in.height = 5;
+    in.frequency = 20;
+    in.t1 = 304;
+    in.t2 = 100;
+    in.integration = 1;
+    in.bandwidth = 900;
+    return in;
+}
+
+const char* const kRangePrefix =
+    "Максимальная дальность наблюдения сосредоточенной цели при Ро = 0,9 составит Rmax=";
+
+TEST(PointTarget, DefaultsGiveTheRangeOf60595Metres) {
+    const model::PointTarget target = model::evaluatePointTarget(defaultPointTarget());
+    EXPECT_NEAR(target.targetSolidAngle, 6e-5, 1e-18);
+    EXPECT_NEAR(target.beamSolidAngle, 1.125e-4, 1e-18);
+    EXPECT_NEAR(target.fillFactor, 0.5333333333333333, 1e-15);
+    EXPECT_FALSE(target.beamFilled);
+    EXPECT_NEAR(target.beamTemperature, 208.8, 1e-12);
+    EXPECT_NEAR(target.antennaTemperature1, 217.92, 1e-12);
+    EXPECT_NEAR(target.range, 60595.77, 0.01);
+    EXPECT_EQ(target.rangeText, std::string(kRangePrefix) + "60595метров");
+}
+
+TEST(PointTarget, LowFlightFillsTheBeam) {
+    model::PointTargetInputs in = defaultPointTarget();
+    in.height = 1;
+    const model::PointTarget target = model::evaluatePointTarget(in);
+    EXPECT_NEAR(target.fillFactor, 13.333333333333334, 1e-12);
+    EXPECT_TRUE(target.beamFilled);
+    EXPECT_EQ(target.beamTemperature, 304.0);
+    EXPECT_TRUE(target.rangeText.empty());
+}
+
+TEST(PointTarget, FillFactorOfExactlyOneFillsTheBeam) {
+    model::PointTargetInputs in = defaultPointTarget();
+    in.area = 2812.5; // Wt = 2812.5 / 25e6 = 1.125e-4 = Wb
+    const model::PointTarget target = model::evaluatePointTarget(in);
+    EXPECT_EQ(target.fillFactor, 1.0);
+    EXPECT_TRUE(target.beamFilled);
+}
+
+TEST(PointTarget, EqualTemperaturesGiveZeroRange) {
+    model::PointTargetInputs in = defaultPointTarget();
+    in.t2 = 304;
+    const model::PointTarget target = model::evaluatePointTarget(in);
+    EXPECT_EQ(target.rangeText, std::string(kRangePrefix) + "0метров");
+}
+
+TEST(PointTarget, SideLobesEnterTheRangeThroughTheir32BitShare) {
+    model::PointTargetInputs in = defaultPointTarget();
+    in.sideLobeFraction = 0.1f;
+    in.sideLobeTemperature = 300;
+    const model::PointTarget target = model::evaluatePointTarget(in);
+    EXPECT_LT(target.range, 60595.77);
+    EXPECT_NEAR(target.antennaTemperature1,
+                0.9f * 208.8 * 0.9 + 300 * static_cast<double>(0.1f) * 0.9 + 29.999999999999993,
+                1e-12);
+}
+
+struct BadPointTarget {
+    const char* what;
+    void (*change)(model::PointTargetInputs&);
+    const char* namedField;
+};
+
+const BadPointTarget kBadPointTargets[] = {
+    {"zero height", [](model::PointTargetInputs& in) { in.height = 0; }, "Высота полета, км"},
+    {"zero frequency", [](model::PointTargetInputs& in) { in.frequency = 0; },
+     "Частотный диапазон, ГГц"},
+    {"negative area", [](model::PointTargetInputs& in) { in.area = -1; }, "Площадь цели, кв.м"},
+    {"negative accumulation", [](model::PointTargetInputs& in) { in.integration = -1; },
+     "Время накопления,мс"},
+    {"negative bandwidth", [](model::PointTargetInputs& in) { in.bandwidth = -900; }, "Δf, МГц"},
+    {"overflowing frequency", [](model::PointTargetInputs& in) { in.frequency = 1e300; },
+     "Частотный диапазон, ГГц"},
+    {"β above one", [](model::PointTargetInputs& in) { in.sideLobeFraction = 2.0f; }, "β"},
+};
+
+TEST(PointTarget, FaultsAreReportedNamingTheFields) {
+    for (const BadPointTarget& bad : kBadPointTargets) {
+        model::PointTargetInputs in = defaultPointTarget();
+        bad.change(in);
+        try {
+            const model::PointTarget target = model::evaluatePointTarget(in);
+            // Where the arithmetic happens to stay finite the result must be usable.
+            EXPECT_TRUE(std::isfinite(target.range)) << bad.what;
+            ADD_FAILURE() << bad.what << ": no fault reported, range " << target.range;
+        } catch (const model::PointTargetError& error) {
+            EXPECT_NE(std::string(error.what()).find(bad.namedField), std::string::npos)
+                << bad.what << ": " << error.what();
+        }
+    }
+}
+
+} // namespace
