@@ -20,9 +20,9 @@ public:
         std::optional<Colour> colour;         // empty: the foreground colour
     };
 
-    void clearPicture() override { calls_.push_back({Kind::Clear}); }
+    void clearPicture() override { calls_.push_back({Kind::Clear, 0, 0, 0, 0, std::nullopt}); }
     void setScale(float x1, float y1, float x2, float y2) override {
-        calls_.push_back({Kind::Scale, x1, y1, x2, y2});
+        calls_.push_back({Kind::Scale, x1, y1, x2, y2, std::nullopt});
     }
     void drawLine(float x1, float y1, float x2, float y2, Colour colour) override {
         calls_.push_back({Kind::Line, x1, y1, x2, y2, colour});
@@ -30,8 +30,12 @@ public:
     void lineTo(float x, float y, Colour colour) override {
         calls_.push_back({Kind::LineTo, x, y, 0, 0, colour});
     }
-    void lineTo(float x, float y) override { calls_.push_back({Kind::LineTo, x, y}); }
-    void setPosition(float x, float y) override { calls_.push_back({Kind::Position, x, y}); }
+    void lineTo(float x, float y) override {
+        calls_.push_back({Kind::LineTo, x, y, 0, 0, std::nullopt});
+    }
+    void setPosition(float x, float y) override {
+        calls_.push_back({Kind::Position, x, y, 0, 0, std::nullopt});
+    }
 
     const std::vector<Call>& calls() const { return calls_; }
     void clear() { calls_.clear(); }

@@ -39,9 +39,12 @@ private:
     std::uint64_t position_ = 0;
 };
 
-// Natural logarithm and cosine used by the generator, exposed for tests. noiseLog is
-// exact to about one unit in the last place for every u1 = 1 - U; noiseCos for
-// arguments in [0, 6.2831852).
+// Natural logarithm and cosine used by the generator, exposed for tests. Both are built
+// from correctly rounded operations only, so they give the same bits in scalar and
+// vector code. noiseLog is for u1 in [2^-24, 1]; it is within one unit in the last place
+// of the library logarithm at every u1 = 1 - U. noiseCos is for arguments in
+// [0, 6.2831852); it is within one unit in the last place of the library cosine at every
+// 6.2831852·u2 with u2 on the 2^-24 grid.
 double noiseLog(float u1);
 double noiseCos(double x);
 
@@ -61,15 +64,16 @@ double generatorOutput(double w);
 // the processor has at run time.
 void drawNoiseBlock(UniformSource& source, double* results, std::size_t n);
 
-// The vector kernels compiled into the program, for tests that compare them and for
-// the benchmarks. fill writes generator results for draws starting at firstUniform.
+// The vector kernels compiled into the program (x86-64: "sse2", "avx2", "avx512f";
+// elsewhere one "baseline"), narrowest first, for tests that compare them and for the
+// benchmarks. fill writes n generator results for the draws starting at uniform number
+// firstUniform of the stream with this seed; it does not move any source.
 struct NoiseKernel {
     std::string name;
     bool supported; // the processor can run it
-    void (*fill)(std::uint32_t seed, std::uint64_t firstUniform, double* results,
-                 std::size_t n);
+    void (*fill)(std::uint32_t seed, std::uint64_t firstUniform, double* results, std::size_t n);
 };
 std::vector<NoiseKernel> noiseKernels();
-const NoiseKernel& selectedNoiseKernel();
+const NoiseKernel& selectedNoiseKernel(); // the widest supported, chosen once
 
 } // namespace model

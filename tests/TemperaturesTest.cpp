@@ -84,7 +84,8 @@ TEST(AntennaTemperature, SideLobesUseThe32BitShare) {
     // The noise equivalent ignores the side lobes; the other scenes do not.
     EXPECT_EQ(model::antennaTemperature2(state, Scene::ExtendedTarget, 100), 100.0);
     EXPECT_NEAR(model::antennaTemperature2(state, Scene::Boundary, 100),
-                0.9f * 100 * 0.9 + 300 * static_cast<double>(0.1f) * 0.9 + 29.999999999999993,
+                static_cast<double>(1.0f - 0.1f) * 100 * 0.9 +
+                    300 * static_cast<double>(0.1f) * 0.9 + 29.999999999999993,
                 1e-12);
 }
 
@@ -180,7 +181,12 @@ const BadPointTarget kBadPointTargets[] = {
     {"negative bandwidth", [](model::PointTargetInputs& in) { in.bandwidth = -900; }, "Δf, МГц"},
     {"overflowing frequency", [](model::PointTargetInputs& in) { in.frequency = 1e300; },
      "Частотный диапазон, ГГц"},
-    {"β above one", [](model::PointTargetInputs& in) { in.sideLobeFraction = 2.0f; }, "β"},
+    {"β above one",
+     [](model::PointTargetInputs& in) {
+         in.sideLobeFraction = 2.0f;
+         in.sideLobeTemperature = 300;
+     },
+     "β"},
 };
 
 TEST(PointTarget, FaultsAreReportedNamingTheFields) {

@@ -23,16 +23,22 @@ void openPicture(canvas::Canvas& canvas, const Scale& scale, float referenceY, f
     canvas.setPosition(startX, startY);
 }
 
-std::string ta1Label(const model::ReceiverState& state, const Press& press,
-                     char decimalSeparator) {
-    const double ta1 = model::antennaTemperature1(state, press.scene, press.inputs.t1);
+std::string ta1Label(double ta1, char decimalSeparator) {
     return "Ta1=" + model::formatNumber(ta1, decimalSeparator);
 }
 
-std::string ta2Label(const model::ReceiverState& state, const Press& press,
-                     char decimalSeparator) {
-    const double ta2 = model::antennaTemperature2(state, press.scene, press.inputs.t2);
+std::string ta2Label(double ta2, char decimalSeparator) {
     return "Ta2=" + model::formatNumber(ta2, decimalSeparator);
+}
+
+std::string ta1Label(const model::ReceiverState& state, const Press& press, char decimalSeparator) {
+    return ta1Label(model::antennaTemperature1(state, press.scene, press.inputs.t1),
+                    decimalSeparator);
+}
+
+std::string ta2Label(const model::ReceiverState& state, const Press& press, char decimalSeparator) {
+    return ta2Label(model::antennaTemperature2(state, press.scene, press.inputs.t2),
+                    decimalSeparator);
 }
 
 void requireFinite(const double* values, int first, int last, const std::string& fields) {

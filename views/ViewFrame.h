@@ -27,6 +27,9 @@ void openPicture(canvas::Canvas& canvas, const Scale& scale, float referenceY, f
 // "Ta1=303,6" and "Ta2=100": the input temperatures in the label form.
 std::string ta1Label(const model::ReceiverState& state, const Press& press, char decimalSeparator);
 std::string ta2Label(const model::ReceiverState& state, const Press& press, char decimalSeparator);
+// The same from temperatures a view has already computed for its press.
+std::string ta1Label(double ta1, char decimalSeparator);
+std::string ta2Label(double ta2, char decimalSeparator);
 
 // Throws PressError naming the fields when any of values[first..last] is not finite
 // (a diverging filter, an overflow from huge gain or bandwidth).

@@ -1,0 +1,57 @@
+// One press of a block view as the window makes it: the fields converted, the chain run
+// sample by sample and the picture recorded. The ADC view is the heaviest (three passes,
+// 30 000 noise draws); the UHF amplifier view is the typical one-pass view.
+
+#include "canvas/RecordingCanvas.h"
+#include "model/ReceiverState.h"
+#include "views/Press.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+views::FieldTexts defaultTexts() {
+    views::FieldTexts texts;
+    texts.txtVisota = "5";
+    texts.txtScel = "1500";
+    texts.txtF = "20";
+    texts.txtT2 = "100";
+    texts.txtT1 = "304";
+    texts.txtdeltaf = "900";
+    texts.txtKp = "4";
+    texts.txtdeltaKp = "0";
+    texts.txtTprm = "100";
+    texts.txtF11 = "9500";
+    texts.txtF22 = "7000";
+    texts.txtn = "12";
+    texts.txtTint = "1";
+    return texts;
+}
+
+void runViewPress(benchmark::State& run, views::Block block) {
+    auto state = std::make_unique<model::ReceiverState>();
+    model::applyStartupDefaults(*state);
+    const views::FieldTexts texts = defaultTexts();
+    canvas::RecordingCanvas canvas;
+    canvas.reserve(10010);
+    for (auto _ : run) {
+        canvas.clear();
+        const views::Press press = views::preparePress(block, texts, *state);
+        benchmark::DoNotOptimize(views::runPress(press, *state, canvas, ','));
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_AdcViewPress(benchmark::State& run) {
+    runViewPress(run, views::Block::Adc);
+}
+BENCHMARK(BM_AdcViewPress)->Unit(benchmark::kMillisecond);
+
+void BM_UhfViewPress(benchmark::State& run) {
+    runViewPress(run, views::Block::Uhf);
+}
+BENCHMARK(BM_UhfViewPress)->Unit(benchmark::kMillisecond);
+
+} // namespace

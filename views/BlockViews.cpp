@@ -1,0 +1,372 @@
+#include "views/BlockViews.h"
+
+#include "model/Chain.h"
+#include "model/Temperatures.h"
+#include "views/Fields.h"
+#include "views/ViewFrame.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+// Every block view computes its whole record first, checks that it is finite, and only
+// then opens the picture and draws: a fault throws PressError before the canvas sees
+// any call. The chain steps themselves come from model/Chain.h, the same ones the
+// summator runs.
+
+namespace views {
+
+namespace {
+
+using model::SwitchInput;
+
+constexpr int kSamples = model::kViewSamples; // two modulation periods
+constexpr int kInputSamples = 2700;           // the input views' record
+// N, the samples of the record over which the coupling capacitor takes the mean.
+constexpr std::int16_t kRecordLength = 10000;
+
+// The corners of each view's picture.
+constexpr Scale kModulatorScale{0, 20, 4, 0};
+constexpr Scale kInputScale{0, 350, kInputSamples, -350};
+constexpr Scale kSwitchScale{0, 350, kSamples, -350};
+constexpr Scale kUhfScale{0, 1500, kSamples, -1500};
+constexpr Scale kDetectorScale{0, 4000000, kSamples, -4000000};
+constexpr Scale kFilter1Scale{0, 500000, kSamples, -100000};
+constexpr Scale kCapacitorScale{0, 200000, kSamples, -200000};
+constexpr Scale kFilter2Scale{0, 200000, kSamples, -200000};
+constexpr Scale kAdcScale{0, 300000, kSamples, -300000};
+
+// The filter curves start above the reference line; the capacitor's far below the picture.
+constexpr float kFilterStartY = 5000;
+constexpr float kCapacitorStartY = -1000000;
+
+// How far along the chain a view computes.
+enum class Stage { Switch, Uhf, Detector, Filter1, Capacitor, Filter2, Adc };
+
+// Which input the switch had connected at each sample 1..10000 of the record.
+using Connections = std::array<SwitchInput, kSamples + 1>;
+
+struct ObjectColours {
+    canvas::Colour first;
+    canvas::Colour second;
+    canvas::Colour of(SwitchInput input) const {
+        return input == SwitchInput::First ? first : second;
+    }
+};
+
+ObjectColours objectColours(const model::ReceiverState& state) {
+    return {firstObjectColour(state), secondObjectColour(state)};
+}
+
+// A sample narrowed to the canvas's 32-bit coordinates. A finite sample beyond the
+// 32-bit range is drawn at the largest 32-bit magnitude: off the picture, as every
+// off-scale sample is.
+float toCanvas(double value) {
+    constexpr float largest = std::numeric_limits<float>::max();
+    if (value > static_cast<double>(largest))
+        return largest;
+    if (value < -static_cast<double>(largest))
+        return -largest;
+    return static_cast<float>(value);
+}
+
+// The fields of one press converted once, and Ta1, Ta2 computed once.
+struct ChainSettings {
+    model::InputTemperatures temperatures;
+    model::AmplifierSettings amplifier;
+    double filter1Coefficient = 0; // a of the single-section filter
+    double filter2Coefficient = 0; // b of the two-section filter
+    double adcLevels = 0;          // 2ⁿ
+};
+
+ChainSettings chainSettings(const Press& press, const model::ReceiverState& state) {
+    const PressInputs& in = press.inputs;
+    ChainSettings chain;
+    chain.temperatures.ta1 = model::antennaTemperature1(state, press.scene, in.t1);
+    chain.temperatures.ta2 = model::antennaTemperature2(state, press.scene, in.t2);
+    chain.amplifier.tprm = in.tprm;
+    chain.amplifier.deltaf = in.deltaf;
+    chain.amplifier.kp = in.kp;
+    chain.amplifier.deltaKp = in.deltaKp;
+    chain.filter1Coefficient = model::filter1Coefficient(in.f1);
+    chain.filter2Coefficient = model::filter2Coefficient(in.f2);
+    chain.adcLevels = model::adcLevels(in.n);
+    return chain;
+}
+
+// The fields that shape the signal up to a stage, quoted for a message.
+std::string fieldsUpTo(const Press& press, Stage stage) {
+    using namespace caption;
+    const char* t2 = t2Caption(press.scene);
+    switch (stage) {
+    case Stage::Switch:
+        return quoteFields({kT1, t2});
+    case Stage::Uhf:
+    case Stage::Detector:
+        return quoteFields({kT1, t2, kTprm, kDeltaf, kKp, kDeltaKp});
+    case Stage::Filter1:
+    case Stage::Capacitor:
+        return quoteFields({kT1, t2, kTprm, kDeltaf, kKp, kDeltaKp, kF11});
+    case Stage::Filter2:
+        return quoteFields({kT1, t2, kTprm, kDeltaf, kKp, kDeltaKp, kF11, kF22});
+    case Stage::Adc:
+        break;
+    }
+    return quoteFields({kT1, t2, kTprm, kDeltaf, kKp, kDeltaKp, kF11, kF22, kN});
+}
+
+// Every buffer the chain filled up to a stage must hold finite samples at 1..10000.
+void requireFiniteChain(const model::ReceiverState& state, Stage stage, const std::string& fields) {
+    requireFinite(state.switchWave.data(), 1, kSamples, fields);
+    if (stage >= Stage::Uhf)
+        requireFinite(state.uhfWave.data(), 1, kSamples, fields);
+    if (stage >= Stage::Detector)
+        requireFinite(state.detectorWave.data(), 1, kSamples, fields);
+    if (stage >= Stage::Filter1)
+        requireFinite(state.filter1Wave.data(), 1, kSamples, fields);
+    if (stage >= Stage::Capacitor)
+        requireFinite(state.capacitorWave.data(), 1, kSamples, fields);
+    if (stage >= Stage::Filter2)
+        requireFinite(state.filter2Wave.data(), 1, kSamples, fields);
+    if (stage >= Stage::Adc)
+        requireFinite(state.adcWave.data(), 1, kSamples, fields);
+}
+
+struct FrontEndPass {
+    Connections connected{};
+    double filter1Sum = 0; // Σ filter1Wave[1..10000] when the pass reaches the filter
+};
+
+// One pass over samples 1..10000 from the switch up to `last` (at most the
+// single-section filter), each sample through the blocks in the circuit's order; the
+// switch phase starts from 0.
+FrontEndPass runFrontEnd(model::ReceiverState& state, const ChainSettings& chain, Stage last) {
+    FrontEndPass pass;
+    std::int16_t switchPhase = 0;
+    for (int i = 1; i <= kSamples; ++i) {
+        pass.connected[i] = model::switchStep(state, i, switchPhase, chain.temperatures);
+        if (last >= Stage::Uhf)
+            model::uhfStep(state, i, chain.amplifier);
+        if (last >= Stage::Detector)
+            model::detectorStep(state, i);
+        if (last >= Stage::Filter1) {
+            model::filter1Step(state, i, chain.filter1Coefficient);
+            pass.filter1Sum += state.filter1Wave[i];
+        }
+    }
+    return pass;
+}
+
+// The first pass of the capacitor, two-section filter and ADC views: the chain up to the
+// single-section filter, nothing drawn; returns filter1Sum.
+double runToFilter1Summing(model::ReceiverState& state, const ChainSettings& chain) {
+    return runFrontEnd(state, chain, Stage::Filter1).filter1Sum;
+}
+
+void runCapacitor(model::ReceiverState& state, double filter1Sum) {
+    for (int i = 1; i <= kSamples; ++i)
+        model::capacitorStep(state, i, filter1Sum, kRecordLength);
+}
+
+// The capacitor and the two-section filter sample by sample: filter2Step at i reads
+// capacitorWave[i + 1] before the capacitor has written it, so that term is the 0 the
+// clearing left there.
+void runCapacitorAndFilter2(model::ReceiverState& state, double filter1Sum, double b) {
+    for (int i = 1; i <= kSamples; ++i) {
+        model::capacitorStep(state, i, filter1Sum, kRecordLength);
+        model::filter2Step(state, i, b);
+    }
+}
+
+// The ADC's range: the largest minus the smallest two-section filter output at 1..10000,
+// both starting from 0. Each filter2Wave[i] is final once the filter has run past i - 2,
+// so taking the extremes after the pass finds the same values as during it.
+double adcRangeOf(const model::ReceiverState& state) {
+    double largest = 0;
+    double smallest = 0;
+    for (int i = 1; i <= kSamples; ++i) {
+        const double value = state.filter2Wave[i];
+        if (largest < value)
+            largest = value;
+        if (smallest > value)
+            smallest = value;
+    }
+    return largest - smallest;
+}
+
+void runAdc(model::ReceiverState& state, double levels, double range) {
+    for (int i = 1; i <= kSamples; ++i)
+        model::adcStep(state, i, levels, range);
+}
+
+// The colours of a pass that takes no input sample: the switch's phase rule alone,
+// counting from 0 again.
+Connections phaseRuleConnections() {
+    Connections connected{};
+    std::int16_t switchPhase = 0;
+    for (int i = 1; i <= kSamples; ++i)
+        connected[i] = model::advanceSwitchPhase(switchPhase);
+    return connected;
+}
+
+// Step 9: a segment to each sample 1..10000, coloured by the input connected there.
+void drawRecord(canvas::Canvas& canvas, const double* wave, const Connections& connected,
+                const ObjectColours& colours) {
+    for (int i = 1; i <= kSamples; ++i)
+        canvas.lineTo(static_cast<float>(i), toCanvas(wave[i]), colours.of(connected[i]));
+}
+
+// Step 10 of the views from the switch on: Ta1, then Ta2.
+ResultTexts taLabels(const ChainSettings& chain, char decimalSeparator) {
+    ResultTexts texts;
+    texts.lblTa1 = ta1Label(chain.temperatures.ta1, decimalSeparator);
+    texts.lblTa2 = ta2Label(chain.temperatures.ta2, decimalSeparator);
+    return texts;
+}
+
+// The views that draw a front-end pass as it ran: the switch, the amplifier, the
+// detector and the single-section filter.
+ResultTexts frontEndView(Stage stage, const double* wave, const Scale& scale, float startY,
+                         const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                         char decimalSeparator) {
+    const ChainSettings chain = chainSettings(press, state);
+    const FrontEndPass pass = runFrontEnd(state, chain, stage);
+    requireFiniteChain(state, stage, fieldsUpTo(press, stage));
+
+    openPicture(canvas, scale, 0, 0, startY);
+    drawRecord(canvas, wave, pass.connected, objectColours(state));
+    return taLabels(chain, decimalSeparator);
+}
+
+} // namespace
+
+ResultTexts modulatorView(const model::ReceiverState& state, canvas::Canvas& canvas) {
+    // Two periods of the square wave about the reference line at 10, each beginning
+    // with its low half; no closing edge at the end.
+    struct Point {
+        float x, y;
+    };
+    constexpr Point kWave[] = {{1, 5}, {1, 15}, {2, 15}, {2, 5}, {3, 5}, {3, 15}, {4, 15}};
+    const canvas::Colour colour = firstObjectColour(state);
+    openPicture(canvas, kModulatorScale, 10, 0, 5);
+    for (const Point& point : kWave)
+        canvas.lineTo(point.x, point.y, colour);
+    return {};
+}
+
+ResultTexts inputView(model::SwitchInput input, const Press& press, model::ReceiverState& state,
+                      canvas::Canvas& canvas, char decimalSeparator) {
+    const ChainSettings chain = chainSettings(press, state);
+    const bool first = input == SwitchInput::First;
+    const double ta = first ? chain.temperatures.ta1 : chain.temperatures.ta2;
+    auto sample = [&](std::int16_t index) {
+        return first ? model::input1Sample(state, index, ta)
+                     : model::input2Sample(state, index, ta);
+    };
+
+    const double start = sample(0); // drawn from generator 1, not kept
+    for (int i = 1; i <= kInputSamples; ++i)
+        state.inputWave[i] = sample(static_cast<std::int16_t>(i));
+    const std::string fields = quoteFields({first ? caption::kT1 : t2Caption(press.scene)});
+    requireFinite(&start, 0, 0, fields);
+    requireFinite(state.inputWave.data(), 1, kInputSamples, fields);
+
+    const canvas::Colour colour = first ? firstObjectColour(state) : secondObjectColour(state);
+    openPicture(canvas, kInputScale, 0, 0, toCanvas(start));
+    for (int i = 1; i <= kInputSamples; ++i)
+        canvas.lineTo(static_cast<float>(i), toCanvas(state.inputWave[i]), colour);
+
+    ResultTexts texts;
+    if (first)
+        texts.lblTa1 = ta1Label(ta, decimalSeparator);
+    else
+        texts.lblTa2 = ta2Label(ta, decimalSeparator);
+    return texts;
+}
+
+ResultTexts switchView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                       char decimalSeparator) {
+    return frontEndView(Stage::Switch, state.switchWave.data(), kSwitchScale, 0, press, state,
+                        canvas, decimalSeparator);
+}
+
+ResultTexts uhfView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                    char decimalSeparator) {
+    return frontEndView(Stage::Uhf, state.uhfWave.data(), kUhfScale, 0, press, state, canvas,
+                        decimalSeparator);
+}
+
+ResultTexts detectorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                         char decimalSeparator) {
+    const ChainSettings chain = chainSettings(press, state);
+    // The start point is a fresh sample of the second input, taken before the curve.
+    const double start = model::input2Sample(state, 0, chain.temperatures.ta2);
+    const FrontEndPass pass = runFrontEnd(state, chain, Stage::Detector);
+    const std::string fields = fieldsUpTo(press, Stage::Detector);
+    requireFinite(&start, 0, 0, fields);
+    requireFiniteChain(state, Stage::Detector, fields);
+
+    openPicture(canvas, kDetectorScale, 0, 0, toCanvas(start));
+    drawRecord(canvas, state.detectorWave.data(), pass.connected, objectColours(state));
+    return taLabels(chain, decimalSeparator);
+}
+
+ResultTexts filter1View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                        char decimalSeparator) {
+    // The point drawn at i is the filter's value before detectorWave[i] entered it.
+    return frontEndView(Stage::Filter1, state.filter1Wave.data(), kFilter1Scale, kFilterStartY,
+                        press, state, canvas, decimalSeparator);
+}
+
+ResultTexts capacitorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                          char decimalSeparator) {
+    const ChainSettings chain = chainSettings(press, state);
+    const double filter1Sum = runToFilter1Summing(state, chain);
+    runCapacitor(state, filter1Sum);
+    requireFiniteChain(state, Stage::Capacitor, fieldsUpTo(press, Stage::Capacitor));
+
+    openPicture(canvas, kCapacitorScale, 0, 0, kCapacitorStartY);
+    drawRecord(canvas, state.capacitorWave.data(), phaseRuleConnections(), objectColours(state));
+    return taLabels(chain, decimalSeparator);
+}
+
+ResultTexts filter2View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                        char decimalSeparator) {
+    const ChainSettings chain = chainSettings(press, state);
+    model::clearChain(state, kSamples);
+    const double filter1Sum = runToFilter1Summing(state, chain);
+    runCapacitorAndFilter2(state, filter1Sum, chain.filter2Coefficient);
+    requireFiniteChain(state, Stage::Filter2, fieldsUpTo(press, Stage::Filter2));
+
+    // filter2Wave[1] and [2] are the cleared zeros: the curve begins at (1, 0), (2, 0).
+    openPicture(canvas, kFilter2Scale, 0, 0, kFilterStartY);
+    drawRecord(canvas, state.filter2Wave.data(), phaseRuleConnections(), objectColours(state));
+    return taLabels(chain, decimalSeparator);
+}
+
+ResultTexts adcView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                    char decimalSeparator) {
+    const ChainSettings chain = chainSettings(press, state);
+    model::clearChain(state, kSamples);
+    const double filter1Sum = runToFilter1Summing(state, chain);
+    runCapacitorAndFilter2(state, filter1Sum, chain.filter2Coefficient);
+    const std::string filterFields = fieldsUpTo(press, Stage::Filter2);
+    requireFiniteChain(state, Stage::Filter2, filterFields);
+
+    const double adcRange = adcRangeOf(state);
+    requireFinite(&adcRange, 0, 0, filterFields);
+    if (adcRange == 0)
+        throw PressError("Все отсчёты на выходе двухзвенного фильтра равны нулю: диапазон АЦП "
+                         "равен нулю. Проверьте поля " +
+                         quoteFields({caption::kF11, caption::kF22}) + ".");
+    runAdc(state, chain.adcLevels, adcRange);
+    requireFinite(state.adcWave.data(), 1, kSamples, fieldsUpTo(press, Stage::Adc));
+
+    openPicture(canvas, kAdcScale, 0, 0, kFilterStartY);
+    drawRecord(canvas, state.adcWave.data(), phaseRuleConnections(), objectColours(state));
+    return taLabels(chain, decimalSeparator);
+}
+
+} // namespace views
