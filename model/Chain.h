@@ -113,11 +113,10 @@ inline void filter2Step(ReceiverState& state, int i, double b) {
 inline double floorExact(double x) {
     const double big = 4503599627370496.0; // 2^52: from here on every double is whole
     const double magnitude = std::fabs(x);
-    if (!(magnitude < big))
-        return x;
     double t = (magnitude + big) - big; // |x| rounded to the nearest whole number
     t = std::copysign(t, x);
-    return t > x ? t - 1 : t;
+    t = t > x ? t - 1 : t;
+    return magnitude < big ? t : x; // selects, not branches: the loop stays vectorised
 }
 
 // The ADC: levels = 2ⁿ, counted from 0 in steps of range / 2ⁿ, never clipped.

@@ -57,8 +57,10 @@ public:
     explicit Summator(const SummatorSettings& settings);
 
     // One modulation period on the state's buffers; returns the period's reading.
-    // Throws SummatorFault when the ADC range is 0 or a sample is not finite.
-    double runPass(ReceiverState& state);
+    // Throws SummatorFault when the ADC range is 0 or a sample is not finite. Only the
+    // last period's ADC record is kept whole (wholeRecord); before it the converter
+    // quantises just the samples the summator adds.
+    double runPass(ReceiverState& state, bool wholeRecord = true);
 
     // Elements 1..countA() hold the samples the last pass added to sumA.
     const std::vector<double>& buffer() const { return buffer_; }
@@ -68,6 +70,7 @@ public:
 private:
     void runFrontEnd(ReceiverState& state);
     double runFilters(ReceiverState& state);
+    void runAdc(ReceiverState& state, double range, bool wholeRecord) const;
 
     SummatorSettings settings_;
     double filter1Coefficient_;

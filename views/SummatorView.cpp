@@ -85,7 +85,7 @@ ResultTexts summatorView(const Press& press, model::ReceiverState& state, canvas
     const double passes = std::floor(in.tint); // one pass per whole millisecond
     for (double pass = 1; pass <= passes; pass += 1) {
         try {
-            statistics.add(summator.runPass(state));
+            statistics.add(summator.runPass(state, pass + 1 > passes));
         } catch (const model::SummatorFault& fault) {
             reportFault(fault, press);
         }
