@@ -1,0 +1,79 @@
+#pragma once
+// The result picture PicRes: the Qt side of the canvas. The picture lives in a backing
+// image at the widget's device pixel ratio (white background, black foreground); the
+// canvas operations draw into that image and paintEvent only copies it to the screen,
+// so the picture survives repaints and grab() shows the last completed press.
+//
+// User coordinates: setScale(x1, y1, x2, y2) puts (x1, y1) at the top-left and (x2, y2)
+// at the bottom-right corner of the picture's device-independent area (649 × 249 for
+// PicRes). The mapping is done here in double precision, every segment is clipped by
+// this class before Qt sees it, and the pen is a cosmetic one-pixel pen with
+// antialiasing off, so the exact RGB colours land in the image.
+//
+// The class lives in namespace canvas, next to the Canvas interface it implements.
+
+#include "canvas/Canvas.h"
+#include "canvas/RecordingCanvas.h"
+
+#include <QImage>
+#include <QPointF>
+#include <QTransform>
+#include <QWidget>
+
+class QPainter;
+
+namespace canvas {
+
+class PictureBox : public QWidget, public Canvas {
+    Q_OBJECT
+
+public:
+    static constexpr int kWidth = 649;  // PicRes, device-independent pixels
+    static constexpr int kHeight = 249; //
+    static constexpr QRgb kBackground = 0xffffffffu; // white
+    static constexpr QRgb kForeground = 0xff000000u; // black
+
+    explicit PictureBox(QWidget* parent = nullptr);
+    ~PictureBox() override;
+
+    // Canvas: each call paints into the image at once and schedules a repaint.
+    void clearPicture() override;
+    void setScale(float x1, float y1, float x2, float y2) override;
+    void drawLine(float x1, float y1, float x2, float y2, Colour colour) override;
+    void lineTo(float x, float y, Colour colour) override;
+    void lineTo(float x, float y) override;
+    void setPosition(float x, float y) override;
+
+    // A whole press at once: one painter for all its calls, one repaint at the end.
+    void showRecording(const RecordingCanvas& recording);
+
+    // The backing image as it stands (device pixels, with its device pixel ratio).
+    QImage picture() const { return image_; }
+    // The drawing position in user coordinates.
+    QPointF position() const { return position_; }
+
+    QSize sizeHint() const override { return {kWidth, kHeight}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // The ratio the backing image is made at; the widget's own unless overridden.
+    virtual qreal pictureDevicePixelRatio() const;
+
+private:
+    class Painting;
+
+    // Re-creates the image (white) when the widget's size or pixel ratio has changed.
+    void ensurePicture();
+    void recreatePicture();
+    void updateTransform();
+
+    QImage image_;
+    QPointF position_{0.0, 0.0}; // user coordinates
+    // The scale as given, kept so that a new image size maps the same way.
+    double scaleLeft_ = 0.0, scaleTop_ = 0.0, scaleRight_ = 0.0, scaleBottom_ = 0.0;
+    bool scaled_ = false; // false: user units are device-independent pixels
+    QTransform toPicture_;
+};
+
+} // namespace canvas

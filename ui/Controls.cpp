@@ -1,0 +1,157 @@
+#include "ui/Controls.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+namespace ui {
+
+namespace {
+
+// Wrapping, centring and the accelerator's underline as the style wants it.
+int captionFlags(const QWidget* widget, const QStyleOption& option, int alignment) {
+    int flags = alignment | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    if (!widget->style()->styleHint(QStyle::SH_UnderlineShortcut, &option, widget))
+        flags |= Qt::TextHideMnemonic;
+    return flags;
+}
+
+void drawFocus(QStylePainter& painter, const QWidget* widget, const QRect& rect) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(widget);
+    focus.rect = rect;
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+}
+
+// An indicator (radio or check) centred vertically at the left, the caption wrapped in
+// the rest of the box.
+void paintToggle(QStylePainter& painter, const QWidget* widget, QStyleOptionButton option,
+                 QStyle::PrimitiveElement indicatorElement, QStyle::SubElement indicatorRect,
+                 QStyle::PixelMetric spacingMetric) {
+    const QString caption = option.text;
+    option.text.clear();
+    QRect indicator = widget->style()->subElementRect(indicatorRect, &option, widget);
+    indicator.moveTop((widget->height() - indicator.height()) / 2);
+    const int spacing = widget->style()->pixelMetric(spacingMetric, &option, widget);
+
+    QStyleOptionButton indicatorOption = option;
+    indicatorOption.rect = indicator;
+    painter.drawPrimitive(indicatorElement, indicatorOption);
+
+    QRect textRect = widget->rect();
+    textRect.setLeft(indicator.right() + 1 + spacing);
+    const int flags = captionFlags(widget, option, Qt::AlignLeft | Qt::AlignVCenter);
+    painter.drawItemText(textRect, flags, option.palette, widget->isEnabled(), caption,
+                         QPalette::WindowText);
+    if (widget->hasFocus()) {
+        const QRect used = widget->fontMetrics().boundingRect(textRect, flags, caption);
+        drawFocus(painter, widget, used.adjusted(-1, 0, 1, 0) & widget->rect());
+    }
+}
+
+} // namespace
+
+void CaptionButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QIcon picture = option.icon;
+    option.text.clear();
+    option.icon = QIcon();
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+    QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (option.state & (QStyle::State_Sunken | QStyle::State_On))
+        contents.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                           style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    int alignment = Qt::AlignCenter;
+    if (!picture.isNull()) {
+        const QSize size = iconSize();
+        const QRect iconRect(contents.center().x() - size.width() / 2 + 1, contents.top() + 1,
+                             size.width(), size.height());
+        picture.paint(&painter, iconRect, Qt::AlignCenter,
+                      isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        contents.setTop(iconRect.bottom() + 1);
+        alignment = Qt::AlignHCenter | Qt::AlignVCenter;
+    }
+    painter.drawItemText(contents, captionFlags(this, option, alignment), option.palette,
+                         isEnabled(), text(), QPalette::ButtonText);
+    if (hasFocus())
+        drawFocus(painter, this,
+                  style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this));
+}
+
+void WrappedRadioButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    paintToggle(painter, this, option, QStyle::PE_IndicatorRadioButton,
+                QStyle::SE_RadioButtonIndicator, QStyle::PM_RadioButtonLabelSpacing);
+}
+
+void WrappedCheckBox::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    paintToggle(painter, this, option, QStyle::PE_IndicatorCheckBox, QStyle::SE_CheckBoxIndicator,
+                QStyle::PM_CheckBoxLabelSpacing);
+}
+
+DiagramArea::DiagramArea(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
+
+void DiagramArea::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen{QColor(kBlack)};
+    pen.setCosmetic(true);
+    pen.setWidth(1);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    // drawRect's outline covers width + 1 pixels: the frame ends on the box's last pixel.
+    painter.drawRect(kShape1.adjusted(0, 0, -1, -1));
+    for (const Segment& line : diagramLines()) {
+        pen.setColor(QColor(line.colour));
+        painter.setPen(pen);
+        painter.drawLine(line.x1, line.y1, line.x2, line.y2);
+    }
+}
+
+namespace {
+
+QPixmap drawSmilingFace(qreal ratio) {
+    const QSize size(24, 22);
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QRectF face(2.5, 1.5, 19, 19);
+    painter.setPen(QPen(QColor(0, 0, 0), 1));
+    painter.setBrush(QColor(255, 255, 0));
+    painter.drawEllipse(face);
+    painter.setBrush(QColor(0, 0, 0));
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(QRectF(8, 6.5, 2.5, 3.5));
+    painter.drawEllipse(QRectF(14.5, 6.5, 2.5, 3.5));
+    QPainterPath smile;
+    smile.moveTo(7, 12.5);
+    smile.quadTo(12.5, 19, 18, 12.5);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0, 0, 0), 1.3, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(smile);
+    return pixmap;
+}
+
+} // namespace
+
+QIcon smilingFace() {
+    QIcon icon;
+    icon.addPixmap(drawSmilingFace(1.0));
+    icon.addPixmap(drawSmilingFace(2.0));
+    return icon;
+}
+
+} // namespace ui

@@ -1,0 +1,62 @@
+#pragma once
+// The few widgets Form1 needs beyond the stock ones: buttons and option boxes whose
+// captions wrap inside their fixed boxes, the block diagram drawn on the client area,
+// and the exit button's smiling face.
+
+#include "ui/Layout.h"
+
+#include <QCheckBox>
+#include <QIcon>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+
+#include <vector>
+
+namespace ui {
+
+// A command button whose caption wraps to the button's width, with the picture (if it
+// has one) above the caption. text() is the caption as given, accelerator included.
+class CaptionButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// An option button with a caption wrapped beside its indicator; the whole box is
+// clickable.
+class WrappedRadioButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+// The same for the check box.
+class WrappedCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+// The client area: light grey, with the frame Shape1, the arrows between the blocks
+// and the antenna symbol drawn on it.
+class DiagramArea : public QWidget {
+public:
+    explicit DiagramArea(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The exit button's picture: a smiling face, 24 × 22.
+QIcon smilingFace();
+
+} // namespace ui

@@ -1,0 +1,219 @@
+#include "ui/Layout.h"
+
+#include <QStringList>
+
+namespace ui {
+
+namespace {
+
+constexpr Control field(const char* name, const char* text, int x, int y, int w, int h) {
+    return {name, Kind::Field, text, x, y, w, h};
+}
+constexpr Control label(const char* name, const char* text, int x, int y, int w = 0, int h = 0) {
+    return {name, Kind::Label, text, x, y, w, h};
+}
+constexpr Control formula(const char* name, const char* text, int x, int y, int w, int h) {
+    return {name, Kind::Formula, text, x, y, w, h};
+}
+constexpr Control result(const char* name, int x, int y) {
+    return {name,
+            Kind::ResultLabel,
+            "",
+            x,
+            y,
+            kResultLabelSize.width(),
+            kResultLabelSize.height()};
+}
+// Every block of the diagram is 49 high.
+constexpr Control block(const char* name, const char* text, int x, int y, int w) {
+    return {name, Kind::Button, text, x, y, w, 49};
+}
+constexpr Control option(const char* name, const char* text, int x, int y, int w, int h) {
+    return Control{name, Kind::Option, text, x, y, w, h}.inside("fraCase");
+}
+
+// An arrow: the shaft from (x1, y1) to (x2, y2) and an 8 × 8 head at (x2, y2).
+void addArrow(std::vector<Segment>& lines, int x1, int y1, int x2, int y2) {
+    lines.push_back({x1, y1, x2, y2});
+    const int dx = (x2 > x1) - (x2 < x1);
+    const int dy = (y2 > y1) - (y2 < y1);
+    if (dx != 0) {
+        lines.push_back({x2 - 8 * dx, y2 - 8, x2, y2});
+        lines.push_back({x2 - 8 * dx, y2 + 8, x2, y2});
+    } else {
+        lines.push_back({x2 - 8, y2 - 8 * dy, x2, y2});
+        lines.push_back({x2 + 8, y2 - 8 * dy, x2, y2});
+    }
+}
+
+} // namespace
+
+const std::vector<Control>& formControls() {
+    static const std::vector<Control> controls = {
+        // The scene: the frame with its options and the three scene fields.
+        Control{"fraCase", Kind::Frame, "Что наблюдаем", 312, 8, 289, 57},
+        option("optBigCel", "Протяжен- ная цель", 8, 16, 81, 33).selectedAtStart(),
+        option("optGranica", "Граница двух протяженных целей", 96, 16, 89, 37),
+        option("optCel", "Малоразмер- ная цель", 192, 16, 89, 33),
+        label("Label3", "Высота полета, км", 640, 8),
+        field("txtVisota", "5", 744, 8, 33, 19).disabled(),
+        label("Label16", "Площадь цели, кв.м", 632, 32),
+        field("txtScel", "1500", 744, 32, 33, 19).disabled(),
+        label("Label17", "Частотный диапазон, ГГц", 608, 56),
+        field("txtF", "20", 744, 56, 33, 19).disabled(),
+
+        // The inputs and the amplifier.
+        label("lblT2", "Т-ра эквивалента, К", 88, 8),
+        field("txtT2", "100", 120, 24, 33, 19),
+        label("Label6", "Температура излучения в пределах главного луча (Тягл), К ", 8, 16, 73, 65)
+            .wrappedText(),
+        field("txtT1", "304", 24, 88, 41, 19),
+        formula("imgdeltaf", "Δ<i>f</i>, МГц", 200, 40, 59, 21),
+        field("txtdeltaf", "900", 264, 40, 33, 19),
+        label("Label2", "Kp", 221, 64),
+        field("txtKp", "4", 264, 64, 33, 19),
+        formula("imgdeltaKp", "Δ<i>K</i><sub>p</sub>/<i>K</i><sub>p</sub>, %", 184, 88, 79, 18),
+        field("txtdeltaKp", "0", 264, 88, 33, 19),
+        label("Label8", "Т-ра вн.шума, К", 176, 112),
+        field("txtTprm", "100", 264, 112, 33, 19),
+
+        // The filters, the ADC and the accumulation time.
+        label("Label11", "Частота  среза фильтра1, Гц", 368, 80, 81, 29).wrappedText(),
+        field("txtF11", "9500", 384, 112, 41, 19),
+        label("Label12", "Частота  среза фильтра2, Гц", 552, 80, 81, 29).wrappedText(),
+        field("txtF22", "7000", 568, 112, 41, 19),
+        label("Label13", "Разрядность", 640, 96),
+        field("txtn", "12", 664, 112, 25, 19),
+        label("Label9", "Время накопления,мс", 712, 80, 73, 29).wrappedText(),
+        field("txtTint", "1", 736, 112, 33, 19),
+
+        // The block diagram along y = 160.
+        block("btnT1", "&Антенна", 8, 136, 81).withFont(FontKind::Block975).on(kLightGrey),
+        block("btnT2", "Шумовой &эквивалент", 96, 48, 89).withFont(FontKind::Block975),
+        block("btnap", "А&П", 120, 136, 49).withFont(FontKind::Block12),
+        block("btnUVF", "&УВЧ", 208, 136, 57).withFont(FontKind::Block12),
+        block("btnDet", "К&ДО", 296, 136, 49).withFont(FontKind::Block12),
+        block("btnF1", "Фильтр однозвенный", 368, 136, 81),
+        block("btncap", "~", 480, 136, 41).withFont(FontKind::Symbol),
+        block("btnF2", "Фильтр двухзвенный", 552, 136, 81),
+        block("btnASP", "А&ЦП", 656, 136, 41),
+        block("btnsum", "&Сумматор", 720, 136, 65),
+        block("btnmod", "&Модулятор", 392, 208, 89).withFont(FontKind::Block975),
+        label("Label7", "Fмод=1кГц", 408, 192),
+        formula("Image1", "η=0.9&nbsp;&nbsp;S<sub>a</sub>=2 m<sup>2</sup>", 8, 184, 96, 22),
+        label("lblTa2", "Ta2=...", 80, 96, 57, 13),
+        label("lblTa1", "Ta1=...", 64, 112, 73, 13),
+
+        // The sampling rate and the side lobes.
+        label("Label14", "Fдискретиз.", 640, 184),
+        Control{"cboFd", Kind::ComboBox, "", 640, 200, 65, 21},
+        Control{"chkLepestok", Kind::CheckBox, "Учесть боковые лепестки?", 8, 208, 113, 25},
+        formula("imgBetta", "<i>β</i> =", 0, 248, 32, 24),
+        field("txtBetta", "0,1", 32, 248, 25, 19).disabled(),
+        label("Label1", "Средняя тем-ра излучения, принимаемая по боковым лепесткам (Тяб), К", 72,
+              240, 221, 25)
+            .wrappedText(),
+        field("txtTbokov", "300", 304, 248, 33, 19).disabled(),
+
+        // The result area.
+        label("lblname", " ", 56, 272, 0, kTitleHeight)
+            .withFont(FontKind::Title)
+            .coloured(kRed)
+            .on(kLightGrey),
+        Control{"PicRes", Kind::Picture, "", 16, 296, 649, 249},
+        label("lblRmax", "", 0, 0, 32, 13).inside("PicRes").on(kWhite),
+        label("Label4", "  Потенциальная чувствительность", 560, 240).coloured(kBlue),
+        result("lblmo1", 744, 240),
+        label("Label5", " Реальная чувствительность", 592, 272).coloured(kBlue).on(kLightGrey),
+        result("lblmo", 744, 272),
+        label("Label19", "Разность яркостных температур", 680, 304, 105, 33)
+            .coloured(kRed)
+            .centredText(),
+        result("lblEnterT", 712, 336),
+        label("Label15", "Разность антенных температур", 680, 360, 105, 33)
+            .coloured(kRed)
+            .centredText(),
+        result("lblEnter", 712, 392),
+        label("Label10", "Измеренная разность антенных температур", 680, 416, 105, 41)
+            .coloured(kRed)
+            .on(kLightGrey)
+            .centredText(),
+        result("lblexit", 712, 464),
+        Control{"cmdExit", Kind::Button, "&Выход", 696, 496, 73, 49},
+    };
+    return controls;
+}
+
+const std::vector<const char*>& tabOrder() {
+    static const std::vector<const char*> order = {
+        "txtT1",   "txtT2",   "txtdeltaf", "txtKp",     "txtdeltaKp", "txtTprm",    "optBigCel",
+        "optGranica", "optCel", "txtVisota", "txtScel",  "txtF",       "txtF11",     "txtF22",
+        "txtn",    "txtTint", "cboFd",     "chkLepestok", "txtBetta",  "txtTbokov",  "btnT1",
+        "btnT2",   "btnap",   "btnmod",    "btnUVF",    "btnDet",     "btnF1",      "btncap",
+        "btnF2",   "btnASP",  "btnsum",    "cmdExit",
+    };
+    return order;
+}
+
+const std::vector<Segment>& diagramLines() {
+    static const std::vector<Segment> lines = [] {
+        std::vector<Segment> l;
+        // Along the chain at y = 160.
+        addArrow(l, 88, 160, 120, 160);  // antenna → switch
+        addArrow(l, 168, 160, 208, 160); // switch → amplifier
+        addArrow(l, 264, 160, 296, 160); // amplifier → detector
+        addArrow(l, 344, 160, 368, 160); // detector → filter 1
+        addArrow(l, 448, 160, 480, 160); // filter 1 → capacitor
+        addArrow(l, 520, 160, 552, 160); // capacitor → filter 2
+        addArrow(l, 632, 160, 656, 160); // filter 2 → ADC
+        addArrow(l, 696, 160, 720, 160); // ADC → summator
+        // Noise equivalent → switch, downward.
+        addArrow(l, 144, 96, 144, 136);
+        // Modulator → switch and modulator → summator, along y = 232 and up.
+        l.push_back({392, 232, 144, 232});
+        addArrow(l, 144, 232, 144, 184);
+        l.push_back({481, 232, 752, 232});
+        addArrow(l, 752, 232, 752, 184);
+        // The antenna: a stem with two slanted arms, and its blue waves.
+        l.push_back({48, 136, 48, 120});
+        l.push_back({48, 120, 32, 112});
+        l.push_back({48, 120, 64, 112});
+        l.push_back({80, 112, 128, 112, kAntennaBlue});
+        l.push_back({136, 120, 112, 112, kAntennaBlue});
+        l.push_back({64, 128, 120, 128, kAntennaBlue});
+        l.push_back({104, 152, 96, 128, kAntennaBlue});
+        return l;
+    }();
+    return lines;
+}
+
+QFont fontFor(FontKind kind) {
+    // The sans-serif family of the desktop; Arial's metric twins where they exist.
+    static const QStringList sans = {"Arial", "Liberation Sans", "Nimbus Sans", "Helvetica",
+                                     "DejaVu Sans"};
+    QFont font;
+    font.setFamilies(sans);
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Normal);
+    switch (kind) {
+    case FontKind::Window:
+        font.setPointSizeF(8.25);
+        break;
+    case FontKind::Block975:
+        font.setPointSizeF(9.75);
+        break;
+    case FontKind::Block12:
+        font.setPointSizeF(12);
+        break;
+    case FontKind::Symbol:
+        font.setFamilies({"Symbol", "Standard Symbols PS", "OpenSymbol", "DejaVu Sans"});
+        font.setPointSizeF(20.25);
+        break;
+    case FontKind::Title:
+        font.setPointSizeF(13.5);
+        break;
+    }
+    return font;
+}
+
+} // namespace ui
