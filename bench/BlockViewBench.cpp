@@ -8,27 +8,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "tests/PressFixture.h"
+
 #include <memory>
 
 namespace {
 
-views::FieldTexts defaultTexts() {
-    views::FieldTexts texts;
-    texts.txtVisota = "5";
-    texts.txtScel = "1500";
-    texts.txtF = "20";
-    texts.txtT2 = "100";
-    texts.txtT1 = "304";
-    texts.txtdeltaf = "900";
-    texts.txtKp = "4";
-    texts.txtdeltaKp = "0";
-    texts.txtTprm = "100";
-    texts.txtF11 = "9500";
-    texts.txtF22 = "7000";
-    texts.txtn = "12";
-    texts.txtTint = "1";
-    return texts;
-}
+using testing_support::defaultTexts;
 
 void runViewPress(benchmark::State& run, views::Block block) {
     auto state = std::make_unique<model::ReceiverState>();

@@ -84,18 +84,7 @@ bool firstInputAt(int i) {
     return i <= 2500 || (i >= 5001 && i <= 7501);
 }
 
-bool sameCalls(const RecordingCanvas& a, const RecordingCanvas& b) {
-    if (a.calls().size() != b.calls().size())
-        return false;
-    for (std::size_t i = 0; i < a.calls().size(); ++i) {
-        const Call& x = a.calls()[i];
-        const Call& y = b.calls()[i];
-        if (x.kind != y.kind || x.x1 != y.x1 || x.y1 != y.y1 || x.x2 != y.x2 || x.y2 != y.y2 ||
-            x.colour != y.colour)
-            return false;
-    }
-    return true;
-}
+using testing_support::sameCalls;
 
 bool sameTexts(const views::ResultTexts& a, const views::ResultTexts& b) {
     return a.lblTa1 == b.lblTa1 && a.lblTa2 == b.lblTa2 && a.lblmo == b.lblmo &&

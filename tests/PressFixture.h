@@ -47,4 +47,18 @@ inline Recorded press(views::Block block, const views::FieldTexts& texts,
     return recorded;
 }
 
+// Two recordings made the same calls with the same arguments and colours.
+inline bool sameCalls(const canvas::RecordingCanvas& a, const canvas::RecordingCanvas& b) {
+    if (a.calls().size() != b.calls().size())
+        return false;
+    for (std::size_t i = 0; i < a.calls().size(); ++i) {
+        const auto& x = a.calls()[i];
+        const auto& y = b.calls()[i];
+        if (x.kind != y.kind || x.x1 != y.x1 || x.y1 != y.y1 || x.x2 != y.x2 || x.y2 != y.y2 ||
+            x.colour != y.colour)
+            return false;
+    }
+    return true;
+}
+
 } // namespace testing_support

@@ -165,18 +165,7 @@ TEST(SummatorPress, SecondPressDrawsNewNoiseButKeepsTheComputedLabels) {
     EXPECT_EQ(first.texts.lblTa2, second.texts.lblTa2);
 }
 
-bool sameCalls(const RecordingCanvas& a, const RecordingCanvas& b) {
-    if (a.calls().size() != b.calls().size())
-        return false;
-    for (std::size_t i = 0; i < a.calls().size(); ++i) {
-        const auto& x = a.calls()[i];
-        const auto& y = b.calls()[i];
-        if (x.kind != y.kind || x.x1 != y.x1 || x.y1 != y.y1 || x.x2 != y.x2 || x.y2 != y.y2 ||
-            x.colour != y.colour)
-            return false;
-    }
-    return true;
-}
+using testing_support::sameCalls;
 
 TEST(SummatorPress, GainFieldHasNoEffect) {
     auto a = std::make_unique<model::ReceiverState>(startupState());
