@@ -1,0 +1,20 @@
+// The window's tests run without a display: the offscreen platform is chosen before the
+// application object exists, unless the caller asked for another one.
+
+#include <QApplication>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The window formats numbers in the user's locale; the tests fix it to Russian so that
+    // the expected texts ("303,6") do not depend on the machine.
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
