@@ -1,9 +1,22 @@
 #include "canvas/PictureBox.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
 #include <QResizeEvent>
+#include <QSaveFile>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cmath>
@@ -14,9 +27,17 @@ namespace canvas {
 
 namespace {
 
-QRgb rgbOf(Colour colour) { return qRgb(colour.red, colour.green, colour.blue); }
+// A press draws a few thousand calls; beyond this many (about 24 MB) the picture stops
+// keeping them and a new pixel ratio resamples the image instead of drawing it again.
+constexpr std::size_t kKeptCallsLimit = std::size_t{1} << 20;
 
-bool isFinite(const QPointF& point) { return std::isfinite(point.x()) && std::isfinite(point.y()); }
+QRgb rgbOf(Colour colour) {
+    return qRgb(colour.red, colour.green, colour.blue);
+}
+
+bool isFinite(const QPointF& point) {
+    return std::isfinite(point.x()) && std::isfinite(point.y());
+}
 
 // How far a point lies from the picture, for choosing the endpoint to clip from.
 double distanceFrom(const QPointF& point, const QRectF& area) {
@@ -97,29 +118,31 @@ public:
                           QColor(kBackground));
         painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
         box_.position_ = QPointF(0.0, 0.0);
+        box_.restartHistory();
     }
     void setScale(float x1, float y1, float x2, float y2) override {
         flush();
-        box_.scaleLeft_ = x1;
-        box_.scaleTop_ = y1;
-        box_.scaleRight_ = x2;
-        box_.scaleBottom_ = y2;
-        box_.scaled_ = true;
-        box_.updateTransform();
+        box_.applyScale(x1, y1, x2, y2);
     }
     void drawLine(float x1, float y1, float x2, float y2, Colour colour) override {
         segment(QPointF(x1, y1), QPointF(x2, y2), rgbOf(colour));
         box_.position_ = QPointF(x2, y2);
+        if (Canvas* kept = box_.keptCalls())
+            kept->drawLine(x1, y1, x2, y2, colour);
     }
     void lineTo(float x, float y, Colour colour) override {
         segment(box_.position_, QPointF(x, y), rgbOf(colour));
         box_.position_ = QPointF(x, y);
+        if (Canvas* kept = box_.keptCalls())
+            kept->lineTo(x, y, colour);
     }
     void lineTo(float x, float y) override {
         segment(box_.position_, QPointF(x, y), kForeground);
         box_.position_ = QPointF(x, y);
+        if (Canvas* kept = box_.keptCalls())
+            kept->lineTo(x, y);
     }
-    void setPosition(float x, float y) override { box_.position_ = QPointF(x, y); }
+    void setPosition(float x, float y) override { box_.setPosition(x, y); }
 
 private:
     // A segment in user coordinates; missing (non-finite) points draw nothing.
@@ -163,30 +186,36 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(kWidth, kHeight);
     recreatePicture();
+    createActions();
 }
 
 PictureBox::~PictureBox() = default;
 
-void PictureBox::clearPicture() { Painting(*this).clearPicture(); }
+void PictureBox::clearPicture() {
+    Painting(*this).clearPicture();
+}
 
 void PictureBox::setScale(float x1, float y1, float x2, float y2) {
-    scaleLeft_ = x1;
-    scaleTop_ = y1;
-    scaleRight_ = x2;
-    scaleBottom_ = y2;
-    scaled_ = true;
-    updateTransform();
+    applyScale(x1, y1, x2, y2);
 }
 
 void PictureBox::drawLine(float x1, float y1, float x2, float y2, Colour colour) {
     Painting(*this).drawLine(x1, y1, x2, y2, colour);
 }
 
-void PictureBox::lineTo(float x, float y, Colour colour) { Painting(*this).lineTo(x, y, colour); }
+void PictureBox::lineTo(float x, float y, Colour colour) {
+    Painting(*this).lineTo(x, y, colour);
+}
 
-void PictureBox::lineTo(float x, float y) { Painting(*this).lineTo(x, y); }
+void PictureBox::lineTo(float x, float y) {
+    Painting(*this).lineTo(x, y);
+}
 
-void PictureBox::setPosition(float x, float y) { position_ = QPointF(x, y); }
+void PictureBox::setPosition(float x, float y) {
+    position_ = QPointF(x, y);
+    if (Canvas* kept = keptCalls())
+        kept->setPosition(x, y);
+}
 
 void PictureBox::showRecording(const RecordingCanvas& recording) {
     Painting painting(*this);
@@ -205,23 +234,161 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
     ensurePicture();
 }
 
-qreal PictureBox::pictureDevicePixelRatio() const { return devicePixelRatioF(); }
-
-void PictureBox::ensurePicture() {
-    const qreal ratio = pictureDevicePixelRatio();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (image_.isNull() || image_.size() != pixels || image_.devicePixelRatio() != ratio)
-        recreatePicture();
+void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(copyAction_);
+    menu->addAction(saveAction_);
+    menu->popup(event->globalPos());
+    event->accept();
 }
 
+qreal PictureBox::pictureDevicePixelRatio() const {
+    return devicePixelRatioF();
+}
+
+// ---- the picture for a lab report -----------------------------------------------------
+
+void PictureBox::createActions() {
+    const auto action = [this](const QString& text, const char* name, QKeyCombination key) {
+        auto* item = new QAction(text, this);
+        item->setObjectName(QString::fromLatin1(name));
+        item->setShortcut(QKeySequence(key));
+        // The whole window, not only the focused picture; a focused line edit still
+        // keeps Ctrl+C, since its shortcut override comes first.
+        item->setShortcutContext(Qt::WindowShortcut);
+        item->setShortcutVisibleInContextMenu(true);
+        addAction(item);
+        return item;
+    };
+    copyAction_ = action(QStringLiteral("Копировать"), "actCopyPicture", Qt::CTRL | Qt::Key_C);
+    saveAction_ = action(QStringLiteral("Сохранить как…"), "actSavePicture", Qt::CTRL | Qt::Key_S);
+    connect(copyAction_, &QAction::triggered, this, &PictureBox::copyPicture);
+    connect(saveAction_, &QAction::triggered, this, &PictureBox::savePictureAs);
+}
+
+void PictureBox::copyPicture() {
+    ensurePicture();
+    QGuiApplication::clipboard()->setImage(image_);
+}
+
+bool PictureBox::savePicture(const QString& fileName, QString* error) {
+    ensurePicture();
+    // Written beside the target and renamed over it at the end, so that a failed write
+    // leaves an older file of that name as it was.
+    QSaveFile file(fileName);
+    QImageWriter writer(&file, "png");
+    bool written = writer.write(image_);
+    QString why = writer.errorString();
+    if (written && !file.commit()) {
+        written = false;
+        why = file.errorString();
+    }
+    if (!written && error)
+        *error = why.isEmpty() ? file.errorString() : why;
+    return written;
+}
+
+void PictureBox::savePictureAs() {
+    QString fileName = askFileName();
+    if (fileName.isEmpty())
+        return; // the question was cancelled
+    if (QFileInfo(fileName).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0)
+        fileName += QLatin1String(".png");
+    QString error;
+    if (savePicture(fileName, &error)) {
+        saveFolder_ = QFileInfo(fileName).absolutePath();
+        return;
+    }
+    QMessageBox::warning(this, QStringLiteral("Ошибка записи"),
+                         QStringLiteral("Не удалось записать рисунок в файл «%1».\n%2")
+                             .arg(QDir::toNativeSeparators(fileName), error));
+}
+
+QString PictureBox::askFileName() {
+    QString folder = saveFolder_;
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    return QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить рисунок"),
+                                        QDir(folder).filePath(QStringLiteral("veltrum.png")),
+                                        QStringLiteral("Рисунок PNG (*.png)"));
+}
+
+// ---- the backing image ----------------------------------------------------------------
+
+QSize PictureBox::picturePixels(qreal ratio) const {
+    return (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
+}
+
+// A new size or pixel ratio: a new white image, and the calls since the picture was last
+// white drawn into it again, so the lines stay one device pixel wide at the new ratio.
+void PictureBox::ensurePicture() {
+    const qreal ratio = pictureDevicePixelRatio();
+    if (!image_.isNull() && image_.size() == picturePixels(ratio) &&
+        image_.devicePixelRatio() == ratio)
+        return;
+    const QImage previous = image_;
+    RecordingCanvas kept;
+    std::swap(kept, history_);
+    const bool complete = historyComplete_;
+    const QPointF position = position_;
+    recreatePicture();
+    if (complete) {
+        // From the state of the last white picture: its scale is the first kept call.
+        scaled_ = false;
+        updateTransform();
+        Painting painting(*this);
+        kept.replay(painting);
+        return;
+    }
+    // Too long to draw again: the previous image, resampled, with the current scale.
+    historyComplete_ = false;
+    position_ = position;
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(QRectF(QPointF(0.0, 0.0), image_.deviceIndependentSize()), previous);
+}
+
+// A white image at the current ratio; the drawing position goes to the origin.
 void PictureBox::recreatePicture() {
     const qreal ratio = pictureDevicePixelRatio();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
-    image_ = QImage(pixels, QImage::Format_RGB32);
+    image_ = QImage(picturePixels(ratio), QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     image_.fill(QColor(kBackground));
     position_ = QPointF(0.0, 0.0);
     updateTransform();
+}
+
+void PictureBox::applyScale(float x1, float y1, float x2, float y2) {
+    scaleLeft_ = x1;
+    scaleTop_ = y1;
+    scaleRight_ = x2;
+    scaleBottom_ = y2;
+    scaled_ = true;
+    updateTransform();
+    if (Canvas* kept = keptCalls())
+        kept->setScale(x1, y1, x2, y2);
+}
+
+void PictureBox::restartHistory() {
+    history_ = RecordingCanvas();
+    historyComplete_ = true;
+    if (scaled_)
+        history_.setScale(static_cast<float>(scaleLeft_), static_cast<float>(scaleTop_),
+                          static_cast<float>(scaleRight_), static_cast<float>(scaleBottom_));
+}
+
+Canvas* PictureBox::keptCalls() {
+    if (!historyComplete_)
+        return nullptr;
+    if (history_.calls().size() >= kKeptCallsLimit) {
+        history_ = RecordingCanvas();
+        historyComplete_ = false;
+        return nullptr;
+    }
+    return &history_;
 }
 
 // (left, top) to the top-left corner, (right, bottom) to the bottom-right. A scale with
