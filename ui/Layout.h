@@ -71,9 +71,9 @@ struct Control {
         c.parent = container;
         return c;
     }
-    constexpr Control withFont(FontKind kind) const {
+    constexpr Control withFont(FontKind fontKind) const {
         Control c = *this;
-        c.font = kind;
+        c.font = fontKind;
         return c;
     }
     constexpr Control coloured(QRgb colour) const {
