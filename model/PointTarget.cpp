@@ -34,28 +34,38 @@ void requireFinite(double value) {
 
 } // namespace
 
-PointTarget evaluatePointTarget(const PointTargetInputs& in) {
-    if (in.height == 0)
+BeamFilling beamFilling(double area, double height, double frequency) {
+    if (height == 0)
         fail("Поле «Высота полета, км»: высота не может быть равна нулю.");
-    if (in.frequency == 0)
+    if (frequency == 0)
         fail("Поле «Частотный диапазон, ГГц»: частота не может быть равна нулю.");
-    if (in.area < 0)
+    if (area < 0)
         fail("Поле «Площадь цели, кв.м»: площадь цели не может быть отрицательной.");
 
-    PointTarget result;
-    const double heightMetres = 1e3 * in.height;
-    result.targetSolidAngle = in.area / (heightMetres * heightMetres);
-    const double frequencyHz = 1e9 * in.frequency;
-    result.beamSolidAngle = kLightSpeed * kLightSpeed / (frequencyHz * frequencyHz) / 2; // λ²/2
-    requireFinite(result.targetSolidAngle);
-    requireFinite(result.beamSolidAngle);
-    if (result.beamSolidAngle == 0)
+    BeamFilling beam;
+    const double heightMetres = 1e3 * height;
+    beam.targetSolidAngle = area / (heightMetres * heightMetres);
+    const double frequencyHz = 1e9 * frequency;
+    beam.beamSolidAngle = kLightSpeed * kLightSpeed / (frequencyHz * frequencyHz) / 2; // λ²/2
+    requireFinite(beam.targetSolidAngle);
+    requireFinite(beam.beamSolidAngle);
+    if (beam.beamSolidAngle == 0)
         fail("Поле «Частотный диапазон, ГГц»: частота слишком велика, телесный угол луча "
              "равен нулю.");
-    result.fillFactor = result.targetSolidAngle / result.beamSolidAngle;
-    requireFinite(result.fillFactor);
+    beam.fillFactor = beam.targetSolidAngle / beam.beamSolidAngle;
+    requireFinite(beam.fillFactor);
+    beam.filled = beam.fillFactor >= 1;
+    return beam;
+}
 
-    if (result.fillFactor >= 1) { // the target fills the beam
+PointTarget evaluatePointTarget(const PointTargetInputs& in) {
+    const BeamFilling beam = beamFilling(in.area, in.height, in.frequency);
+    PointTarget result;
+    result.targetSolidAngle = beam.targetSolidAngle;
+    result.beamSolidAngle = beam.beamSolidAngle;
+    result.fillFactor = beam.fillFactor;
+
+    if (beam.filled) { // the target fills the beam: an extended target after all
         result.beamFilled = true;
         result.beamTemperature = in.t1;
         result.antennaTemperature1 =

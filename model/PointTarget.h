@@ -39,6 +39,18 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The geometry alone: whether the target fills the beam needs only S, H and F. Throws
+// PointTargetError for a zero height or frequency and a negative area.
+struct BeamFilling {
+    double targetSolidAngle = 0; // Wt
+    double beamSolidAngle = 0;   // Wb
+    double fillFactor = 0;       // γ
+    bool filled = false;         // γ ≥ 1
+};
+BeamFilling beamFilling(double area, double height, double frequency);
+
+// The whole evaluation. When the beam is filled only area, height, frequency and t1 are
+// read; the other inputs matter only for a target smaller than the beam.
 PointTarget evaluatePointTarget(const PointTargetInputs& inputs);
 
 } // namespace model

@@ -749,6 +749,30 @@ TEST(BlockViewFaults, FieldsOfLaterBlocksAreNotRead) {
     EXPECT_NO_THROW(press(Block::Capacitor, texts, *state));
 }
 
+// A target that fills the beam is an extended target: its range is never computed, so a
+// bad background, time or bandwidth field does not stop the modulator; a bad height does.
+TEST(BlockViewFaults, FilledBeamDoesNotReadTheRangeFields) {
+    auto state = freshState();
+    FieldTexts texts = defaultTexts(model::Scene::PointTarget);
+    texts.txtVisota = "1";
+    texts.txtT2 = texts.txtTint = texts.txtdeltaf = "x";
+    const views::Press prepared = views::preparePress(Block::Modulator, texts, *state);
+    ASSERT_TRUE(prepared.pointTarget.has_value());
+    EXPECT_TRUE(prepared.pointTarget->beamFilled);
+    EXPECT_EQ(prepared.pointTarget->beamTemperature, 304);
+
+    texts.txtVisota = "5"; // the beam is no longer filled: the range needs those fields
+    EXPECT_THROW(views::preparePress(Block::Modulator, texts, *state), views::PressError);
+    texts.txtVisota = "0";
+    try {
+        views::preparePress(Block::Modulator, texts, *state);
+        ADD_FAILURE() << "a zero height was accepted";
+    } catch (const views::PressError& error) {
+        EXPECT_NE(std::string(error.what()).find("Высота полета, км"), std::string::npos)
+            << error.what();
+    }
+}
+
 // --- the numbers the curves show with the defaults ------------------------------------
 //
 // The generators' samples have spread 0.5·1.00035; the amplifier's output with the

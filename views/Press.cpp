@@ -75,13 +75,18 @@ void readPointTarget(Press& press, const FieldTexts& texts, const model::Receive
     in.area = readNumber(caption::kScel, texts.txtScel);
     in.height = readNumber(caption::kVisota, texts.txtVisota);
     in.frequency = readNumber(caption::kF, texts.txtF);
-    in.t1 = readNumber(caption::kT1, texts.txtT1);
-    in.t2 = readNumber(t2Caption(texts.scene), texts.txtT2);
-    in.integration = readNumber(caption::kTint, texts.txtTint);
-    in.bandwidth = readNumber(caption::kDeltaf, texts.txtdeltaf);
     in.sideLobeFraction = state.sideLobeFraction;
     in.sideLobeTemperature = state.sideLobeTemperature;
     try {
+        // A target that fills the beam is an extended target after all: its range is not
+        // computed, so the background, time and bandwidth fields are not read for it.
+        const bool filled = model::beamFilling(in.area, in.height, in.frequency).filled;
+        in.t1 = readNumber(caption::kT1, texts.txtT1);
+        if (!filled) {
+            in.t2 = readNumber(t2Caption(texts.scene), texts.txtT2);
+            in.integration = readNumber(caption::kTint, texts.txtTint);
+            in.bandwidth = readNumber(caption::kDeltaf, texts.txtdeltaf);
+        }
         press.pointTarget = model::evaluatePointTarget(in);
     } catch (const model::PointTargetError& error) {
         throw PressError(error.what());
