@@ -60,18 +60,6 @@ ObjectColours objectColours(const model::ReceiverState& state) {
     return {firstObjectColour(state), secondObjectColour(state)};
 }
 
-// A sample narrowed to the canvas's 32-bit coordinates. A finite sample beyond the
-// 32-bit range is drawn at the largest 32-bit magnitude: off the picture, as every
-// off-scale sample is.
-float toCanvas(double value) {
-    constexpr float largest = std::numeric_limits<float>::max();
-    if (value > static_cast<double>(largest))
-        return largest;
-    if (value < -static_cast<double>(largest))
-        return -largest;
-    return static_cast<float>(value);
-}
-
 // The fields of one press converted once, and Ta1, Ta2 computed once.
 struct ChainSettings {
     model::InputTemperatures temperatures;

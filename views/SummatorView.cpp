@@ -53,15 +53,14 @@ void drawAccumulation(canvas::Canvas& canvas, const std::vector<double>& buffer,
         if (bmin > buffer[i])
             bmin = buffer[i];
     }
-    canvas.setScale(0, static_cast<float>(bmax), static_cast<float>(countA),
-                    static_cast<float>(bmin));
-    canvas.setPosition(0, static_cast<float>(buffer[1]));
+    canvas.setScale(0, toCanvas(bmax), static_cast<float>(countA), toCanvas(bmin));
+    canvas.setPosition(0, toCanvas(buffer[1]));
     double sum = buffer[1];
     for (int i = 2; i <= countA; ++i) {
         sum += buffer[i];
-        canvas.lineTo(static_cast<float>(i), static_cast<float>(sum / i));
+        canvas.lineTo(static_cast<float>(i), toCanvas(sum / i));
     }
-    const auto finalMean = static_cast<float>(sum / countA);
+    const float finalMean = toCanvas(sum / countA);
     canvas.drawLine(0, finalMean, static_cast<float>(countA), finalMean, canvas::kMagenta);
 }
 

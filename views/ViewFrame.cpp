@@ -4,6 +4,7 @@
 #include "model/Temperatures.h"
 
 #include <cmath>
+#include <limits>
 
 namespace views {
 
@@ -13,6 +14,15 @@ canvas::Colour firstObjectColour(const model::ReceiverState& state) {
 
 canvas::Colour secondObjectColour(const model::ReceiverState& state) {
     return {state.obj2Red, state.obj2Green, state.obj2Blue};
+}
+
+float toCanvas(double value) {
+    constexpr float largest = std::numeric_limits<float>::max();
+    if (value > static_cast<double>(largest))
+        return largest;
+    if (value < -static_cast<double>(largest))
+        return -largest;
+    return static_cast<float>(value);
 }
 
 void openPicture(canvas::Canvas& canvas, const Scale& scale, float referenceY, float startX,

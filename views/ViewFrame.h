@@ -14,6 +14,11 @@ namespace views {
 canvas::Colour firstObjectColour(const model::ReceiverState& state);
 canvas::Colour secondObjectColour(const model::ReceiverState& state);
 
+// A sample narrowed to the canvas's 32-bit coordinates. A finite sample beyond the
+// 32-bit range is drawn at the largest 32-bit magnitude: off the picture, as every
+// off-scale sample is.
+float toCanvas(double value);
+
 // The corners of a view's scale: (left, top) to (right, bottom).
 struct Scale {
     float left, top, right, bottom;
