@@ -2,24 +2,21 @@
 // no command line, nothing read or written.
 
 #include "ui/Form1.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veltrum"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Veltrum"));
     QApplication::setOrganizationName(QStringLiteral("Veltrum"));
     QApplication::setOrganizationDomain(QStringLiteral("veltrum.org"));
+    // The desktop file and icon installed with the program; the caption stays exactly
+    // the window's own ("Veltrum  hh:mm:ss"), with no application name appended.
     QApplication::setDesktopFileName(QStringLiteral("org.veltrum.Veltrum"));
 
     // The window speaks Russian; so do Qt's own buttons in its message boxes.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QStringLiteral("qtbase_ru"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    ui::installQtTranslations(app);
 
     Form1 window;
     window.show();

@@ -6,7 +6,8 @@ VELTRUM_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Debian packages for building, testing and showing the window.
 VELTRUM_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
+    qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core fonts-liberation2
+    desktop-file-utils
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 

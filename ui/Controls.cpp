@@ -7,6 +7,8 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include <iterator>
+
 namespace ui {
 
 namespace {
@@ -145,7 +147,41 @@ QPixmap drawSmilingFace(qreal ratio) {
     return pixmap;
 }
 
+// The installed SVG icon drawn with QPainter, so that the window needs no SVG module.
+QPixmap drawApplicationIcon(int side) {
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.scale(side / 64.0, side / 64.0);
+    painter.setPen(QPen(QColor(0x00, 0x80, 0x80), 3));
+    painter.setBrush(QColor(0xc0, 0xc0, 0xc0));
+    painter.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
+    QPainterPath dish;
+    dish.moveTo(14, 14);
+    dish.quadTo(32, 30, 50, 14);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0x00, 0x00, 0xc0), 3));
+    painter.drawPath(dish);
+    painter.drawLine(QPointF(32, 22), QPointF(32, 34));
+    painter.setPen(QPen(QColor(0xa0, 0x80, 0x00), 1));
+    painter.setBrush(QColor(0xff, 0xe0, 0x80));
+    painter.drawRect(QRectF(8, 46, 48, 10));
+    const QPointF wave[] = {{10, 40}, {16, 40}, {16, 34}, {24, 34}, {24, 40}, {32, 40},
+                            {32, 34}, {40, 34}, {40, 40}, {48, 40}, {48, 34}, {54, 34}};
+    painter.setPen(QPen(QColor(0xff, 0x00, 0xff), 2));
+    painter.drawPolyline(wave, static_cast<int>(std::size(wave)));
+    return pixmap;
+}
+
 } // namespace
+
+QIcon applicationIcon() {
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64, 128})
+        icon.addPixmap(drawApplicationIcon(side));
+    return icon;
+}
 
 QIcon smilingFace() {
     QIcon icon;

@@ -59,4 +59,8 @@ protected:
 // The exit button's picture: a smiling face, 24 × 22.
 QIcon smilingFace();
 
+// The program's own icon, as installed with its desktop entry: an antenna looking down at
+// warm ground, with the modulator's square wave.
+QIcon applicationIcon();
+
 } // namespace ui

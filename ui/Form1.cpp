@@ -87,6 +87,10 @@ QWidget* makeControl(const Control& control, QWidget* parent) {
         auto* field = new QLineEdit(text, parent);
         setColour(field, QPalette::Base,
                   QColor(control.enabled ? ui::kEnabledField : ui::kDisabledField));
+        // A disabled field keeps its text legible: dark grey on the grey background.
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Disabled, QPalette::Text, QColor(ui::kDisabledText));
+        field->setPalette(palette);
         widget = field;
         break;
     }
@@ -266,6 +270,7 @@ struct Form1::SceneLook {
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Veltrum"));
+    setWindowIcon(ui::applicationIcon());
     createControls();
     bindControls();
     createMenu();

@@ -84,7 +84,7 @@ const std::vector<Control>& formControls() {
         field("txtF22", "7000", 568, 112, 41, 19),
         label("Label13", "Разрядность", 640, 96),
         field("txtn", "12", 664, 112, 25, 19),
-        label("Label9", "Время накопления,мс", 712, 80, 73, 29).wrappedText(),
+        label("Label9", "Время накопления,мс", 712, 80, 80, 29).wrappedText(),
         field("txtTint", "1", 736, 112, 33, 19),
 
         // The block diagram along y = 160.

@@ -29,6 +29,7 @@ inline constexpr QRgb kAntennaBlue = 0xff0000c0u; // RGB(0, 0, 192): the antenna
 // field. An enabled field is white, the window-background colour of text boxes.
 inline constexpr QRgb kDisabledField = 0xffc8c8c8u;
 inline constexpr QRgb kEnabledField = kWhite;
+inline constexpr QRgb kDisabledText = 0xff808080u; // RGB(128, 128, 128): greyed text
 
 enum class Kind {
     Field,       // QLineEdit

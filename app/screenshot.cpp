@@ -1,0 +1,59 @@
+// Makes the README's pictures from the program's own window: the window at start, after
+// a press of the UHF amplifier, and after an accumulation of 100 ms in the summator.
+// Usage: veltrum_screenshot FOLDER. Runs on any platform plugin, offscreen included.
+
+#include "ui/Form1.h"
+#include "ui/Translations.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTextStream>
+
+namespace {
+
+bool save(QWidget& window, const QDir& folder, const QString& name) {
+    QApplication::processEvents();
+    const QString path = folder.filePath(name);
+    if (!window.grab().save(path, "PNG")) {
+        QTextStream(stderr) << "veltrum_screenshot: cannot write " << path << '\n';
+        return false;
+    }
+    QTextStream(stdout) << path << '\n';
+    return true;
+}
+
+void click(const Form1& window, const char* button) {
+    window.findChild<QPushButton*>(QString::fromLatin1(button))->click();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // The pictures show the window as a Russian student sees it, whatever this machine's
+    // locale: a decimal comma in the results.
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    QApplication app(argc, argv);
+    ui::installQtTranslations(app);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: veltrum_screenshot FOLDER\n";
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.exists() && !QDir().mkpath(folder.path())) {
+        QTextStream(stderr) << "veltrum_screenshot: cannot make " << folder.path() << '\n';
+        return 1;
+    }
+
+    Form1 window;
+    window.show();
+    bool ok = save(window, folder, QStringLiteral("screenshot.png"));
+    click(window, "btnUVF");
+    ok = save(window, folder, QStringLiteral("screenshot-uhf.png")) && ok;
+    window.findChild<QLineEdit*>(QStringLiteral("txtTint"))->setText(QStringLiteral("100"));
+    click(window, "btnsum");
+    ok = save(window, folder, QStringLiteral("screenshot-summator.png")) && ok;
+    return ok ? 0 : 1;
+}
