@@ -9,6 +9,7 @@
 #include "ui/Form1.h"
 #include "views/Press.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
@@ -39,10 +40,18 @@ void BM_WindowClickAdc(benchmark::State& run) {
 }
 BENCHMARK(BM_WindowClickAdc)->Unit(benchmark::kMillisecond);
 
+// The summator with the accumulation time (ms) as the argument: 1, 1000 and 10 000 periods.
 void BM_WindowClickSummator(benchmark::State& run) {
-    clickBlock(run, "btnsum");
+    Form1 window;
+    window.show();
+    window.findChild<QLineEdit*>(QStringLiteral("txtTint"))
+        ->setText(QString::number(run.range(0)));
+    auto* summator = window.findChild<QPushButton*>(QStringLiteral("btnsum"));
+    for (auto _ : run)
+        summator->click();
+    run.counters["periods"] = static_cast<double>(run.range(0));
 }
-BENCHMARK(BM_WindowClickSummator)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WindowClickSummator)->Arg(1)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void BM_PictureDrawUhfView(benchmark::State& run) {
     auto state = std::make_unique<model::ReceiverState>();
