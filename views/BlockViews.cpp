@@ -168,6 +168,16 @@ void runCapacitorAndFilter2(model::ReceiverState& state, double filter1Sum, doub
     }
 }
 
+// The first two passes of the two-section filter and ADC views: the chain cleared, the
+// front end up to the single-section filter with its record sum, then the capacitor and
+// the two-section filter; every sample of the record checked to be finite.
+void runThroughFilter2(const Press& press, model::ReceiverState& state, const ChainSettings& chain) {
+    model::clearChain(state, kSamples);
+    const double filter1Sum = runToFilter1Summing(state, chain);
+    runCapacitorAndFilter2(state, filter1Sum, chain.filter2Coefficient);
+    requireFiniteChain(state, Stage::Filter2, fieldsUpTo(press, Stage::Filter2));
+}
+
 // The ADC's range: the largest minus the smallest two-section filter output at 1..10000,
 // both starting from 0. Each filter2Wave[i] is final once the filter has run past i - 2,
 // so taking the extremes after the pass finds the same values as during it.
@@ -323,10 +333,7 @@ ResultTexts capacitorView(const Press& press, model::ReceiverState& state, canva
 ResultTexts filter2View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
                         char decimalSeparator) {
     const ChainSettings chain = chainSettings(press, state);
-    model::clearChain(state, kSamples);
-    const double filter1Sum = runToFilter1Summing(state, chain);
-    runCapacitorAndFilter2(state, filter1Sum, chain.filter2Coefficient);
-    requireFiniteChain(state, Stage::Filter2, fieldsUpTo(press, Stage::Filter2));
+    runThroughFilter2(press, state, chain);
 
     // filter2Wave[1] and [2] are the cleared zeros: the curve begins at (1, 0), (2, 0).
     openPicture(canvas, kFilter2Scale, 0, 0, kFilterStartY);
@@ -337,11 +344,8 @@ ResultTexts filter2View(const Press& press, model::ReceiverState& state, canvas:
 ResultTexts adcView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
                     char decimalSeparator) {
     const ChainSettings chain = chainSettings(press, state);
-    model::clearChain(state, kSamples);
-    const double filter1Sum = runToFilter1Summing(state, chain);
-    runCapacitorAndFilter2(state, filter1Sum, chain.filter2Coefficient);
+    runThroughFilter2(press, state, chain);
     const std::string filterFields = fieldsUpTo(press, Stage::Filter2);
-    requireFiniteChain(state, Stage::Filter2, filterFields);
 
     const double adcRange = adcRangeOf(state);
     requireFinite(&adcRange, 0, 0, filterFields);
