@@ -46,7 +46,8 @@ struct LiteralWindow {
                 txtF22 = "7000", txtn = "12", txtT1 = "304", txtT2 = "100";
     double lastNoise1 = 0, lastNoise2 = 0;
     model::UniformSource uniform;
-    std::vector<double> switchWave = std::vector<double>(10001), uhfWave = std::vector<double>(10003),
+    std::vector<double> switchWave = std::vector<double>(10001),
+                        uhfWave = std::vector<double>(10003),
                         detectorWave = std::vector<double>(10003),
                         filter1Wave = std::vector<double>(10003),
                         capacitorWave = std::vector<double>(10003),
@@ -55,9 +56,13 @@ struct LiteralWindow {
     double f2max = 0, f2min = 0;
 };
 
-double value(const std::string& text) { return model::parseNumber(text).value; }
+double value(const std::string& text) {
+    return model::parseNumber(text).value;
+}
 
-double correlation() { return std::exp(-6.2831852e-8); }
+double correlation() {
+    return std::exp(-6.2831852e-8);
+}
 
 double literalNoise(LiteralWindow& w, double& last) {
     const float u1 = 1.0f - w.uniform.next();
@@ -69,8 +74,12 @@ double literalNoise(LiteralWindow& w, double& last) {
     return std::sqrt(1 - correlation() * correlation()) * last + rho * last;
 }
 
-double literalTa1(LiteralWindow& w) { return (1.0f - 0.0f) * value(w.txtT1) * 0.9 + 0.0 + 29.999999999999993; }
-double literalTa2(LiteralWindow& w) { return value(w.txtT2); }
+double literalTa1(LiteralWindow& w) {
+    return (1.0f - 0.0f) * value(w.txtT1) * 0.9 + 0.0 + 29.999999999999993;
+}
+double literalTa2(LiteralWindow& w) {
+    return value(w.txtT2);
+}
 
 double literalPass(LiteralWindow& w, int s) {
     for (int c = 1; c <= 5000; ++c) {
@@ -96,18 +105,18 @@ double literalPass(LiteralWindow& w, int s) {
         const double v = value(deltaf) * u;
         w.uhfWave[i] = (value(deltaKp) * 0.01 * xi2 + 1) * v;
         w.detectorWave[i] = std::sqrt(std::pow(w.uhfWave[i], 2)) + 200;
-        w.filter1Wave[i + 1] = value(w.txtF11) * (std::pow(10, -7) * 4 * 3.1415926) * w.detectorWave[i] +
-                               (1 - value(w.txtF11) * (std::pow(10, -7) * 4 * 3.1415926)) * w.filter1Wave[i];
+        w.filter1Wave[i + 1] =
+            value(w.txtF11) * (std::pow(10, -7) * 4 * 3.1415926) * w.detectorWave[i] +
+            (1 - value(w.txtF11) * (std::pow(10, -7) * 4 * 3.1415926)) * w.filter1Wave[i];
         filter1Sum += w.filter1Wave[i];
     }
     for (int i = 1; i <= 5000; ++i) {
         w.capacitorWave[i] = w.filter1Wave[i] - filter1Sum / 5000;
         const double b = value(w.txtF22) * (std::pow(10, -7) * 8) * 3.1415926;
-        w.filter2Wave[i + 2] =
-            b * (w.capacitorWave[i] + w.capacitorWave[i + 1]) +
-            (1 - value(w.txtF22) * (std::pow(10, -7) * 8) * 3.1415926 +
-             std::pow(value(w.txtF22) * (std::pow(10, -7) * 8) * 3.1415926, 2)) *
-                w.filter2Wave[i + 1];
+        w.filter2Wave[i + 2] = b * (w.capacitorWave[i] + w.capacitorWave[i + 1]) +
+                               (1 - value(w.txtF22) * (std::pow(10, -7) * 8) * 3.1415926 +
+                                std::pow(value(w.txtF22) * (std::pow(10, -7) * 8) * 3.1415926, 2)) *
+                                   w.filter2Wave[i + 1];
         if (w.f2max < w.filter2Wave[i])
             w.f2max = w.filter2Wave[i];
         if (w.f2min > w.filter2Wave[i])

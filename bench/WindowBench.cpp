@@ -44,8 +44,7 @@ BENCHMARK(BM_WindowClickAdc)->Unit(benchmark::kMillisecond);
 void BM_WindowClickSummator(benchmark::State& run) {
     Form1 window;
     window.show();
-    window.findChild<QLineEdit*>(QStringLiteral("txtTint"))
-        ->setText(QString::number(run.range(0)));
+    window.findChild<QLineEdit*>(QStringLiteral("txtTint"))->setText(QString::number(run.range(0)));
     auto* summator = window.findChild<QPushButton*>(QStringLiteral("btnsum"));
     for (auto _ : run)
         summator->click();

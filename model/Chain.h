@@ -73,16 +73,22 @@ inline double summatorUhfOutput(double input, double xi1, double xi2,
 void uhfStep(ReceiverState& state, int i, const AmplifierSettings& amp);
 
 // The square-law detector with its fixed offset of 200.
-inline double detectorOutput(double uhf) { return uhf * uhf + 200; }
+inline double detectorOutput(double uhf) {
+    return uhf * uhf + 200;
+}
 // The summator's detector: sqrt(uhf²) + 200, the magnitude of the amplifier output.
-inline double summatorDetectorOutput(double uhf) { return std::sqrt(uhf * uhf) + 200; }
+inline double summatorDetectorOutput(double uhf) {
+    return std::sqrt(uhf * uhf) + 200;
+}
 
 inline void detectorStep(ReceiverState& state, int i) {
     state.detectorWave[i] = detectorOutput(state.uhfWave[i]);
 }
 
 // Forward-Euler low-pass at 0.2 µs a sample: a = F1·(10⁻⁷·4·3.1415926).
-inline double filter1Coefficient(double f1) { return f1 * (1e-7 * 4 * 3.1415926); }
+inline double filter1Coefficient(double f1) {
+    return f1 * (1e-7 * 4 * 3.1415926);
+}
 
 // filter1Step: filter1Wave[i + 1] from filter1Wave[i] and detectorWave[i].
 inline void filter1Step(ReceiverState& state, int i, double a) {
@@ -98,8 +104,12 @@ inline void capacitorStep(ReceiverState& state, int i, double filter1Sum, double
 }
 
 // Two-section filter: b = (F2·(10⁻⁷·8))·3.1415926.
-inline double filter2Coefficient(double f2) { return (f2 * (1e-7 * 8)) * 3.1415926; }
-inline double filter2Feedback(double b) { return 1 - b + b * b; }
+inline double filter2Coefficient(double f2) {
+    return (f2 * (1e-7 * 8)) * 3.1415926;
+}
+inline double filter2Feedback(double b) {
+    return 1 - b + b * b;
+}
 
 // filter2Step: filter2Wave[i + 2] from filter2Wave[i + 1], capacitorWave[i] and
 // capacitorWave[i + 1] (which the views have not computed yet: it holds the cleared 0).
@@ -124,7 +134,9 @@ inline double adcOutput(double filter2, double levels, double range) {
     const double q = floorExact(levels * (filter2 / range));
     return q / levels * range;
 }
-inline double adcLevels(double wordLength) { return std::pow(2.0, wordLength); }
+inline double adcLevels(double wordLength) {
+    return std::pow(2.0, wordLength);
+}
 
 inline void adcStep(ReceiverState& state, int i, double levels, double range) {
     state.adcWave[i] = adcOutput(state.filter2Wave[i], levels, range);

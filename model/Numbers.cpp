@@ -9,8 +9,12 @@ namespace model {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
@@ -171,8 +175,8 @@ std::string formatNumber(double value, char decimalSeparator) {
                std::to_string(magnitude);
     } else {
         const int decimals = 14 - exponent; // 15 significant digits in all
-        const auto [fixedEnd, fixedEc] = std::to_chars(
-            buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+        const auto [fixedEnd, fixedEc] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                                       std::chars_format::fixed, decimals);
         (void)fixedEc;
         text.assign(buffer, fixedEnd);
         if (text.find('.') != std::string::npos) {
@@ -196,7 +200,8 @@ namespace model {
 float readFloat32Field(std::string_view caption, std::string_view text) {
     const double value = readField(caption, text);
     if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max()))
-        throw FieldError(std::string(caption), std::string(text), describe(NumberError::OutOfRange));
+        throw FieldError(std::string(caption), std::string(text),
+                         describe(NumberError::OutOfRange));
     return static_cast<float>(value);
 }
 } // namespace model

@@ -23,7 +23,9 @@ std::string wholeMetres(double range) {
     return std::string(buffer, end);
 }
 
-[[noreturn]] void fail(const std::string& message) { throw PointTargetError(message); }
+[[noreturn]] void fail(const std::string& message) {
+    throw PointTargetError(message);
+}
 
 void requireFinite(double value) {
     if (!std::isfinite(value))
@@ -79,8 +81,8 @@ PointTarget evaluatePointTarget(const PointTargetInputs& in) {
     result.beamTemperature = (in.t1 * wt + background) / wb;
     requireFinite(result.beamTemperature);
 
-    const double k = (in.frequency * in.frequency * 25.1327408 * 1e18) /
-                     (kLightSpeed * kLightSpeed); // 8π/λ²
+    const double k =
+        (in.frequency * in.frequency * 25.1327408 * 1e18) / (kLightSpeed * kLightSpeed); // 8π/λ²
     const double ta1 =
         antennaTemperature(result.beamTemperature, in.sideLobeFraction, in.sideLobeTemperature);
     result.antennaTemperature1 = ta1;

@@ -10,13 +10,13 @@
 namespace model {
 
 struct PointTargetInputs {
-    double area = 0;          // S, m² (txtScel)
-    double height = 0;        // H, km (txtVisota)
-    double frequency = 0;     // F, GHz (txtF)
-    double t1 = 0;            // brightness temperature of the target, K (txtT1)
-    double t2 = 0;            // of the background, K (txtT2)
-    double integration = 0;   // accumulation time, ms (txtTint)
-    double bandwidth = 0;     // Δf, MHz (txtdeltaf)
+    double area = 0;        // S, m² (txtScel)
+    double height = 0;      // H, km (txtVisota)
+    double frequency = 0;   // F, GHz (txtF)
+    double t1 = 0;          // brightness temperature of the target, K (txtT1)
+    double t2 = 0;          // of the background, K (txtT2)
+    double integration = 0; // accumulation time, ms (txtTint)
+    double bandwidth = 0;   // Δf, MHz (txtdeltaf)
     float sideLobeFraction = 0;
     std::int16_t sideLobeTemperature = 0;
 };

@@ -40,7 +40,11 @@ double nextNoise(UniformSource& source, double& lastNoise) {
 }
 } // namespace
 
-double nextNoise1(ReceiverState& state) { return nextNoise(state.uniform, state.lastNoise1); }
-double nextNoise2(ReceiverState& state) { return nextNoise(state.uniform, state.lastNoise2); }
+double nextNoise1(ReceiverState& state) {
+    return nextNoise(state.uniform, state.lastNoise1);
+}
+double nextNoise2(ReceiverState& state) {
+    return nextNoise(state.uniform, state.lastNoise2);
+}
 
 } // namespace model

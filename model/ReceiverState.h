@@ -32,7 +32,7 @@ struct ReceiverState {
     double lastNoise2 = 0.0; // last raw sample of noise generator 2
     std::uint8_t obj1Red = 0, obj1Green = 0, obj1Blue = 0;
     std::uint8_t obj2Red = 0, obj2Green = 0, obj2Blue = 0;
-    float sideLobeFraction = 0.0f;       // β
+    float sideLobeFraction = 0.0f;        // β
     std::int16_t sideLobeTemperature = 0; // Tsl, K
     std::string input1Title;
     std::string input2Title;

@@ -12,7 +12,8 @@ constexpr int kNoisePerPass = kDrawsPerSample * kSamplesPerPeriod;
 // The two element-wise stages of a period are compiled for the baseline processor and
 // for AVX2 and AVX-512, chosen at run time. Every operation is correctly rounded and
 // nothing is contracted into fused multiply-adds, so all three give the same numbers.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) &&                             \
+    !defined(__SANITIZE_ADDRESS__)
 #define VELTRUM_VECTOR_CLONES __attribute__((target_clones("default", "avx2", "avx512f")))
 #else
 #define VELTRUM_VECTOR_CLONES
@@ -100,8 +101,8 @@ double Summator::runFilters(ReceiverState& state) {
 
     // The capacitor output of the next sample is not known yet when the two-section
     // filter takes its input: it still holds the 0 of the period's clearing.
-    std::fill(state.capacitorWave.begin() + 1,
-              state.capacitorWave.begin() + kSamplesPerPeriod + 1, 0.0);
+    std::fill(state.capacitorWave.begin() + 1, state.capacitorWave.begin() + kSamplesPerPeriod + 1,
+              0.0);
     state.filter2Wave[1] = 0;
     state.filter2Wave[2] = 0;
     const double b = filter2Coefficient_;

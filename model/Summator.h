@@ -30,9 +30,9 @@ SummationWindows summationWindows(int samplingStep);
 struct SummatorSettings {
     InputTemperatures temperatures;
     AmplifierSettings amplifier; // kp is not used: the summator's gain is fixed
-    double f1 = 0;         // single-section filter cut-off, Hz
-    double f2 = 0;         // two-section filter cut-off, Hz
-    double wordLength = 0; // ADC word length n, bits
+    double f1 = 0;               // single-section filter cut-off, Hz
+    double f2 = 0;               // two-section filter cut-off, Hz
+    double wordLength = 0;       // ADC word length n, bits
     int samplingStep = 100;
 };
 

@@ -7,8 +7,7 @@ double antennaTemperature(double brightness, float sideLobeFraction,
     const float mainShare = 1.0f - sideLobeFraction; // formed in 32 bits
     const double sideLobe = static_cast<double>(static_cast<float>(sideLobeTemperature));
     return static_cast<double>(mainShare) * brightness * kAntennaEfficiency +
-           sideLobe * static_cast<double>(sideLobeFraction) * kAntennaEfficiency +
-           kAntennaOwnNoise;
+           sideLobe * static_cast<double>(sideLobeFraction) * kAntennaEfficiency + kAntennaOwnNoise;
 }
 
 double antennaTemperature1(const ReceiverState& state, Scene scene, double t1) {

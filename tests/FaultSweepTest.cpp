@@ -33,22 +33,22 @@ struct SweepText {
 };
 
 const SweepText kSweepTexts[] = {
-    {"", false},        {"   ", false},    {"abc", false},    {"1,2,3", false},
-    {"1 000", false},   {"1e999", false},  {"-1e999", false}, {"nan", false},
-    {"inf", false},     {"0", true},       {"-0", true},      {"-1", true},
-    {"1e300", true},    {"1e-300", true},  {"2,5", true},     {"2.5", true},
+    {"", false},      {"   ", false},   {"abc", false},    {"1,2,3", false},
+    {"1 000", false}, {"1e999", false}, {"-1e999", false}, {"nan", false},
+    {"inf", false},   {"0", true},      {"-0", true},      {"-1", true},
+    {"1e300", true},  {"1e-300", true}, {"2,5", true},     {"2.5", true},
 };
 
 // The text fields a press may read (β and Tsl are read only by the side-lobe box).
-const char* const kSweptFields[] = {"txtVisota", "txtScel",  "txtF",     "txtT2",   "txtT1",
-                                    "txtdeltaf", "txtKp",    "txtdeltaKp", "txtTprm", "txtF11",
-                                    "txtF22",    "txtn",     "txtTint"};
+const char* const kSweptFields[] = {"txtVisota", "txtScel", "txtF",       "txtT2",   "txtT1",
+                                    "txtdeltaf", "txtKp",   "txtdeltaKp", "txtTprm", "txtF11",
+                                    "txtF22",    "txtn",    "txtTint"};
 
 // The fields each view reads, as the window's description lists them: the chain up to the
 // block, the summator without the gain but with the accumulation time.
 const std::map<std::string, std::set<std::string>>& fieldsRead() {
-    static const std::set<std::string> amplifier = {"txtT1", "txtT2", "txtTprm", "txtdeltaf",
-                                                    "txtKp", "txtdeltaKp"};
+    static const std::set<std::string> amplifier = {"txtT1",     "txtT2", "txtTprm",
+                                                    "txtdeltaf", "txtKp", "txtdeltaKp"};
     static const auto with = [](std::set<std::string> fields,
                                 std::initializer_list<const char*> more) {
         for (const char* name : more)
@@ -74,17 +74,17 @@ const std::map<std::string, std::set<std::string>>& fieldsRead() {
 }
 
 // The point target reads these for every view (a target smaller than the beam).
-const std::set<std::string> kPointTargetFields = {"txtScel", "txtVisota", "txtF", "txtT1",
+const std::set<std::string> kPointTargetFields = {"txtScel", "txtVisota", "txtF",     "txtT1",
                                                   "txtT2",   "txtTint",   "txtdeltaf"};
 
 std::string captionOf(const std::string& field, model::Scene scene) {
     using namespace views::caption;
     static const std::map<std::string, const char*> captions = {
-        {"txtVisota", kVisota}, {"txtScel", kScel},       {"txtF", kF},
-        {"txtT1", kT1},         {"txtdeltaf", kDeltaf},   {"txtKp", kKp},
+        {"txtVisota", kVisota},   {"txtScel", kScel},     {"txtF", kF},
+        {"txtT1", kT1},           {"txtdeltaf", kDeltaf}, {"txtKp", kKp},
         {"txtdeltaKp", kDeltaKp}, {"txtTprm", kTprm},     {"txtF11", kF11},
-        {"txtF22", kF22},       {"txtn", kN},             {"txtTint", kTint},
-        {"txtBetta", kBetta},   {"txtTbokov", kTbokov},
+        {"txtF22", kF22},         {"txtn", kN},           {"txtTint", kTint},
+        {"txtBetta", kBetta},     {"txtTbokov", kTbokov},
     };
     if (field == "txtT2")
         return views::t2Caption(scene);
@@ -217,8 +217,7 @@ TEST_F(SideLobeSweep, EveryTextInBetaAndTsl) {
                 ASSERT_EQ(watcher.messages().size(), 1u);
                 const SeenMessage& message = watcher.messages().front();
                 EXPECT_EQ(message.icon, QMessageBox::Warning);
-                EXPECT_NE(message.text.toStdString().find(captionOf(name, {})),
-                          std::string::npos)
+                EXPECT_NE(message.text.toStdString().find(captionOf(name, {})), std::string::npos)
                     << message.text;
                 EXPECT_FALSE(box->isChecked());
                 EXPECT_EQ(state.sideLobeFraction, 0.0f);
@@ -231,8 +230,7 @@ TEST_F(SideLobeSweep, EveryTextInBetaAndTsl) {
             for (const QString& button : window_testing::blockButtonNames()) {
                 const std::vector<SeenMessage> messages = press(button);
                 for (const SeenMessage& message : messages)
-                    EXPECT_NE(message.icon, QMessageBox::Warning)
-                        << button << ": " << message.text;
+                    EXPECT_NE(message.icon, QMessageBox::Warning) << button << ": " << message.text;
                 EXPECT_FALSE(showsNanOrInf(snapshot().labelTexts()))
                     << button << ": " << snapshot().labelTexts().join(" | ");
             }

@@ -25,9 +25,11 @@ constexpr int kNumbers = 1000000;
 // Pieces a student (or a cat on the keyboard) might type, including the other minus sign,
 // the no-break space, letters of "inf" and "nan", and bytes that are not UTF-8 at all.
 const char* const kPieces[] = {
-    "0",  "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "1", "5", "9", ",", ".", ",",
-    ".",  "e", "E", "+", "-", " ", "\t", "\n", "a", "n", "i", "f", "x", "inf", "nan", "0x",
-    "1e", "e-", "\xE2\x88\x92", "\xC2\xA0", "'", "\xFF", "\xC3", "\x80", "\xD0\xB5", "%",
+    "0",        "1", "2",    "3",    "4",    "5",        "6",  "7",  "8",
+    "9",        "0", "1",    "5",    "9",    ",",        ".",  ",",  ".",
+    "e",        "E", "+",    "-",    " ",    "\t",       "\n", "a",  "n",
+    "i",        "f", "x",    "inf",  "nan",  "0x",       "1e", "e-", "\xE2\x88\x92",
+    "\xC2\xA0", "'", "\xFF", "\xC3", "\x80", "\xD0\xB5", "%",
 };
 
 std::string randomText(std::mt19937_64& random) {

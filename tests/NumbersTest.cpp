@@ -13,8 +13,8 @@ using model::NumberError;
 struct ParseCase {
     const char* text;
     bool ok;
-    double value;            // when ok
-    NumberError error;       // when not ok
+    double value;      // when ok
+    NumberError error; // when not ok
 };
 
 // Both separators are accepted whatever the user's locale: the window's defaults are
@@ -34,8 +34,8 @@ const ParseCase kParseCases[] = {
     {"1E16", true, 1e16, {}},
     {",5", true, 0.5, {}},
     {"5,", true, 5, {}},
-    {"\xE2\x88\x92" "3", true, -3, {}}, // the typographic minus sign
-    {"1e-320", true, 1e-320, {}},       // subnormal but representable
+    {"\u22123", true, -3, {}},    // the typographic minus sign U+2212, then 3
+    {"1e-320", true, 1e-320, {}}, // subnormal but representable
     {"", false, 0, NumberError::Empty},
     {"   ", false, 0, NumberError::Empty},
     {"abc", false, 0, NumberError::NotANumber},
@@ -53,7 +53,7 @@ const ParseCase kParseCases[] = {
     {"1,2,3", false, 0, NumberError::TwoSeparators},
     {"1.2,3", false, 0, NumberError::TwoSeparators},
     {"1 000", false, 0, NumberError::GroupSeparator},
-    {"1\xC2\xA0" "000", false, 0, NumberError::GroupSeparator}, // no-break space
+    {"1\u00A0000", false, 0, NumberError::GroupSeparator}, // no-break space
     {"1'000", false, 0, NumberError::GroupSeparator},
     {"1e999", false, 0, NumberError::OutOfRange},
     {"-1e999", false, 0, NumberError::OutOfRange},
@@ -101,10 +101,10 @@ struct Int16Case {
 
 TEST(ReadInt16Field, RoundsHalfAwayFromZeroWithinRange) {
     const Int16Case cases[] = {
-        {"300", true, 300},     {"2,5", true, 3},        {"-2,5", true, -3},
-        {"2,4999", true, 2},    {"32767", true, 32767},  {"-32768", true, -32768},
-        {"32767,4", true, 32767}, {"32767,5", false, 0}, {"-32768,5", false, 0},
-        {"40000", false, 0},    {"1e300", false, 0},     {"abc", false, 0},
+        {"300", true, 300},       {"2,5", true, 3},       {"-2,5", true, -3},
+        {"2,4999", true, 2},      {"32767", true, 32767}, {"-32768", true, -32768},
+        {"32767,4", true, 32767}, {"32767,5", false, 0},  {"-32768,5", false, 0},
+        {"40000", false, 0},      {"1e300", false, 0},    {"abc", false, 0},
         {"", false, 0},
     };
     for (const Int16Case& c : cases) {
@@ -165,8 +165,9 @@ TEST_P(FormatNumberTest, GeneralFormWithFifteenDigits) {
 INSTANTIATE_TEST_SUITE_P(Table, FormatNumberTest, ::testing::ValuesIn(kFormatCases));
 
 TEST(FormatNumber, RoundTripsThroughTheParserToFifteenDigits) {
-    const double values[] = {303.6, 1.1138599951919, 6e-5, 1.125e-4, 60595.77, -133000.5,
-                             1e-300, 1.5e308, 2.2250738585072014e-308};
+    const double values[] = {303.6,    1.1138599951919, 6e-5,
+                             1.125e-4, 60595.77,        -133000.5,
+                             1e-300,   1.5e308,         2.2250738585072014e-308};
     for (const double value : values) {
         for (const char separator : {',', '.'}) {
             const std::string text = model::formatNumber(value, separator);

@@ -1,6 +1,6 @@
-#include "model/Numbers.h"
 #include "model/Summator.h"
 #include "PressFixture.h"
+#include "model/Numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,7 @@ TEST(SummationWindows, TestThePositionOneStepAheadOfTheSampleTaken) {
     EXPECT_EQ(unit.second.front(), 3000);
     EXPECT_EQ(unit.second.back(), 5000);
     const model::SummationWindows defaults = model::summationWindows(100);
-    EXPECT_EQ(defaults.first.front(), 401); // j = 500
+    EXPECT_EQ(defaults.first.front(), 401);  // j = 500
     EXPECT_EQ(defaults.second.back(), 4901); // j = 5000
 }
 
@@ -107,7 +107,7 @@ TEST(SummatorPress, CurveOfTwentyOneAccumulationSteps) {
         const auto& call = calls[3 + i];
         ASSERT_EQ(call.kind, Kind::LineTo);
         EXPECT_EQ(call.x1, static_cast<float>(i + 2)); // no point at x = 1
-        EXPECT_FALSE(call.colour.has_value());        // the foreground colour
+        EXPECT_FALSE(call.colour.has_value());         // the foreground colour
         EXPECT_LE(call.y1, calls[1].y1);
         EXPECT_GE(call.y1, calls[1].y2);
     }
@@ -211,9 +211,8 @@ TEST(SummatorPress, PassLeavesTheChainOfTheLastPeriod) {
     // One-term input of the two-section filter.
     const double b = model::filter2Coefficient(7000);
     for (int i = 1; i < model::kSamplesPerPeriod; i += 89)
-        EXPECT_EQ(state.filter2Wave[i + 2],
-                  model::filter2Feedback(b) * state.filter2Wave[i + 1] +
-                      b * (state.capacitorWave[i] + 0.0))
+        EXPECT_EQ(state.filter2Wave[i + 2], model::filter2Feedback(b) * state.filter2Wave[i + 1] +
+                                                b * (state.capacitorWave[i] + 0.0))
             << i;
     // The capacitor removes the period's mean of the filter output.
     const double mean =

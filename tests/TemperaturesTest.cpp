@@ -1,5 +1,5 @@
-#include "model/PointTarget.h"
 #include "model/Temperatures.h"
+#include "model/PointTarget.h"
 
 #include <gtest/gtest.h>
 
@@ -92,8 +92,8 @@ TEST(AntennaTemperature, SideLobesUseThe32BitShare) {
 TEST(InputSamples, NoiseTimesTemperatureWhateverTheIndex) {
     model::ReceiverState a = startupState();
     model::ReceiverState b = startupState();
-    for (std::int16_t i : {std::int16_t{0}, std::int16_t{1}, std::int16_t{2700},
-                           std::int16_t{-5}, std::int16_t{32767}}) {
+    for (std::int16_t i : {std::int16_t{0}, std::int16_t{1}, std::int16_t{2700}, std::int16_t{-5},
+                           std::int16_t{32767}}) {
         const double sample = model::input1Sample(a, i, 303.6);
         const double noise = model::nextNoise1(b);
         EXPECT_EQ(sample, noise * 303.6);

@@ -1,8 +1,8 @@
 // The program on the desktop: Qt's own texts in Russian once the translation is
 // installed, and the window's icon.
 
-#include "ui/Form1.h"
 #include "ui/Translations.h"
+#include "ui/Form1.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -32,7 +32,9 @@
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {
     return out << '"' << text.toStdString() << '"';
 }
-inline void PrintTo(const QString& text, std::ostream* out) { *out << text; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << text;
+}
 
 namespace window_testing {
 
@@ -106,17 +108,16 @@ struct Snapshot {
 
 // The field names, in the order of the window.
 inline const QStringList& fieldNames() {
-    static const QStringList names = {"txtVisota", "txtScel",    "txtF",    "txtT2",
-                                      "txtT1",     "txtdeltaf",  "txtKp",   "txtdeltaKp",
-                                      "txtTprm",   "txtF11",     "txtF22",  "txtn",
-                                      "txtTint",   "txtBetta",   "txtTbokov"};
+    static const QStringList names = {
+        "txtVisota", "txtScel", "txtF",   "txtT2", "txtT1",   "txtdeltaf", "txtKp",    "txtdeltaKp",
+        "txtTprm",   "txtF11",  "txtF22", "txtn",  "txtTint", "txtBetta",  "txtTbokov"};
     return names;
 }
 
 // The eleven buttons that draw a view.
 inline const QStringList& blockButtonNames() {
-    static const QStringList names = {"btnT1",  "btnT2", "btnmod", "btnap",  "btnUVF", "btnDet",
-                                      "btnF1",  "btncap", "btnF2",  "btnASP", "btnsum"};
+    static const QStringList names = {"btnT1", "btnT2",  "btnmod", "btnap",  "btnUVF", "btnDet",
+                                      "btnF1", "btncap", "btnF2",  "btnASP", "btnsum"};
     return names;
 }
 
@@ -130,8 +131,7 @@ protected:
 
     Form1& window() { return *window_; }
 
-    template <class Widget = QWidget>
-    Widget* find(const QString& name) const {
+    template <class Widget = QWidget> Widget* find(const QString& name) const {
         auto* widget = window_->findChild<Widget*>(name);
         EXPECT_NE(widget, nullptr) << name.toStdString();
         return widget;
@@ -154,8 +154,8 @@ protected:
     int lastProgressDialogs() const { return lastProgressDialogs_; }
 
     Snapshot snapshot() const {
-        return {label("lblname")->text(),  label("lblTa1")->text(),   label("lblTa2")->text(),
-                label("lblmo")->text(),    label("lblmo1")->text(),   label("lblexit")->text(),
+        return {label("lblname")->text(),   label("lblTa1")->text(),   label("lblTa2")->text(),
+                label("lblmo")->text(),     label("lblmo1")->text(),   label("lblexit")->text(),
                 label("lblEnterT")->text(), label("lblEnter")->text(), label("lblRmax")->text(),
                 picture()->picture()};
     }

@@ -23,9 +23,9 @@ using window_testing::Snapshot;
 
 const QString kSummatorTitle = QStringLiteral("Эффект накопления теплового сигнала в сумматоре");
 const QString kBeamFilledTitle = QStringLiteral("Коэффициент заполнения луча больше единицы !");
-const QString kDefaultRange = QStringLiteral(
-    "Максимальная дальность наблюдения сосредоточенной цели при Ро = 0,9 составит "
-    "Rmax=60595метров");
+const QString kDefaultRange =
+    QStringLiteral("Максимальная дальность наблюдения сосредоточенной цели при Ро = 0,9 составит "
+                   "Rmax=60595метров");
 
 bool isBlank(const QImage& image) {
     for (int y = 0; y < image.height(); ++y)
@@ -48,8 +48,8 @@ protected:
     // A press that must succeed without any message box.
     void pressQuietly(const QString& name) {
         const std::vector<SeenMessage> messages = press(name);
-        ASSERT_TRUE(messages.empty()) << name << ": " << messages.front().title << " "
-                                      << messages.front().text;
+        ASSERT_TRUE(messages.empty())
+            << name << ": " << messages.front().title << " " << messages.front().text;
     }
 
     // A press that must fail: one warning, the window exactly as it was.
@@ -268,8 +268,7 @@ TEST_F(WindowPressTest, CancellingALongAccumulationLeavesTheWindowAsItWas) {
     QElapsedTimer clock;
     clock.start();
     const std::vector<SeenMessage> messages = press("btnsum", /*cancelProgress=*/true);
-    std::cout << "cancelled accumulation of 100000 periods after " << clock.elapsed()
-              << " ms\n";
+    std::cout << "cancelled accumulation of 100000 periods after " << clock.elapsed() << " ms\n";
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(lastProgressDialogs(), 1);
     const Snapshot after = snapshot();

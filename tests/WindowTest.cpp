@@ -22,9 +22,13 @@ namespace {
 using window_testing::SeenMessage;
 using window_testing::WindowTest;
 
-QRect geometryOf(const QWidget* widget) { return widget->geometry(); }
+QRect geometryOf(const QWidget* widget) {
+    return widget->geometry();
+}
 
-QColor baseOf(const QLineEdit* field) { return field->palette().color(QPalette::Base); }
+QColor baseOf(const QLineEdit* field) {
+    return field->palette().color(QPalette::Base);
+}
 
 // ---- layout ----------------------------------------------------------------------
 
@@ -86,7 +90,9 @@ TEST_F(WindowTest, CaptionsSayWhatTheFieldsAreAndStandWhereTheyShould) {
         {"Label12", "Частота  среза фильтра2, Гц", {552, 80}},
         {"Label13", "Разрядность", {640, 96}},
         {"Label9", "Время накопления,мс", {712, 80}},
-        {"Label1", "Средняя тем-ра излучения, принимаемая по боковым лепесткам (Тяб), К", {72, 240}},
+        {"Label1",
+         "Средняя тем-ра излучения, принимаемая по боковым лепесткам (Тяб), К",
+         {72, 240}},
         {"Label14", "Fдискретиз.", {640, 184}},
         {"Label7", "Fмод=1кГц", {408, 192}},
         {"lblTa2", "Ta2=...", {80, 96}},
@@ -402,8 +408,8 @@ TEST_F(AcceleratorTest, ExitAnswersItsAccelerator) {
 TEST_F(AcceleratorTest, BlockAcceleratorsPressTheirBlocks) {
     activate();
     const auto titleBecomes = [this](const char* title) {
-        return QTest::qWaitFor(
-            [&] { return label("lblname")->text() == QString::fromUtf8(title); }, 2000);
+        return QTest::qWaitFor([&] { return label("lblname")->text() == QString::fromUtf8(title); },
+                               2000);
     };
     altKey(window(), 0x0423, "у"); // the amplifier
     EXPECT_TRUE(titleBecomes("Осциллограмма на выходе УВЧ")) << label("lblname")->text();
@@ -540,12 +546,8 @@ struct BadSideLobe {
 
 TEST_F(WindowTest, BadSideLobeInputIsReportedAndTheBoxStaysOff) {
     const BadSideLobe rows[] = {
-        {"abc", "300", "β"},
-        {"", "300", "β"},
-        {"1e999", "300", "β"},
-        {"0,1", "40000", "Тяб"},
-        {"0,1", "-32769", "Тяб"},
-        {"0,1", "32767,5", "Тяб"},
+        {"abc", "300", "β"},     {"", "300", "β"},         {"1e999", "300", "β"},
+        {"0,1", "40000", "Тяб"}, {"0,1", "-32769", "Тяб"}, {"0,1", "32767,5", "Тяб"},
         {"0,1", "три", "Тяб"},
     };
     auto* box = find<QCheckBox>("chkLepestok");

@@ -102,7 +102,9 @@ void WrappedCheckBox::paintEvent(QPaintEvent*) {
                 QStyle::PM_CheckBoxLabelSpacing);
 }
 
-DiagramArea::DiagramArea(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
+DiagramArea::DiagramArea(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+}
 
 void DiagramArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);

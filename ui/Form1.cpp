@@ -471,8 +471,8 @@ void Form1::Form_Load() {
     // Colours of the two objects, side lobes off, the titles of the extended target.
     model::applyStartupDefaults(state_);
     // The sampling rates of the summator.
-    for (const char* rate : {"5МГц", "2,5МГц", "1,25МГц", "1МГц", "500кГц", "100кГц", "50кГц",
-                             "25кГц", "10кГц"})
+    for (const char* rate :
+         {"5МГц", "2,5МГц", "1,25МГц", "1МГц", "500кГц", "100кГц", "50кГц", "25кГц", "10кГц"})
         cboFd->addItem(QString::fromUtf8(rate));
     cboFd->setCurrentIndex(6);
 }
@@ -581,9 +581,9 @@ std::array<QAction*, 7> Form1::colourItems(int object) const {
 void Form1::chooseColour(int object, PlotColour colour) {
     // The marks, in the order black, blue, green, light blue, red, lilac, yellow.
     const std::array<QAction*, 7> items = colourItems(object);
-    for (const PlotColour mark : {PlotColour::Black, PlotColour::Blue, PlotColour::Green,
-                                  PlotColour::GreenBlue, PlotColour::Red, PlotColour::RedBlue,
-                                  PlotColour::Yellow})
+    for (const PlotColour mark :
+         {PlotColour::Black, PlotColour::Blue, PlotColour::Green, PlotColour::GreenBlue,
+          PlotColour::Red, PlotColour::RedBlue, PlotColour::Yellow})
         items[static_cast<std::size_t>(mark)]->setChecked(mark == colour);
     const ColourRow& row = kColourRows[static_cast<std::size_t>(colour)];
     if (object == 1) {

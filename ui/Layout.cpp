@@ -16,13 +16,7 @@ constexpr Control formula(const char* name, const char* text, int x, int y, int 
     return {name, Kind::Formula, text, x, y, w, h};
 }
 constexpr Control result(const char* name, int x, int y) {
-    return {name,
-            Kind::ResultLabel,
-            "",
-            x,
-            y,
-            kResultLabelSize.width(),
-            kResultLabelSize.height()};
+    return {name, Kind::ResultLabel, "", x, y, kResultLabelSize.width(), kResultLabelSize.height()};
 }
 // Every block of the diagram is 49 high.
 constexpr Control block(const char* name, const char* text, int x, int y, int w) {
@@ -146,11 +140,11 @@ const std::vector<Control>& formControls() {
 
 const std::vector<const char*>& tabOrder() {
     static const std::vector<const char*> order = {
-        "txtT1",   "txtT2",   "txtdeltaf", "txtKp",     "txtdeltaKp", "txtTprm",    "optBigCel",
-        "optGranica", "optCel", "txtVisota", "txtScel",  "txtF",       "txtF11",     "txtF22",
-        "txtn",    "txtTint", "cboFd",     "chkLepestok", "txtBetta",  "txtTbokov",  "btnT1",
-        "btnT2",   "btnap",   "btnmod",    "btnUVF",    "btnDet",     "btnF1",      "btncap",
-        "btnF2",   "btnASP",  "btnsum",    "cmdExit",
+        "txtT1",      "txtT2",   "txtdeltaf", "txtKp",       "txtdeltaKp", "txtTprm",   "optBigCel",
+        "optGranica", "optCel",  "txtVisota", "txtScel",     "txtF",       "txtF11",    "txtF22",
+        "txtn",       "txtTint", "cboFd",     "chkLepestok", "txtBetta",   "txtTbokov", "btnT1",
+        "btnT2",      "btnap",   "btnmod",    "btnUVF",      "btnDet",     "btnF1",     "btncap",
+        "btnF2",      "btnASP",  "btnsum",    "cmdExit",
     };
     return order;
 }

@@ -57,7 +57,7 @@ struct Control {
     Kind kind;
     const char* text;
     int x, y;
-    int width = 0, height = 0; // 0: fitted to the text
+    int width = 0, height = 0;    // 0: fitted to the text
     const char* parent = nullptr; // "fraCase", "PicRes"; none: the client area
     FontKind font = FontKind::Window;
     QRgb foreground = kBlack;

@@ -9,9 +9,9 @@ namespace ui {
 
 bool installQtTranslations(QCoreApplication& application) {
     auto* translator = new QTranslator(&application);
-    const bool loaded = translator->load(QLocale(QLocale::Russian, QLocale::Russia),
-                                         QStringLiteral("qtbase"), QStringLiteral("_"),
-                                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const bool loaded =
+        translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (!loaded || !QCoreApplication::installTranslator(translator)) {
         delete translator;
         return false;

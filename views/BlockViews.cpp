@@ -171,7 +171,8 @@ void runCapacitorAndFilter2(model::ReceiverState& state, double filter1Sum, doub
 // The first two passes of the two-section filter and ADC views: the chain cleared, the
 // front end up to the single-section filter with its record sum, then the capacitor and
 // the two-section filter; every sample of the record checked to be finite.
-void runThroughFilter2(const Press& press, model::ReceiverState& state, const ChainSettings& chain) {
+void runThroughFilter2(const Press& press, model::ReceiverState& state,
+                       const ChainSettings& chain) {
     model::clearChain(state, kSamples);
     const double filter1Sum = runToFilter1Summing(state, chain);
     runCapacitorAndFilter2(state, filter1Sum, chain.filter2Coefficient);

@@ -22,8 +22,8 @@ ResultTexts detectorView(const Press& press, model::ReceiverState& state, canvas
                          char decimalSeparator);
 ResultTexts filter1View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
                         char decimalSeparator);
-ResultTexts capacitorView(const Press& press, model::ReceiverState& state,
-                          canvas::Canvas& canvas, char decimalSeparator);
+ResultTexts capacitorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                          char decimalSeparator);
 ResultTexts filter2View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
                         char decimalSeparator);
 ResultTexts adcView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,

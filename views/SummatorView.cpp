@@ -111,12 +111,10 @@ ResultTexts summatorView(const Press& press, model::ReceiverState& state, canvas
 
     ResultTexts texts;
     texts.lblmo = number(realSensitivity, decimalSeparator, "реальную чувствительность");
-    texts.lblmo1 =
-        number(potentialSensitivity, decimalSeparator, "потенциальную чувствительность");
-    texts.lblEnterT = number(std::fabs(in.t1 - in.t2), decimalSeparator,
-                             "разность яркостных температур");
-    texts.lblEnter =
-        number(std::fabs(ta1 - ta2), decimalSeparator, "разность антенных температур");
+    texts.lblmo1 = number(potentialSensitivity, decimalSeparator, "потенциальную чувствительность");
+    texts.lblEnterT =
+        number(std::fabs(in.t1 - in.t2), decimalSeparator, "разность яркостных температур");
+    texts.lblEnter = number(std::fabs(ta1 - ta2), decimalSeparator, "разность антенных температур");
     texts.lblexit = number(measured, decimalSeparator, "измеренную разность антенных температур");
     texts.lblTa1 = "Ta1=" + number(ta1, decimalSeparator, "температуру Ta1");
     texts.lblTa2 = "Ta2=" + number(ta2, decimalSeparator, "температуру Ta2");
