@@ -317,4 +317,41 @@ TEST_F(WindowPressTest, LongNumbersShowInFullInTheTooltip) {
     EXPECT_TRUE(computed->toolTip().isEmpty());
 }
 
+// ---- the user's locale -----------------------------------------------------------------------
+
+// The desktop's locale for one test; the Russian one of the other tests comes back after.
+class LocaleFor {
+public:
+    explicit LocaleFor(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleFor() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    LocaleFor(const LocaleFor&) = delete;
+    LocaleFor& operator=(const LocaleFor&) = delete;
+};
+
+TEST_F(WindowPressTest, ResultsTakeTheSeparatorOfTheUsersLocale) {
+    const struct {
+        QLocale locale;
+        const char* ta1;
+        const char* potential;
+    } rows[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), "Ta1=303.6", "1.1138599951919"},
+        {QLocale(QLocale::German, QLocale::Germany), "Ta1=303,6", "1,1138599951919"},
+        {QLocale(QLocale::Russian, QLocale::Russia), "Ta1=303,6", "1,1138599951919"},
+        {QLocale::c(), "Ta1=303.6", "1.1138599951919"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.locale.name().toStdString());
+        const LocaleFor desktop(row.locale);
+        // The defaults are written with a comma, a student may type a point: both work in
+        // every locale, and the labels follow the desktop.
+        type("txtF11", "9500.0");
+        type("txtT2", "100,0");
+        pressQuietly("btnsum");
+        EXPECT_EQ(label("lblTa1")->text(), row.ta1);
+        EXPECT_EQ(label("lblmo1")->text(), row.potential);
+        EXPECT_EQ(label("lblTa2")->text(), "Ta2=100");
+        EXPECT_FALSE(label("lblexit")->text().contains(QLatin1Char(' ')));
+    }
+}
+
 } // namespace
