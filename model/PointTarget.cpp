@@ -61,7 +61,10 @@ BeamFilling beamFilling(double area, double height, double frequency) {
 }
 
 PointTarget evaluatePointTarget(const PointTargetInputs& in) {
-    const BeamFilling beam = beamFilling(in.area, in.height, in.frequency);
+    return evaluatePointTarget(in, beamFilling(in.area, in.height, in.frequency));
+}
+
+PointTarget evaluatePointTarget(const PointTargetInputs& in, const BeamFilling& beam) {
     PointTarget result;
     result.targetSolidAngle = beam.targetSolidAngle;
     result.beamSolidAngle = beam.beamSolidAngle;

@@ -52,5 +52,7 @@ BeamFilling beamFilling(double area, double height, double frequency);
 // The whole evaluation. When the beam is filled only area, height, frequency and t1 are
 // read; the other inputs matter only for a target smaller than the beam.
 PointTarget evaluatePointTarget(const PointTargetInputs& inputs);
+// The same, for a caller that has already worked out the beam filling of these inputs.
+PointTarget evaluatePointTarget(const PointTargetInputs& inputs, const BeamFilling& beam);
 
 } // namespace model

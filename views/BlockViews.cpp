@@ -8,7 +8,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <string>
 
 // Every block view computes its whole record first, checks that it is finite, and only

@@ -80,14 +80,14 @@ void readPointTarget(Press& press, const FieldTexts& texts, const model::Receive
     try {
         // A target that fills the beam is an extended target after all: its range is not
         // computed, so the background, time and bandwidth fields are not read for it.
-        const bool filled = model::beamFilling(in.area, in.height, in.frequency).filled;
+        const model::BeamFilling beam = model::beamFilling(in.area, in.height, in.frequency);
         in.t1 = readNumber(caption::kT1, texts.txtT1);
-        if (!filled) {
+        if (!beam.filled) {
             in.t2 = readNumber(t2Caption(texts.scene), texts.txtT2);
             in.integration = readNumber(caption::kTint, texts.txtTint);
             in.bandwidth = readNumber(caption::kDeltaf, texts.txtdeltaf);
         }
-        press.pointTarget = model::evaluatePointTarget(in);
+        press.pointTarget = model::evaluatePointTarget(in, beam);
     } catch (const model::PointTargetError& error) {
         throw PressError(error.what());
     }
