@@ -1,49 +1,64 @@
-# Shared by run.sh and test.sh: install what the program needs from Debian, then
-# configure and build one CMake preset. Sourced, not run.
+# SPDX-FileCopyrightText: 2026 Veltrum developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Shared by run.sh, test.sh and package.sh: install the Debian packages Veltrum needs
+# when (and only when) some are missing, then configure and build one CMake preset.
+# Sourced, not run.
 
 VELTRUM_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # Debian packages for building, testing and showing the window.
 VELTRUM_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core fonts-liberation2
+    qt6-base-dev qt6-charts-dev qt6-translations-l10n libgl-dev
+    fonts-dejavu-core fonts-liberation2
     desktop-file-utils
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 
+# Debian packages for making and checking the Debian package and the licence data.
+VELTRUM_PACKAGING_PACKAGES=(
+    dpkg-dev file lintian appstream reuse
+)
+
+# Prints the names of the given packages that are not installed, one per line; prints
+# nothing at all when every one of them is installed.
 veltrum_missing_packages() {
-    local missing=() package
+    local package
     for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-            missing+=("$package")
+            printf '%s\n' "$package"
         fi
     done
-    printf '%s\n' "${missing[@]}"
 }
 
+# Installs exactly the missing packages among the given ones. Nothing missing: returns
+# at once, with no apt, no root and no network. Something missing: as root, apt-get;
+# as an ordinary user with a terminal (or sudo that needs no password), sudo apt-get,
+# which may ask for the password; otherwise one line with the command to run once, and
+# a non-zero status.
 veltrum_install_packages() {
-    command -v dpkg-query >/dev/null 2>&1 || {
-        echo "veltrum: not a Debian system; install CMake, a C++17 compiler, Qt 6 Widgets, GoogleTest and Google Benchmark by hand." >&2
+    if ! command -v dpkg-query >/dev/null 2>&1; then
+        echo "veltrum: not a Debian system; install CMake, a C++17 compiler, Qt 6 Widgets and Charts, GoogleTest and Google Benchmark by hand." >&2
         return 0
-    }
-    local missing
+    fi
+    local missing=()
     mapfile -t missing < <(veltrum_missing_packages "$@")
     [ "${#missing[@]}" -eq 0 ] && return 0
 
-    local sudo=()
+    local as=()
     if [ "$(id -u)" -ne 0 ]; then
-        if command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
-            sudo=(sudo -n)
+        if command -v sudo >/dev/null 2>&1 && { [ -t 0 ] || sudo -n true 2>/dev/null; }; then
+            as=(sudo)
         else
-            echo "veltrum: these Debian packages are missing: ${missing[*]}" >&2
-            echo "veltrum: run as root, or install them with: sudo apt-get install -y ${missing[*]}" >&2
+            echo "veltrum: missing Debian packages; install them once (as root or with sudo): sudo apt-get install -y ${missing[*]}" >&2
             return 1
         fi
     fi
     echo "veltrum: installing ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq </dev/null
-    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+    "${as[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${as[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # veltrum_build PRESET [TARGET...]: configure once, then build incrementally in parallel.
