@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Veltrum developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Installs what Veltrum needs (Debian packages), builds it and runs every test: first the
-# optimised build, then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
-# The exit status is the tests' result.
+# optimised build; then the licence data, and the Debian package made and checked; then
+# the same tests under AddressSanitizer and UndefinedBehaviorSanitizer. The exit status
+# is the result of all of them.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-veltrum_install_packages "${VELTRUM_PACKAGES[@]}"
+veltrum_install_packages "${VELTRUM_PACKAGES[@]}" "${VELTRUM_PACKAGING_PACKAGES[@]}"
 
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 jobs="$(nproc 2>/dev/null || echo 2)"
@@ -13,6 +17,13 @@ jobs="$(nproc 2>/dev/null || echo 2)"
 echo "== release build and tests"
 veltrum_build release
 ctest --test-dir "$VELTRUM_ROOT/build/release" --output-on-failure --parallel "$jobs"
+
+echo "== licence and copyright of every file (REUSE)"
+reuse --root "$VELTRUM_ROOT" lint
+
+echo "== the Debian package"
+package="$(bash "$VELTRUM_ROOT/scripts/package.sh" | tail -n 1)"
+bash "$VELTRUM_ROOT/scripts/check-package.sh" "$package"
 
 if [ "${VELTRUM_SKIP_SANITIZERS:-0}" != 1 ]; then
     echo "== AddressSanitizer + UndefinedBehaviorSanitizer build and tests"

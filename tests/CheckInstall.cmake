@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Veltrum developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake --install into a fresh folder, then check that the program, its desktop entry and
 # its icon are where desktops look for them, and that the entry says what it should.
 # Run as: cmake -DBUILD_DIR=... -DPREFIX=... -P CheckInstall.cmake
@@ -23,7 +25,7 @@ foreach(line
         "Type=Application"
         "Exec=veltrum"
         "Icon=org.veltrum.Veltrum"
-        "Categories=Education;Science;Qt;"
+        "Categories=Education;Physics;Qt;"
         "Name=Veltrum"
         "Name[ru]=")
     string(FIND "${text}" "${line}" at)

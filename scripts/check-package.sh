@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Veltrum developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Checks a Debian package of Veltrum: lintian finds no error, its AppStream metadata and
+# desktop entry validate, and the program unpacked from it starts (offscreen) and keeps
+# running. Usage: check-package.sh PATH/TO/veltrum_VERSION_amd64.deb
+set -euo pipefail
+package="$1"
+
+echo "== lintian $(basename "$package")"
+lintian --fail-on error --tag-display-limit 0 "$package"
+
+unpacked="$(mktemp -d)"
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$package" "$unpacked"
+
+echo "== AppStream metadata and desktop entry"
+appstreamcli validate --no-net "$unpacked/usr/share/metainfo/org.veltrum.Veltrum.metainfo.xml"
+desktop-file-validate "$unpacked/usr/share/applications/org.veltrum.Veltrum.desktop"
+
+echo "== the unpacked program starts"
+status=0
+QT_QPA_PLATFORM=offscreen timeout 3 "$unpacked/usr/bin/veltrum" || status=$?
+if [ "$status" -ne 124 ]; then
+    echo "veltrum: the unpacked program ended by itself with status $status instead of running" >&2
+    exit 1
+fi
+echo "package check: $(basename "$package") is fine"
