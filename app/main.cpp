@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Veltrum: the teaching simulator of a switched passive microwave receiver. One window,
 // no command line, nothing read or written.
 

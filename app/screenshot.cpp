@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Makes the README's pictures from the program's own window: the window at start, after
 // a press of the UHF amplifier, and after an accumulation of 100 ms in the summator.
 // Usage: veltrum_screenshot FOLDER. Runs on any platform plugin, offscreen included.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The benchmark program's entry: when the window is built too, a Qt application on the
 // offscreen platform is made first, so that the window benchmarks can create widgets.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One press of a block view as the window makes it: the fields converted, the chain run
 // sample by sample and the picture recorded. The ADC view is the heaviest (three passes,
 // 30 000 noise draws); the UHF amplifier view is the typical one-pass view.

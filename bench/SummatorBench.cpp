@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One summator pass (one modulation period, 5000 samples) three ways: the program's own
 // pass; a literal, sample-by-sample rendering of the receiver's description kept only as
 // the baseline (every field converted from its text at every use, one Gaussian at a time

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A block press as the student sees it: the button clicked, the fields read, the chain
 // run, the picture drawn and the labels set; and, apart, the drawing alone: one block
 // view's recording (10 000 segments) painted into the result picture.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The result picture as the views see it: five drawing operations in user coordinates.
 // setScale puts (x1, y1) at the top-left corner and (x2, y2) at the bottom-right, so y

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The result picture PicRes: the Qt side of the canvas. The picture lives in a backing
 // image at the widget's device pixel ratio (white background, black foreground); the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A canvas that remembers every call, in order. The tests read it to check what a view
 // drew; the window records a press and replays it onto the picture once the press has

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The per-sample steps of the receiver chain: antenna switch, UHF amplifier, square-law
 // detector, single-section filter, coupling capacitor, two-section filter and ADC. The

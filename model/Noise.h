@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The receiver's noise: one uniform source shared by both Gaussian generators, the
 // Box-Muller transform that turns two uniforms into one Gaussian sample, and a block

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Numbers typed into the window's fields and numbers written into its result labels.
 // No locale state: both ',' and '.' are accepted as the decimal separator, and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The point-target scene: how much of the main beam the target fills, the brightness
 // temperature averaged over the beam, and the maximum observation range at detection

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Everything the window keeps between presses: the plot colours, the side-lobe pair,
 // the titles of the two input views, the beam temperature of the point-target scene,

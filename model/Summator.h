@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The summator: once per modulation period (5000 samples) it runs the whole chain,
 // switch to ADC, and adds up the ADC samples synchronously with the modulator: those

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Veltrum developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Veltrum needs (Debian packages), builds it and opens its window.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"

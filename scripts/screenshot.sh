@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Veltrum developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the README's pictures (docs/screenshot*.png) from the program's own window, on
 # Qt's offscreen platform: no display is needed.
 set -euo pipefail

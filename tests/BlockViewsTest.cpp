@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The block views as the window presses them: the picture each one draws (scale,
 // magenta reference line, start point, segments and their colours), the labels it
 // writes, the noise it consumes, the numbers its curve must show, and its faults.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The per-sample steps of the receiver chain, one block at a time: the switch's phase
 // rule, the amplifier's arithmetic and noise order, the detector, both filters, the
 // coupling capacitor and the ADC's quantisation with its exact floor.

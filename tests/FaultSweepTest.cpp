@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every block button and the summator, pressed with every input field set in turn to each
 // of the texts a student may type by mistake or on purpose, in the extended-target and the
 // point-target scene. Whatever the text: no crash, no hang, no "nan" or "inf" in a label;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random typing against the number parser, and random numbers through the label form and
 // back: a million of each. The parser must never crash, never return a non-finite value,
 // accept exactly the texts of its grammar with the value strtod gives them, and read back

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The result picture PicRes on its own: where the canvas calls land, the picture at
 // pixel ratio 2, and the picture for a lab report (context menu, clipboard, PNG file,
 // the two window shortcuts).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Shared by the tests of the views: a window state after start-up, the window's default
 // field texts, and one press recorded on a canvas.

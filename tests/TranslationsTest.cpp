@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program on the desktop: Qt's own texts in Russian once the translation is
 // installed, and the window's icon.
 

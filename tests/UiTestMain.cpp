@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's tests run without a display: the offscreen platform is chosen before the
 // application object exists, unless the caller asked for another one.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Shared by the window's tests: a fresh Form1 per test, its controls by name, the
 // message boxes and progress dialogs answered from a timer, and a snapshot of what a

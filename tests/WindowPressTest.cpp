@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Presses through the window: the summator's labels, the point target's range and its
 // information box, the titles and labels each block leaves, faults that leave the window
 // as it was, the progress dialog of a long accumulation and its cancelling, and the

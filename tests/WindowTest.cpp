@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as the student first sees it: every control by name, kind, text, place and
 // state; the start-up; the clock; the exit button; the scene options; the side lobes;
 // the colour menus.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The few widgets Form1 needs beyond the stock ones: buttons and option boxes whose
 // captions wrap inside their fixed boxes, the block diagram drawn on the client area,

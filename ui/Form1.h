@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window: the fields and the block diagram of the receiver, the result
 // picture and labels, the plot colour menus and the clock in the caption. It owns the

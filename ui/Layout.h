@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The controls of Form1 as data: one line per control, read like the tables of the
 // window's description (name, kind, caption or default, x, y, width, height), with the

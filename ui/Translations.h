@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Qt's own texts (the buttons of message boxes and file dialogs, the context menus of the
 // fields) in Russian, like the rest of the window.

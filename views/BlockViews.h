@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The oscillogram of each block of the receiver: the block views run the chain from
 // the antenna up to their block over two modulation periods (10 000 samples; 2700 for

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window's input fields as the views read them: each field's caption, used to name
 // it in messages, and the conversion of its text.

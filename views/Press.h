@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One press of a block button, as the window drives it:
 //   1. preparePress converts every field the pressed view reads and evaluates the

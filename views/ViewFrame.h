@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What every block view shares: the colours of the two objects, the opening of the
 // picture (clear, scale, magenta reference line, start point), the Ta labels and the
