@@ -3,23 +3,12 @@
 
 #include "canvas/PictureBox.h"
 
-#include <QAction>
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QImageWriter>
-#include <QKeySequence>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
 #include <QResizeEvent>
-#include <QSaveFile>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <cmath>
@@ -29,10 +18,6 @@
 namespace canvas {
 
 namespace {
-
-// A press draws a few thousand calls; beyond this many (about 24 MB) the picture stops
-// keeping them and a new pixel ratio resamples the image instead of drawing it again.
-constexpr std::size_t kKeptCallsLimit = std::size_t{1} << 20;
 
 QRgb rgbOf(Colour colour) {
     return qRgb(colour.red, colour.green, colour.blue);
@@ -130,19 +115,19 @@ public:
     void drawLine(float x1, float y1, float x2, float y2, Colour colour) override {
         segment(QPointF(x1, y1), QPointF(x2, y2), rgbOf(colour));
         box_.position_ = QPointF(x2, y2);
-        if (Canvas* kept = box_.keptCalls())
+        if (Canvas* kept = box_.history_.recorder())
             kept->drawLine(x1, y1, x2, y2, colour);
     }
     void lineTo(float x, float y, Colour colour) override {
         segment(box_.position_, QPointF(x, y), rgbOf(colour));
         box_.position_ = QPointF(x, y);
-        if (Canvas* kept = box_.keptCalls())
+        if (Canvas* kept = box_.history_.recorder())
             kept->lineTo(x, y, colour);
     }
     void lineTo(float x, float y) override {
         segment(box_.position_, QPointF(x, y), kForeground);
         box_.position_ = QPointF(x, y);
-        if (Canvas* kept = box_.keptCalls())
+        if (Canvas* kept = box_.history_.recorder())
             kept->lineTo(x, y);
     }
     void setPosition(float x, float y) override { box_.setPosition(x, y); }
@@ -187,9 +172,16 @@ private:
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // White, as the picture it keeps, also where the palette is asked directly.
+    QPalette white = palette();
+    white.setColor(QPalette::Window, QColor(kBackground));
+    setPalette(white);
     resize(kWidth, kHeight);
     recreatePicture();
-    createActions();
+    export_ = new PictureExport(this, [this] {
+        ensurePicture();
+        return image_;
+    });
 }
 
 PictureBox::~PictureBox() = default;
@@ -216,7 +208,7 @@ void PictureBox::lineTo(float x, float y) {
 
 void PictureBox::setPosition(float x, float y) {
     position_ = QPointF(x, y);
-    if (Canvas* kept = keptCalls())
+    if (Canvas* kept = history_.recorder())
         kept->setPosition(x, y);
 }
 
@@ -240,83 +232,13 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(copyAction_);
-    menu->addAction(saveAction_);
+    menu->addActions(actions());
     menu->popup(event->globalPos());
     event->accept();
 }
 
 qreal PictureBox::pictureDevicePixelRatio() const {
     return devicePixelRatioF();
-}
-
-// ---- the picture for a lab report -----------------------------------------------------
-
-void PictureBox::createActions() {
-    const auto action = [this](const QString& text, const char* name, QKeyCombination key) {
-        auto* item = new QAction(text, this);
-        item->setObjectName(QString::fromLatin1(name));
-        item->setShortcut(QKeySequence(key));
-        // The whole window, not only the focused picture; a focused line edit still
-        // keeps Ctrl+C, since its shortcut override comes first.
-        item->setShortcutContext(Qt::WindowShortcut);
-        item->setShortcutVisibleInContextMenu(true);
-        addAction(item);
-        return item;
-    };
-    copyAction_ = action(QStringLiteral("Копировать"), "actCopyPicture", Qt::CTRL | Qt::Key_C);
-    saveAction_ = action(QStringLiteral("Сохранить как…"), "actSavePicture", Qt::CTRL | Qt::Key_S);
-    connect(copyAction_, &QAction::triggered, this, &PictureBox::copyPicture);
-    connect(saveAction_, &QAction::triggered, this, &PictureBox::savePictureAs);
-}
-
-void PictureBox::copyPicture() {
-    ensurePicture();
-    QGuiApplication::clipboard()->setImage(image_);
-}
-
-bool PictureBox::savePicture(const QString& fileName, QString* error) {
-    ensurePicture();
-    // Written beside the target and renamed over it at the end, so that a failed write
-    // leaves an older file of that name as it was.
-    QSaveFile file(fileName);
-    QImageWriter writer(&file, "png");
-    bool written = writer.write(image_);
-    QString why = writer.errorString();
-    if (written && !file.commit()) {
-        written = false;
-        why = file.errorString();
-    }
-    if (!written && error)
-        *error = why.isEmpty() ? file.errorString() : why;
-    return written;
-}
-
-void PictureBox::savePictureAs() {
-    QString fileName = askFileName();
-    if (fileName.isEmpty())
-        return; // the question was cancelled
-    if (QFileInfo(fileName).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0)
-        fileName += QLatin1String(".png");
-    QString error;
-    if (savePicture(fileName, &error)) {
-        saveFolder_ = QFileInfo(fileName).absolutePath();
-        return;
-    }
-    QMessageBox::warning(this, QStringLiteral("Ошибка записи"),
-                         QStringLiteral("Не удалось записать рисунок в файл «%1».\n%2")
-                             .arg(QDir::toNativeSeparators(fileName), error));
-}
-
-QString PictureBox::askFileName() {
-    QString folder = saveFolder_;
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    return QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить рисунок"),
-                                        QDir(folder).filePath(QStringLiteral("veltrum.png")),
-                                        QStringLiteral("Рисунок PNG (*.png)"));
 }
 
 // ---- the backing image ----------------------------------------------------------------
@@ -333,9 +255,8 @@ void PictureBox::ensurePicture() {
         image_.devicePixelRatio() == ratio)
         return;
     const QImage previous = image_;
-    RecordingCanvas kept;
-    std::swap(kept, history_);
-    const bool complete = historyComplete_;
+    const bool complete = history_.complete();
+    const RecordingCanvas kept = history_.take();
     const QPointF position = position_;
     recreatePicture();
     if (complete) {
@@ -347,7 +268,6 @@ void PictureBox::ensurePicture() {
         return;
     }
     // Too long to draw again: the previous image, resampled, with the current scale.
-    historyComplete_ = false;
     position_ = position;
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -371,27 +291,17 @@ void PictureBox::applyScale(float x1, float y1, float x2, float y2) {
     scaleBottom_ = y2;
     scaled_ = true;
     updateTransform();
-    if (Canvas* kept = keptCalls())
+    if (Canvas* kept = history_.recorder())
         kept->setScale(x1, y1, x2, y2);
 }
 
 void PictureBox::restartHistory() {
-    history_ = RecordingCanvas();
-    historyComplete_ = true;
+    std::optional<PictureHistory::Scale> scale;
     if (scaled_)
-        history_.setScale(static_cast<float>(scaleLeft_), static_cast<float>(scaleTop_),
-                          static_cast<float>(scaleRight_), static_cast<float>(scaleBottom_));
-}
-
-Canvas* PictureBox::keptCalls() {
-    if (!historyComplete_)
-        return nullptr;
-    if (history_.calls().size() >= kKeptCallsLimit) {
-        history_ = RecordingCanvas();
-        historyComplete_ = false;
-        return nullptr;
-    }
-    return &history_;
+        scale = PictureHistory::Scale{static_cast<float>(scaleLeft_), static_cast<float>(scaleTop_),
+                                      static_cast<float>(scaleRight_),
+                                      static_cast<float>(scaleBottom_)};
+    history_.restart(scale);
 }
 
 // (left, top) to the top-left corner, (right, bottom) to the bottom-right. A scale with

@@ -13,17 +13,16 @@
 // this class before Qt sees it, and the pen is a cosmetic one-pixel pen with
 // antialiasing off, so the exact RGB colours land in the image.
 //
-// The picture keeps the calls drawn since it was last white, so that a new pixel ratio
-// (the window moved to another screen) draws it again, crisp, instead of losing it.
-//
-// For lab reports the picture has a context menu: "Копировать" (Ctrl+C) puts it on the
-// clipboard, "Сохранить как…" (Ctrl+S) writes it as PNG, both at the image's full
-// device resolution. The two shortcuts work anywhere in the window, but a focused line
-// edit keeps its own Ctrl+C: it claims the key before window shortcuts are looked at.
+// The picture keeps the calls drawn since it was last white (PictureHistory), so that a
+// new pixel ratio (the window moved to another screen) draws it again, crisp, instead of
+// losing it. Its context menu shows its actions: copy and save (PictureExport) and
+// whatever tools the window adds beside them.
 //
 // The class lives in namespace canvas, next to the Canvas interface it implements.
 
 #include "canvas/Canvas.h"
+#include "canvas/PictureExport.h"
+#include "canvas/PictureHistory.h"
 #include "canvas/RecordingCanvas.h"
 
 #include <QImage>
@@ -66,18 +65,16 @@ public:
 
     QSize sizeHint() const override { return {kWidth, kHeight}; }
 
-    // The picture for a lab report: to the clipboard as an image at its pixel ratio.
-    void copyPicture();
-    // Writes the picture as PNG to exactly this file; nothing else is touched when it
-    // fails. On failure, error (when given) says why, in the image writer's words.
-    bool savePicture(const QString& fileName, QString* error = nullptr);
-    // Asks for a file (".png" added when missing) and writes the picture there; a
-    // failure is reported in a warning box. Cancelling the question writes nothing.
-    void savePictureAs();
-
-    // The context menu's actions: "actCopyPicture" (Ctrl+C), "actSavePicture" (Ctrl+S).
-    QAction* copyAction() const { return copyAction_; }
-    QAction* saveAction() const { return saveAction_; }
+    // The picture for a lab report (see PictureExport).
+    PictureExport& exporter() { return *export_; }
+    void copyPicture() { export_->copyPicture(); }
+    bool savePicture(const QString& fileName, QString* error = nullptr) {
+        return export_->savePicture(fileName, error);
+    }
+    void savePictureAs() { export_->savePictureAs(); }
+    // The context menu's first actions: "actCopyPicture" (Ctrl+C), "actSavePicture" (Ctrl+S).
+    QAction* copyAction() const { return export_->copyAction(); }
+    QAction* saveAction() const { return export_->saveAction(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -85,8 +82,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     // The ratio the backing image is made at; the widget's own unless overridden.
     virtual qreal pictureDevicePixelRatio() const;
-    // The file name for "Сохранить как…", asked in a file dialog; empty: cancelled.
-    virtual QString askFileName();
 
 private:
     class Painting;
@@ -98,22 +93,16 @@ private:
     QSize picturePixels(qreal ratio) const;
     void updateTransform();
     void applyScale(float x1, float y1, float x2, float y2);
-    void createActions();
-    // What was drawn since the picture was last white, to draw again at a new ratio.
     void restartHistory();
-    Canvas* keptCalls(); // where to note a call; null once there are too many to keep
 
     QImage image_;
-    RecordingCanvas history_;     // starts with the scale in force when the picture went white
-    bool historyComplete_ = true; // false: too long to keep, a new ratio rescales the image
-    QPointF position_{0.0, 0.0};  // user coordinates
+    PictureHistory history_;
+    QPointF position_{0.0, 0.0}; // user coordinates
     // The scale as given, kept so that a new image size maps the same way.
     double scaleLeft_ = 0.0, scaleTop_ = 0.0, scaleRight_ = 0.0, scaleBottom_ = 0.0;
     bool scaled_ = false; // false: user units are device-independent pixels
     QTransform toPicture_;
-    QAction* copyAction_ = nullptr;
-    QAction* saveAction_ = nullptr;
-    QString saveFolder_; // where the last picture went; empty: the pictures folder
+    PictureExport* export_ = nullptr;
 };
 
 } // namespace canvas

@@ -3,6 +3,7 @@
 
 #include "model/Chain.h"
 
+#include "model/Fault.h"
 #include "model/Temperatures.h"
 
 namespace model {
@@ -21,6 +22,11 @@ void uhfStep(ReceiverState& state, int i, const AmplifierSettings& amp) {
     const double xi1 = nextNoise1(state);
     const double xi2 = nextNoise2(state);
     state.uhfWave[i] = uhfOutput(state.switchWave[i], xi1, xi2, amp);
+}
+
+void checkWordLength(double wordLength, const std::string& typed) {
+    if (!(wordLength >= kShortestWordLength && wordLength <= kLongestWordLength))
+        fail(FaultKind::WordLengthOutOfRange, {Quantity::WordLength}, typed);
 }
 
 void clearChain(ReceiverState& state, int last) {

@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 namespace model {
 
@@ -140,6 +141,12 @@ inline double adcOutput(double filter2, double levels, double range) {
 inline double adcLevels(double wordLength) {
     return std::pow(2.0, wordLength);
 }
+
+// The word lengths whose 2ⁿ levels a 64-bit float holds: from the smallest subnormal
+// power 2⁻¹⁰⁷⁴ to the largest power 2¹⁰²³. A ModelError (WordLengthOutOfRange) beyond.
+inline constexpr double kShortestWordLength = -1074;
+inline constexpr double kLongestWordLength = 1023;
+void checkWordLength(double wordLength, const std::string& typed);
 
 inline void adcStep(ReceiverState& state, int i, double levels, double range) {
     state.adcWave[i] = adcOutput(state.filter2Wave[i], levels, range);

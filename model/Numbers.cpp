@@ -3,6 +3,8 @@
 
 #include "model/Numbers.h"
 
+#include "model/Fault.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -44,22 +46,6 @@ std::string normaliseMinus(std::string_view text) {
 }
 
 } // namespace
-
-std::string describe(NumberError why) {
-    switch (why) {
-    case NumberError::Empty:
-        return "поле пусто";
-    case NumberError::NotANumber:
-        return "это не число";
-    case NumberError::GroupSeparator:
-        return "внутри числа не допускаются пробелы (разделители разрядов)";
-    case NumberError::TwoSeparators:
-        return "в числе больше одного десятичного разделителя";
-    case NumberError::OutOfRange:
-        return "число вне допустимого диапазона";
-    }
-    return "это не число";
-}
 
 ParseResult parseNumber(std::string_view rawText) {
     const std::string normalised = normaliseMinus(rawText);
@@ -127,24 +113,43 @@ ParseResult parseNumber(std::string_view rawText) {
     return {value, std::nullopt};
 }
 
-FieldError::FieldError(std::string caption, std::string text, std::string reason)
-    : std::runtime_error("Поле «" + caption + "»: «" + text + "» — " + reason + "."),
-      caption_(std::move(caption)), text_(std::move(text)) {}
+namespace {
+FaultKind faultOf(NumberError why) {
+    switch (why) {
+    case NumberError::Empty:
+        return FaultKind::EmptyText;
+    case NumberError::GroupSeparator:
+        return FaultKind::GroupSeparator;
+    case NumberError::TwoSeparators:
+        return FaultKind::TwoSeparators;
+    case NumberError::OutOfRange:
+        return FaultKind::NumberOutOfRange;
+    case NumberError::NotANumber:
+        break;
+    }
+    return FaultKind::NotANumber;
+}
+} // namespace
 
-double readField(std::string_view caption, std::string_view text) {
+double readNumber(Quantity quantity, std::string_view text) {
     const ParseResult parsed = parseNumber(text);
     if (!parsed.ok())
-        throw FieldError(std::string(caption), std::string(text), describe(*parsed.error));
+        fail(faultOf(*parsed.error), {quantity}, std::string(text));
     return parsed.value;
 }
 
-std::int16_t readInt16Field(std::string_view caption, std::string_view text) {
-    const double value = readField(caption, text);
-    const double rounded = std::round(value); // half away from zero
+std::int16_t readInt16(Quantity quantity, std::string_view text) {
+    const double rounded = std::round(readNumber(quantity, text)); // half away from zero
     if (rounded < -32768.0 || rounded > 32767.0)
-        throw FieldError(std::string(caption), std::string(text),
-                         "нужно целое число от -32768 до 32767");
+        fail(FaultKind::NotInt16, {quantity}, std::string(text));
     return static_cast<std::int16_t>(rounded);
+}
+
+float readFloat32(Quantity quantity, std::string_view text) {
+    const double value = readNumber(quantity, text);
+    if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max()))
+        fail(FaultKind::NotFloat32, {quantity}, std::string(text));
+    return static_cast<float>(value);
 }
 
 std::string formatNumber(double value, char decimalSeparator) {
@@ -197,14 +202,4 @@ std::string formatNumber(double value, char decimalSeparator) {
     return text;
 }
 
-} // namespace model
-
-namespace model {
-float readFloat32Field(std::string_view caption, std::string_view text) {
-    const double value = readField(caption, text);
-    if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max()))
-        throw FieldError(std::string(caption), std::string(text),
-                         describe(NumberError::OutOfRange));
-    return static_cast<float>(value);
-}
 } // namespace model

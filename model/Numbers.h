@@ -6,9 +6,10 @@
 // No locale state: both ',' and '.' are accepted as the decimal separator, and the
 // caller says which separator the labels should show.
 
+#include "model/Quantity.h"
+
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -23,9 +24,6 @@ enum class NumberError {
     OutOfRange,     // too large (or too small) for a 64-bit float: "1e999"
 };
 
-// Russian wording of the reason, for messages such as "поле пусто".
-std::string describe(NumberError why);
-
 struct ParseResult {
     double value = 0.0;
     std::optional<NumberError> error; // empty when the text is a number
@@ -37,25 +35,17 @@ struct ParseResult {
 // a non-finite value.
 ParseResult parseNumber(std::string_view text);
 
-// A field whose text cannot be used. caption is the field's caption in the window,
-// text what was typed; what() is the whole Russian message.
-class FieldError : public std::runtime_error {
-public:
-    FieldError(std::string caption, std::string text, std::string reason);
-    const std::string& caption() const { return caption_; }
-    const std::string& text() const { return text_; }
+// The number typed for a quantity; a ModelError naming the quantity and the text when
+// the text is not a number.
+double readNumber(Quantity quantity, std::string_view text);
 
-private:
-    std::string caption_;
-    std::string text_;
-};
+// A whole number for a 16-bit signed quantity (the side-lobe temperature): rounded half
+// away from zero, accepted in −32768..32767, otherwise a ModelError (NotInt16).
+std::int16_t readInt16(Quantity quantity, std::string_view text);
 
-// parseNumber, with a failure turned into a FieldError naming the field.
-double readField(std::string_view caption, std::string_view text);
-
-// A whole number for a 16-bit signed field: rounded half away from zero, accepted in
-// -32768..32767, otherwise a FieldError naming the field.
-std::int16_t readInt16Field(std::string_view caption, std::string_view text);
+// A 32-bit float quantity (the side-lobe share β): a ModelError when the text is not a
+// number or the value does not fit a 32-bit float (NotFloat32).
+float readFloat32(Quantity quantity, std::string_view text);
 
 // Number to text for the result labels: the general form with up to 15 significant
 // digits, no trailing zeros, no group separator, the given decimal separator; exponent
@@ -64,10 +54,4 @@ std::int16_t readInt16Field(std::string_view caption, std::string_view text);
 // only so that a caller's mistake is visible; the views never pass them.
 std::string formatNumber(double value, char decimalSeparator);
 
-} // namespace model
-
-namespace model {
-// A 32-bit float field (the side-lobe share β): a FieldError when the text is not a
-// number or the value does not fit a 32-bit float.
-float readFloat32Field(std::string_view caption, std::string_view text);
 } // namespace model

@@ -7,55 +7,43 @@
 // probability 0.9.
 
 #include <cstdint>
-#include <stdexcept>
-#include <string>
 
 namespace model {
 
 struct PointTargetInputs {
-    double area = 0;        // S, m² (txtScel)
-    double height = 0;      // H, km (txtVisota)
-    double frequency = 0;   // F, GHz (txtF)
-    double t1 = 0;          // brightness temperature of the target, K (txtT1)
-    double t2 = 0;          // of the background, K (txtT2)
-    double integration = 0; // accumulation time, ms (txtTint)
-    double bandwidth = 0;   // Δf, MHz (txtdeltaf)
+    double area = 0;        // S, m²
+    double height = 0;      // H, km
+    double frequency = 0;   // F, GHz
+    double t1 = 0;          // brightness temperature of the target, K
+    double t2 = 0;          // of the background, K
+    double integration = 0; // accumulation time, ms
+    double bandwidth = 0;   // Δf, MHz
     float sideLobeFraction = 0;
     std::int16_t sideLobeTemperature = 0;
 };
 
-struct PointTarget {
-    double targetSolidAngle = 0; // Wt
-    double beamSolidAngle = 0;   // Wb
-    double fillFactor = 0;       // γ
-    bool beamFilled = false;     // γ ≥ 1: an extended target after all
-    double beamTemperature = 0;
-    double antennaTemperature1 = 0; // Ta1 built from beamTemperature
-    double range = 0;               // Rmax, m (0 when the beam is filled)
-    std::string rangeText;          // the text of lblRmax; empty when the beam is filled
-};
-
-// Thrown for inputs the formulas cannot take (zero height or frequency, negative area,
-// negative time-bandwidth product...); what() is the Russian message naming the fields.
-class PointTargetError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// The geometry alone: whether the target fills the beam needs only S, H and F. Throws
-// PointTargetError for a zero height or frequency and a negative area.
+// The geometry alone: whether the target fills the beam needs only S, H and F. A
+// ModelError for a zero height or frequency, a negative area, a beam too narrow to hold
+// a number, or a solid angle that is not finite.
 struct BeamFilling {
     double targetSolidAngle = 0; // Wt
     double beamSolidAngle = 0;   // Wb
     double fillFactor = 0;       // γ
-    bool filled = false;         // γ ≥ 1
+    bool filled = false;         // γ ≥ 1: an extended target after all
 };
 BeamFilling beamFilling(double area, double height, double frequency);
 
-// The whole evaluation. When the beam is filled only area, height, frequency and t1 are
-// read; the other inputs matter only for a target smaller than the beam.
-PointTarget evaluatePointTarget(const PointTargetInputs& inputs);
-// The same, for a caller that has already worked out the beam filling of these inputs.
+struct PointTarget {
+    BeamFilling beam;
+    double beamTemperature = 0;
+    double antennaTemperature1 = 0; // Ta1 built from beamTemperature
+    double range = 0;               // Rmax, m (0 when the beam is filled)
+};
+
+// The whole evaluation, for a caller that has worked out the beam filling of these
+// inputs. When the beam is filled only t1 is read beside the geometry; the other inputs
+// matter only for a target smaller than the beam. A ModelError names the inputs to check.
 PointTarget evaluatePointTarget(const PointTargetInputs& inputs, const BeamFilling& beam);
+PointTarget evaluatePointTarget(const PointTargetInputs& inputs);
 
 } // namespace model

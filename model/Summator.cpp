@@ -3,6 +3,9 @@
 
 #include "model/Summator.h"
 
+#include "model/Fault.h"
+#include "model/Radiometer.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -59,6 +62,31 @@ SummationWindows summationWindows(int samplingStep) {
 
 double summatorReading(double sumA, double sumB, int countAll) {
     return 1e-3 * ((sumA - sumB) * 1.85115) * 862.225 / countAll;
+}
+
+void checkAccumulation(double accumulationMs, const std::string& typed) {
+    if (!(accumulationMs >= kShortestAccumulation))
+        fail(FaultKind::AccumulationTooShort, {Quantity::Accumulation}, typed);
+    if (accumulationMs > kLongestAccumulation)
+        fail(FaultKind::AccumulationTooLong, {Quantity::Accumulation}, typed);
+}
+
+SummatorResults summatorResults(const SummatorStatistics& statistics, double receiverNoise,
+                                double t1, double t2, double accumulationMs,
+                                const InputTemperatures& temperatures) {
+    SummatorResults results;
+    const double spread = statistics.spreadOfMean();
+    results.measuredDifference = statistics.mean();
+    if (results.measuredDifference == 0)
+        fail(FaultKind::ZeroMeasuredDifference, {});
+    const double tsys = systemTemperature(receiverNoise, t1);
+    results.realSensitivity = realSensitivity(tsys, spread, results.measuredDifference);
+    results.potentialSensitivity = potentialSensitivity(tsys, accumulationMs);
+    results.brightnessDifference = std::fabs(t1 - t2);
+    results.ta2 = temperatures.ta2;
+    results.ta1 = temperatures.ta1;
+    results.antennaDifference = std::fabs(results.ta1 - results.ta2);
+    return results;
 }
 
 double SummatorStatistics::spreadOfMean() const {
@@ -139,9 +167,9 @@ double Summator::runPass(ReceiverState& state, bool wholeRecord) {
     runFrontEnd(state);
     const double range = runFilters(state);
     if (!std::isfinite(range))
-        throw SummatorFault(SummatorFault::Kind::NotFinite, "the chain's output is not finite");
+        fail(FaultKind::SignalNotFinite, {});
     if (range == 0)
-        throw SummatorFault(SummatorFault::Kind::ZeroAdcRange, "the ADC range is 0");
+        fail(FaultKind::ZeroAdcRange, {Quantity::Cutoff1, Quantity::Cutoff2});
     runAdc(state, range, wholeRecord);
 
     const double* adcWave = state.adcWave.data();
@@ -156,7 +184,7 @@ double Summator::runPass(ReceiverState& state, bool wholeRecord) {
         sumB += adcWave[k];
     const double reading = summatorReading(sumA, sumB, windows_.countAll());
     if (!std::isfinite(reading))
-        throw SummatorFault(SummatorFault::Kind::NotFinite, "the reading is not finite");
+        fail(FaultKind::SignalNotFinite, {});
     return reading;
 }
 

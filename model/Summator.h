@@ -12,7 +12,7 @@
 #include "model/ReceiverState.h"
 
 #include <cstddef>
-#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace model {
@@ -39,16 +39,11 @@ struct SummatorSettings {
     int samplingStep = 100;
 };
 
-// What stops a pass.
-class SummatorFault : public std::runtime_error {
-public:
-    enum class Kind { ZeroAdcRange, NotFinite };
-    SummatorFault(Kind kind, const char* what) : std::runtime_error(what), kind_(kind) {}
-    Kind kind() const { return kind_; }
-
-private:
-    Kind kind_;
-};
+// The accumulation times a press accepts, ms: at least one period, at most about a
+// minute of work. A ModelError (AccumulationTooShort, AccumulationTooLong) beyond.
+inline constexpr double kShortestAccumulation = 1;
+inline constexpr double kLongestAccumulation = 1e6;
+void checkAccumulation(double accumulationMs, const std::string& typed);
 
 // The calibrated reading of one pass: 10⁻³·((sumA − sumB)·1.85115)·862.225 / countAll.
 double summatorReading(double sumA, double sumB, int countAll);
@@ -60,7 +55,8 @@ public:
     explicit Summator(const SummatorSettings& settings);
 
     // One modulation period on the state's buffers; returns the period's reading.
-    // Throws SummatorFault when the ADC range is 0 or a sample is not finite. Only the
+    // A ModelError when the ADC range is 0 (ZeroAdcRange) or a sample is not finite
+    // (SignalNotFinite, naming no field: the press names the ones its block reads). Only the
     // last period's ADC record is kept whole (wholeRecord); before it the converter
     // quantises just the samples the summator adds.
     double runPass(ReceiverState& state, bool wholeRecord = true);
@@ -101,5 +97,21 @@ struct SummatorStatistics {
     // difference left by rounding counts as 0.
     double spreadOfMean() const;
 };
+
+// What the summator reports: the readings' statistics beside the radiometer's formulas.
+struct SummatorResults {
+    double realSensitivity = 0;
+    double potentialSensitivity = 0;
+    double brightnessDifference = 0; // |T1 − T2|
+    double antennaDifference = 0;    // |Ta1 − Ta2|
+    double measuredDifference = 0;   // m, the mean reading
+    double ta1 = 0;
+    double ta2 = 0;
+};
+// The results of a press; the potential sensitivity keeps the accumulation time as typed.
+// A ModelError (ZeroMeasuredDifference) when the mean reading is 0.
+SummatorResults summatorResults(const SummatorStatistics& statistics, double receiverNoise,
+                                double t1, double t2, double accumulationMs,
+                                const InputTemperatures& temperatures);
 
 } // namespace model

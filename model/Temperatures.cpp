@@ -7,10 +7,15 @@ namespace model {
 
 double antennaTemperature(double brightness, float sideLobeFraction,
                           std::int16_t sideLobeTemperature) {
-    const float mainShare = 1.0f - sideLobeFraction; // formed in 32 bits
-    const double sideLobe = static_cast<double>(static_cast<float>(sideLobeTemperature));
+    const float mainShare = 1.0f - sideLobeFraction; // 1 − β, formed in 32 bits
+    // Tsl·β: both 32-bit, so the product is formed (and rounded) in 32 bits too.
+    const float sideLobe = sideLobeProduct(sideLobeFraction, sideLobeTemperature);
     return static_cast<double>(mainShare) * brightness * kAntennaEfficiency +
-           sideLobe * static_cast<double>(sideLobeFraction) * kAntennaEfficiency + kAntennaOwnNoise;
+           static_cast<double>(sideLobe) * kAntennaEfficiency + kAntennaOwnNoise;
+}
+
+float sideLobeProduct(float sideLobeFraction, std::int16_t sideLobeTemperature) {
+    return static_cast<float>(sideLobeTemperature) * sideLobeFraction;
 }
 
 double antennaTemperature1(const ReceiverState& state, Scene scene, double t1) {

@@ -14,9 +14,12 @@ namespace model {
 inline constexpr double kAntennaEfficiency = 0.9;
 inline constexpr double kAntennaOwnNoise = 29.999999999999993; // 300·(1 − 0.9) in doubles
 
-// η((1 − β)T + βTsl) + T0(1 − η), with 1 − β formed in 32 bits and Tsl as a 32-bit float.
+// η((1 − β)T + βTsl) + T0(1 − η). 1 − β and Tsl·β are formed in 32 bits (β is a
+// 32-bit float and Tsl is turned into one first), everything else in 64 bits.
 double antennaTemperature(double brightness, float sideLobeFraction,
                           std::int16_t sideLobeTemperature);
+// Tsl·β as the antenna sees it: a 32-bit product.
+float sideLobeProduct(float sideLobeFraction, std::int16_t sideLobeTemperature);
 
 // Ta1: the beam temperature in the point-target scene, otherwise t1 (txtT1).
 double antennaTemperature1(const ReceiverState& state, Scene scene, double t1);

@@ -80,18 +80,11 @@ const std::map<std::string, std::set<std::string>>& fieldsRead() {
 const std::set<std::string> kPointTargetFields = {"txtScel", "txtVisota", "txtF",     "txtT1",
                                                   "txtT2",   "txtTint",   "txtdeltaf"};
 
+// How the window's messages name a field: the field table's caption.
 std::string captionOf(const std::string& field, model::Scene scene) {
-    using namespace views::caption;
-    static const std::map<std::string, const char*> captions = {
-        {"txtVisota", kVisota},   {"txtScel", kScel},     {"txtF", kF},
-        {"txtT1", kT1},           {"txtdeltaf", kDeltaf}, {"txtKp", kKp},
-        {"txtdeltaKp", kDeltaKp}, {"txtTprm", kTprm},     {"txtF11", kF11},
-        {"txtF22", kF22},         {"txtn", kN},           {"txtTint", kTint},
-        {"txtBetta", kBetta},     {"txtTbokov", kTbokov},
-    };
-    if (field == "txtT2")
-        return views::t2Caption(scene);
-    return captions.at(field);
+    const views::Field* found = views::fieldOfControl(field);
+    EXPECT_NE(found, nullptr) << field;
+    return found ? views::fieldCaption(found->quantity, scene) : std::string();
 }
 
 bool showsNanOrInf(const QStringList& texts) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "model/Numbers.h"
+#include "model/Fault.h"
 
 #include <gtest/gtest.h>
 
@@ -81,19 +82,27 @@ TEST_P(ParseNumberTest, AcceptsOrRejects) {
 
 INSTANTIATE_TEST_SUITE_P(Table, ParseNumberTest, ::testing::ValuesIn(kParseCases));
 
-TEST(ReadField, NamesTheFieldAndTheText) {
-    try {
-        model::readField("Т-ра вн.шума, К", "abc");
-        FAIL() << "no error";
-    } catch (const model::FieldError& error) {
-        const std::string message = error.what();
-        EXPECT_NE(message.find("Т-ра вн.шума, К"), std::string::npos) << message;
-        EXPECT_NE(message.find("abc"), std::string::npos) << message;
-        EXPECT_EQ(error.caption(), "Т-ра вн.шума, К");
-        EXPECT_EQ(error.text(), "abc");
+TEST(ReadNumber, NamesTheQuantityTheKindAndTheText) {
+    const struct {
+        const char* text;
+        model::FaultKind kind;
+    } cases[] = {
+        {"abc", model::FaultKind::NotANumber},         {"", model::FaultKind::EmptyText},
+        {"1 000", model::FaultKind::GroupSeparator},   {"1,2,3", model::FaultKind::TwoSeparators},
+        {"1e999", model::FaultKind::NumberOutOfRange},
+    };
+    for (const auto& c : cases) {
+        try {
+            model::readNumber(model::Quantity::ReceiverNoise, c.text);
+            ADD_FAILURE() << c.text << ": no error";
+        } catch (const model::ModelError& error) {
+            EXPECT_EQ(error.fault().kind, c.kind) << c.text;
+            ASSERT_EQ(error.fault().quantities.size(), 1u);
+            EXPECT_EQ(error.fault().quantities.front(), model::Quantity::ReceiverNoise);
+            EXPECT_EQ(error.fault().text, c.text);
+        }
     }
-    EXPECT_THROW(model::readField("Kp", ""), model::FieldError);
-    EXPECT_DOUBLE_EQ(model::readField("Kp", "4"), 4.0);
+    EXPECT_DOUBLE_EQ(model::readNumber(model::Quantity::Gain, "4"), 4.0);
 }
 
 struct Int16Case {
@@ -102,7 +111,7 @@ struct Int16Case {
     int value;
 };
 
-TEST(ReadInt16Field, RoundsHalfAwayFromZeroWithinRange) {
+TEST(ReadInt16, RoundsHalfAwayFromZeroWithinRange) {
     const Int16Case cases[] = {
         {"300", true, 300},       {"2,5", true, 3},       {"-2,5", true, -3},
         {"2,4999", true, 2},      {"32767", true, 32767}, {"-32768", true, -32768},
@@ -110,20 +119,27 @@ TEST(ReadInt16Field, RoundsHalfAwayFromZeroWithinRange) {
         {"40000", false, 0},      {"1e300", false, 0},    {"abc", false, 0},
         {"", false, 0},
     };
+    const auto tsl = model::Quantity::SideLobeTemperature;
     for (const Int16Case& c : cases) {
         if (c.ok) {
-            EXPECT_EQ(model::readInt16Field("Тяб", c.text), c.value) << c.text;
+            EXPECT_EQ(model::readInt16(tsl, c.text), c.value) << c.text;
         } else {
-            EXPECT_THROW(model::readInt16Field("Тяб", c.text), model::FieldError) << c.text;
+            EXPECT_THROW(model::readInt16(tsl, c.text), model::ModelError) << c.text;
         }
     }
 }
 
-TEST(ReadFloat32Field, NarrowsToFloatAndRejectsOverflow) {
-    EXPECT_EQ(model::readFloat32Field("β", "0,1"), 0.1f);
-    EXPECT_EQ(model::readFloat32Field("β", "-2"), -2.0f);
-    EXPECT_THROW(model::readFloat32Field("β", "1e39"), model::FieldError);
-    EXPECT_THROW(model::readFloat32Field("β", "abc"), model::FieldError);
+TEST(ReadFloat32, NarrowsToFloatAndRejectsOverflow) {
+    const auto beta = model::Quantity::SideLobeFraction;
+    EXPECT_EQ(model::readFloat32(beta, "0,1"), 0.1f);
+    EXPECT_EQ(model::readFloat32(beta, "-2"), -2.0f);
+    try {
+        model::readFloat32(beta, "1e39");
+        ADD_FAILURE() << "1e39 accepted as a 32-bit float";
+    } catch (const model::ModelError& error) {
+        EXPECT_EQ(error.fault().kind, model::FaultKind::NotFloat32);
+    }
+    EXPECT_THROW(model::readFloat32(beta, "abc"), model::ModelError);
 }
 
 struct FormatCase {

@@ -87,15 +87,14 @@ private:
 // A picture whose file question is answered by the test: a path, or empty for cancel.
 class AnsweredPicture : public PictureBox {
 public:
-    using PictureBox::PictureBox;
+    explicit AnsweredPicture(QWidget* parent = nullptr) : PictureBox(parent) {
+        exporter().setFileQuestion([this](const QString&, const QString&, const QString&) {
+            ++questions;
+            return answer;
+        });
+    }
     QString answer;
     int questions = 0;
-
-protected:
-    QString askFileName() override {
-        ++questions;
-        return answer;
-    }
 };
 
 // A view-like press: reference line, a curve in two colours, a foreground curve.

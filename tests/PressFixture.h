@@ -12,22 +12,25 @@
 namespace testing_support {
 
 inline views::FieldTexts defaultTexts(model::Scene scene = model::Scene::ExtendedTarget) {
+    using model::Quantity;
     views::FieldTexts texts;
-    texts.txtVisota = "5";
-    texts.txtScel = "1500";
-    texts.txtF = "20";
-    texts.txtT2 = "100";
-    texts.txtT1 = "304";
-    texts.txtdeltaf = "900";
-    texts.txtKp = "4";
-    texts.txtdeltaKp = "0";
-    texts.txtTprm = "100";
-    texts.txtF11 = "9500";
-    texts.txtF22 = "7000";
-    texts.txtn = "12";
-    texts.txtTint = "1";
+    texts[Quantity::FlightHeight] = "5";
+    texts[Quantity::TargetArea] = "1500";
+    texts[Quantity::Frequency] = "20";
+    texts[Quantity::Temperature2] = "100";
+    texts[Quantity::Temperature1] = "304";
+    texts[Quantity::Bandwidth] = "900";
+    texts[Quantity::Gain] = "4";
+    texts[Quantity::GainInstability] = "0";
+    texts[Quantity::ReceiverNoise] = "100";
+    texts[Quantity::Cutoff1] = "9500";
+    texts[Quantity::Cutoff2] = "7000";
+    texts[Quantity::WordLength] = "12";
+    texts[Quantity::Accumulation] = "1";
+    texts[Quantity::SideLobeFraction] = "0,1";
+    texts[Quantity::SideLobeTemperature] = "300";
     texts.scene = scene;
-    texts.cboFdIndex = 6;
+    texts.samplingRateIndex = 6;
     return texts;
 }
 

@@ -82,13 +82,13 @@ TEST(SummatorPress, DefaultLabels) {
     model::ReceiverState state = startupState();
     const auto recorded = press(Block::Summator, defaultTexts(), state);
     const views::ResultTexts& t = recorded.texts;
-    EXPECT_EQ(t.lblEnterT, "204");
-    EXPECT_EQ(t.lblEnter, "203,6");
-    EXPECT_EQ(t.lblTa1, "Ta1=303,6");
-    EXPECT_EQ(t.lblTa2, "Ta2=100");
-    EXPECT_EQ(t.lblmo1, "1,1138599951919");
-    EXPECT_EQ(t.lblmo, "0");
-    const double measured = parse(t.lblexit);
+    EXPECT_EQ(t.get(model::Result::brightnessDifference), "204");
+    EXPECT_EQ(t.get(model::Result::antennaDifference), "203,6");
+    EXPECT_EQ(t.get(model::Result::ta1), "Ta1=303,6");
+    EXPECT_EQ(t.get(model::Result::ta2), "Ta2=100");
+    EXPECT_EQ(t.get(model::Result::potentialSensitivity), "1,1138599951919");
+    EXPECT_EQ(t.get(model::Result::realSensitivity), "0");
+    const double measured = parse(t.get(model::Result::measuredDifference));
     EXPECT_GT(measured, 150);
     EXPECT_LT(measured, 260);
 }
@@ -126,7 +126,7 @@ TEST(SummatorPress, CurveOfTwentyOneAccumulationSteps) {
 TEST(SummatorPress, CurveStartsAtTheFirstSampleAndRunsTheMean) {
     model::ReceiverState state = startupState();
     views::FieldTexts texts = defaultTexts();
-    texts.cboFdIndex = 8; // s = 500: five samples, positions 1, 501, 1001, 1501, 2001
+    texts.samplingRateIndex = 8; // s = 500: five samples, positions 1, 501, 1001, 1501, 2001
     const auto recorded = press(Block::Summator, texts, state);
     const auto& calls = recorded.canvas.calls();
     ASSERT_EQ(calls.size(), 3u + 4u + 1u);
@@ -148,11 +148,11 @@ TEST(SummatorPress, CurveStartsAtTheFirstSampleAndRunsTheMean) {
 TEST(SummatorPress, PointTargetSceneMeasuresTheBeamAveragedDifference) {
     model::ReceiverState state = startupState();
     const auto recorded = press(Block::Summator, defaultTexts(model::Scene::PointTarget), state);
-    EXPECT_EQ(recorded.texts.lblEnter, "97,92");
-    EXPECT_EQ(recorded.texts.lblEnterT, "204");
-    EXPECT_EQ(recorded.texts.lblTa1, "Ta1=217,92");
-    EXPECT_EQ(recorded.texts.lblTa2, "Ta2=120");
-    EXPECT_NEAR(parse(recorded.texts.lblexit), 97.92, 40);
+    EXPECT_EQ(recorded.texts.get(model::Result::antennaDifference), "97,92");
+    EXPECT_EQ(recorded.texts.get(model::Result::brightnessDifference), "204");
+    EXPECT_EQ(recorded.texts.get(model::Result::ta1), "Ta1=217,92");
+    EXPECT_EQ(recorded.texts.get(model::Result::ta2), "Ta2=120");
+    EXPECT_NEAR(parse(recorded.texts.get(model::Result::measuredDifference)), 97.92, 40);
     EXPECT_NEAR(state.beamTemperature, 208.8, 1e-12);
 }
 
@@ -160,12 +160,16 @@ TEST(SummatorPress, SecondPressDrawsNewNoiseButKeepsTheComputedLabels) {
     model::ReceiverState state = startupState();
     const auto first = press(Block::Summator, defaultTexts(), state);
     const auto second = press(Block::Summator, defaultTexts(), state);
-    EXPECT_NE(first.texts.lblexit, second.texts.lblexit);
-    EXPECT_EQ(first.texts.lblEnterT, second.texts.lblEnterT);
-    EXPECT_EQ(first.texts.lblEnter, second.texts.lblEnter);
-    EXPECT_EQ(first.texts.lblmo1, second.texts.lblmo1);
-    EXPECT_EQ(first.texts.lblTa1, second.texts.lblTa1);
-    EXPECT_EQ(first.texts.lblTa2, second.texts.lblTa2);
+    EXPECT_NE(first.texts.get(model::Result::measuredDifference),
+              second.texts.get(model::Result::measuredDifference));
+    EXPECT_EQ(first.texts.get(model::Result::brightnessDifference),
+              second.texts.get(model::Result::brightnessDifference));
+    EXPECT_EQ(first.texts.get(model::Result::antennaDifference),
+              second.texts.get(model::Result::antennaDifference));
+    EXPECT_EQ(first.texts.get(model::Result::potentialSensitivity),
+              second.texts.get(model::Result::potentialSensitivity));
+    EXPECT_EQ(first.texts.get(model::Result::ta1), second.texts.get(model::Result::ta1));
+    EXPECT_EQ(first.texts.get(model::Result::ta2), second.texts.get(model::Result::ta2));
 }
 
 using testing_support::sameCalls;
@@ -175,9 +179,10 @@ TEST(SummatorPress, GainFieldHasNoEffect) {
     auto b = std::make_unique<model::ReceiverState>(*a);
     views::FieldTexts texts = defaultTexts();
     const auto withDefaultGain = press(Block::Summator, texts, *a);
-    texts.txtKp = "abc"; // not even read
+    texts[model::Quantity::Gain] = "abc"; // not even read
     const auto withoutGain = press(Block::Summator, texts, *b);
-    EXPECT_EQ(withDefaultGain.texts.lblexit, withoutGain.texts.lblexit);
+    EXPECT_EQ(withDefaultGain.texts.get(model::Result::measuredDifference),
+              withoutGain.texts.get(model::Result::measuredDifference));
     EXPECT_TRUE(sameCalls(withDefaultGain.canvas, withoutGain.canvas));
 }
 
@@ -194,7 +199,8 @@ TEST(SummatorPress, DoesNotDependOnWhatEarlierPressesLeftInTheBuffers) {
         used->switchWave[i] = 77;
     const auto a = press(Block::Summator, defaultTexts(), *clean);
     const auto b = press(Block::Summator, defaultTexts(), *used);
-    EXPECT_EQ(a.texts.lblexit, b.texts.lblexit);
+    EXPECT_EQ(a.texts.get(model::Result::measuredDifference),
+              b.texts.get(model::Result::measuredDifference));
     EXPECT_TRUE(sameCalls(a.canvas, b.canvas));
     for (int i = 1; i <= model::kSamplesPerPeriod; ++i) {
         ASSERT_EQ(clean->adcWave[i], used->adcWave[i]) << i;
@@ -231,15 +237,17 @@ TEST(SummatorPress, FractionalTimeRunsWholePeriodsAndDividesByThem) {
     auto a = std::make_unique<model::ReceiverState>(startupState());
     auto b = std::make_unique<model::ReceiverState>(*a);
     views::FieldTexts texts = defaultTexts();
-    texts.txtTint = "2";
+    texts[model::Quantity::Accumulation] = "2";
     const auto two = press(Block::Summator, texts, *a);
-    texts.txtTint = "2,5";
+    texts[model::Quantity::Accumulation] = "2,5";
     const auto twoAndAHalf = press(Block::Summator, texts, *b);
     EXPECT_EQ(a->uniform.position(), b->uniform.position()); // two periods each
-    EXPECT_EQ(two.texts.lblexit, twoAndAHalf.texts.lblexit); // not scaled down by 2/2.5
-    EXPECT_EQ(two.texts.lblmo, twoAndAHalf.texts.lblmo);
-    const double potential2 = parse(two.texts.lblmo1);
-    const double potential25 = parse(twoAndAHalf.texts.lblmo1);
+    EXPECT_EQ(two.texts.get(model::Result::measuredDifference),
+              twoAndAHalf.texts.get(model::Result::measuredDifference)); // not scaled down by 2/2.5
+    EXPECT_EQ(two.texts.get(model::Result::realSensitivity),
+              twoAndAHalf.texts.get(model::Result::realSensitivity));
+    const double potential2 = parse(two.texts.get(model::Result::potentialSensitivity));
+    const double potential25 = parse(twoAndAHalf.texts.get(model::Result::potentialSensitivity));
     EXPECT_NEAR(potential2 / potential25, std::sqrt(2.5 / 2), 1e-12); // the typed time
 }
 
@@ -260,7 +268,7 @@ private:
 TEST(SummatorPress, ProgressIsToldEveryPeriodAndCanStopThePress) {
     model::ReceiverState state = startupState();
     views::FieldTexts texts = defaultTexts();
-    texts.txtTint = "1000";
+    texts[model::Quantity::Accumulation] = "1000";
     StopAfter stop(3);
     EXPECT_THROW(press(Block::Summator, texts, state, &stop), views::PressCancelled);
     EXPECT_EQ(stop.last, 3);
@@ -273,18 +281,26 @@ struct BadSummator {
 };
 
 const BadSummator kBadSummators[] = {
-    {"zero time", [](views::FieldTexts& t) { t.txtTint = "0"; }, "Время накопления,мс"},
-    {"half a period", [](views::FieldTexts& t) { t.txtTint = "0,5"; }, "не меньше 1"},
-    {"negative time", [](views::FieldTexts& t) { t.txtTint = "-1"; }, "Время накопления,мс"},
-    {"endless time", [](views::FieldTexts& t) { t.txtTint = "1e300"; }, "Время накопления,мс"},
-    {"filter 1 shut", [](views::FieldTexts& t) { t.txtF11 = "0"; }, "фильтра1"},
-    {"filter 2 shut", [](views::FieldTexts& t) { t.txtF22 = "0"; }, "фильтра2"},
-    {"diverging filter 1", [](views::FieldTexts& t) { t.txtF11 = "1e7"; }, "фильтра1"},
-    {"huge bandwidth", [](views::FieldTexts& t) { t.txtdeltaf = "1e300"; }, "Δf, МГц"},
-    {"huge word length", [](views::FieldTexts& t) { t.txtn = "5000"; }, "Разрядность"},
-    {"not a number", [](views::FieldTexts& t) { t.txtTprm = "abc"; }, "Т-ра вн.шума, К"},
-    {"empty", [](views::FieldTexts& t) { t.txtF22 = ""; }, "фильтра2"},
-    {"no sampling rate", [](views::FieldTexts& t) { t.cboFdIndex = -1; }, "Fдискретиз."},
+    {"zero time", [](views::FieldTexts& t) { t[model::Quantity::Accumulation] = "0"; },
+     "Время накопления,мс"},
+    {"half a period", [](views::FieldTexts& t) { t[model::Quantity::Accumulation] = "0,5"; },
+     "не меньше 1"},
+    {"negative time", [](views::FieldTexts& t) { t[model::Quantity::Accumulation] = "-1"; },
+     "Время накопления,мс"},
+    {"endless time", [](views::FieldTexts& t) { t[model::Quantity::Accumulation] = "1e300"; },
+     "Время накопления,мс"},
+    {"filter 1 shut", [](views::FieldTexts& t) { t[model::Quantity::Cutoff1] = "0"; }, "фильтра1"},
+    {"filter 2 shut", [](views::FieldTexts& t) { t[model::Quantity::Cutoff2] = "0"; }, "фильтра2"},
+    {"diverging filter 1", [](views::FieldTexts& t) { t[model::Quantity::Cutoff1] = "1e7"; },
+     "фильтра1"},
+    {"huge bandwidth", [](views::FieldTexts& t) { t[model::Quantity::Bandwidth] = "1e300"; },
+     "Δf, МГц"},
+    {"huge word length", [](views::FieldTexts& t) { t[model::Quantity::WordLength] = "5000"; },
+     "Разрядность"},
+    {"not a number", [](views::FieldTexts& t) { t[model::Quantity::ReceiverNoise] = "abc"; },
+     "Т-ра вн.шума, К"},
+    {"empty", [](views::FieldTexts& t) { t[model::Quantity::Cutoff2] = ""; }, "фильтра2"},
+    {"no sampling rate", [](views::FieldTexts& t) { t.samplingRateIndex = -1; }, "Fдискретиз."},
 };
 
 TEST(SummatorPress, FaultsAreReportedAndNothingIsDrawn) {
@@ -311,7 +327,8 @@ TEST(SummatorStatisticsOverPresses, SettlesNearTheComputedDifferenceAndShrinksAs
     views::FieldTexts texts = defaultTexts();
     std::vector<double> single;
     for (int i = 0; i < 200; ++i)
-        single.push_back(parse(press(Block::Summator, texts, state).texts.lblexit));
+        single.push_back(parse(
+            press(Block::Summator, texts, state).texts.get(model::Result::measuredDifference)));
     const double mean1 = std::accumulate(single.begin(), single.end(), 0.0) / single.size();
     double var1 = 0;
     for (const double x : single)
@@ -325,14 +342,15 @@ TEST(SummatorStatisticsOverPresses, SettlesNearTheComputedDifferenceAndShrinksAs
     EXPECT_GT(inBand, 150) << "mean " << mean1 << " sd " << sd1;
     EXPECT_NEAR(mean1, 203.6, 12) << "sd " << sd1;
 
-    texts.txtTint = "64";
+    texts[model::Quantity::Accumulation] = "64";
     std::vector<double> means;
     double reportedSpread = 0;
     for (int i = 0; i < 30; ++i) {
         const auto recorded = press(Block::Summator, texts, state);
-        means.push_back(parse(recorded.texts.lblexit));
+        means.push_back(parse(recorded.texts.get(model::Result::measuredDifference)));
         // lblmo = Tsys·σ/m, so σ = lblmo·m/Tsys with Tsys = 100 + 0.9·304.
-        reportedSpread += parse(recorded.texts.lblmo) * means.back() / (100 + 0.9 * 304);
+        reportedSpread += parse(recorded.texts.get(model::Result::realSensitivity)) * means.back() /
+                          (100 + 0.9 * 304);
     }
     reportedSpread /= static_cast<double>(means.size());
     const double mean64 = std::accumulate(means.begin(), means.end(), 0.0) / means.size();

@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "model/Temperatures.h"
+#include "model/Fault.h"
+#include "model/Numbers.h"
 #include "model/PointTarget.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -76,20 +79,23 @@ TEST(AntennaTemperature, OwnNoiseTermIsTheDoubleOf300TimesOneMinusEta) {
     EXPECT_EQ(model::antennaTemperature1(state, Scene::ExtendedTarget, 0), 29.999999999999993);
 }
 
-TEST(AntennaTemperature, SideLobesUseThe32BitShare) {
+TEST(AntennaTemperature, SideLobesUseThe32BitShareAndThe32BitProduct) {
     model::ReceiverState state = startupState();
     state.sideLobeFraction = 0.1f;
     state.sideLobeTemperature = 300;
+    // Tsl·β formed from two 32-bit floats is a 32-bit product: exactly 30.
+    EXPECT_EQ(model::sideLobeProduct(0.1f, 300), 30.0f);
     const double ta1 = model::antennaTemperature1(state, Scene::ExtendedTarget, 304);
-    EXPECT_NEAR(ta1, 303.239993879199, 5e-13);
-    // In 64 bits throughout it would be 303.2399999946: the 32-bit 1 − β shows.
+    EXPECT_EQ(model::formatNumber(ta1, ','), "303,239993476868");
+    // Formed in 64 bits the product would be 30.0000004 and Ta1 303,239993879199; in 64
+    // bits throughout, 303.2399999946: both the 32-bit 1 − β and the 32-bit product show.
+    EXPECT_GT(std::fabs(ta1 - 303.239993879199), 1e-7);
     EXPECT_GT(std::fabs(ta1 - 303.2399999946), 1e-7);
     // The noise equivalent ignores the side lobes; the other scenes do not.
     EXPECT_EQ(model::antennaTemperature2(state, Scene::ExtendedTarget, 100), 100.0);
-    EXPECT_NEAR(model::antennaTemperature2(state, Scene::Boundary, 100),
-                static_cast<double>(1.0f - 0.1f) * 100 * 0.9 +
-                    300 * static_cast<double>(0.1f) * 0.9 + 29.999999999999993,
-                1e-12);
+    const double ta2 = model::antennaTemperature2(state, Scene::Boundary, 100);
+    EXPECT_EQ(model::formatNumber(ta2, ','), "137,999997854233");
+    EXPECT_EQ(ta2, static_cast<double>(1.0f - 0.1f) * 100 * 0.9 + 30.0 * 0.9 + 29.999999999999993);
 }
 
 TEST(InputSamples, NoiseTimesTemperatureWhateverTheIndex) {
@@ -117,44 +123,41 @@ model::PointTargetInputs defaultPointTarget() {
     return in;
 }
 
-const char* const kRangePrefix =
-    "Максимальная дальность наблюдения сосредоточенной цели при Ро = 0,9 составит Rmax=";
-
 TEST(PointTarget, DefaultsGiveTheRangeOf60595Metres) {
     const model::PointTarget target = model::evaluatePointTarget(defaultPointTarget());
-    EXPECT_NEAR(target.targetSolidAngle, 6e-5, 1e-18);
-    EXPECT_NEAR(target.beamSolidAngle, 1.125e-4, 1e-18);
-    EXPECT_NEAR(target.fillFactor, 0.5333333333333333, 1e-15);
-    EXPECT_FALSE(target.beamFilled);
+    EXPECT_NEAR(target.beam.targetSolidAngle, 6e-5, 1e-18);
+    EXPECT_NEAR(target.beam.beamSolidAngle, 1.125e-4, 1e-18);
+    EXPECT_NEAR(target.beam.fillFactor, 0.5333333333333333, 1e-15);
+    EXPECT_FALSE(target.beam.filled);
     EXPECT_NEAR(target.beamTemperature, 208.8, 1e-12);
     EXPECT_NEAR(target.antennaTemperature1, 217.92, 1e-12);
     EXPECT_NEAR(target.range, 60595.77, 0.01);
-    EXPECT_EQ(target.rangeText, std::string(kRangePrefix) + "60595метров");
+    EXPECT_EQ(std::floor(target.range), 60595.0);
 }
 
 TEST(PointTarget, LowFlightFillsTheBeam) {
     model::PointTargetInputs in = defaultPointTarget();
     in.height = 1;
     const model::PointTarget target = model::evaluatePointTarget(in);
-    EXPECT_NEAR(target.fillFactor, 13.333333333333334, 1e-12);
-    EXPECT_TRUE(target.beamFilled);
+    EXPECT_NEAR(target.beam.fillFactor, 13.333333333333334, 1e-12);
+    EXPECT_TRUE(target.beam.filled);
     EXPECT_EQ(target.beamTemperature, 304.0);
-    EXPECT_TRUE(target.rangeText.empty());
+    EXPECT_EQ(target.range, 0.0);
 }
 
 TEST(PointTarget, FillFactorOfExactlyOneFillsTheBeam) {
     model::PointTargetInputs in = defaultPointTarget();
     in.area = 2812.5; // Wt = 2812.5 / 25e6 = 1.125e-4 = Wb
     const model::PointTarget target = model::evaluatePointTarget(in);
-    EXPECT_EQ(target.fillFactor, 1.0);
-    EXPECT_TRUE(target.beamFilled);
+    EXPECT_EQ(target.beam.fillFactor, 1.0);
+    EXPECT_TRUE(target.beam.filled);
 }
 
 TEST(PointTarget, EqualTemperaturesGiveZeroRange) {
     model::PointTargetInputs in = defaultPointTarget();
     in.t2 = 304;
     const model::PointTarget target = model::evaluatePointTarget(in);
-    EXPECT_EQ(target.rangeText, std::string(kRangePrefix) + "0метров");
+    EXPECT_EQ(target.range, 0.0);
 }
 
 TEST(PointTarget, SideLobesEnterTheRangeThroughTheir32BitShare) {
@@ -163,47 +166,61 @@ TEST(PointTarget, SideLobesEnterTheRangeThroughTheir32BitShare) {
     in.sideLobeTemperature = 300;
     const model::PointTarget target = model::evaluatePointTarget(in);
     EXPECT_LT(target.range, 60595.77);
-    EXPECT_NEAR(target.antennaTemperature1,
-                0.9f * 208.8 * 0.9 + 300 * static_cast<double>(0.1f) * 0.9 + 29.999999999999993,
+    EXPECT_NEAR(target.antennaTemperature1, 0.9f * 208.8 * 0.9 + 30.0 * 0.9 + 29.999999999999993,
                 1e-12);
 }
 
 struct BadPointTarget {
     const char* what;
     void (*change)(model::PointTargetInputs&);
-    const char* namedField;
+    model::FaultKind kind;
+    model::Quantity named; // among the inputs the fault names
 };
 
+using model::FaultKind;
+using model::Quantity;
+
 const BadPointTarget kBadPointTargets[] = {
-    {"zero height", [](model::PointTargetInputs& in) { in.height = 0; }, "Высота полета, км"},
+    {"zero height", [](model::PointTargetInputs& in) { in.height = 0; }, FaultKind::ZeroHeight,
+     Quantity::FlightHeight},
     {"zero frequency", [](model::PointTargetInputs& in) { in.frequency = 0; },
-     "Частотный диапазон, ГГц"},
-    {"negative area", [](model::PointTargetInputs& in) { in.area = -1; }, "Площадь цели, кв.м"},
+     FaultKind::ZeroFrequency, Quantity::Frequency},
+    {"negative area", [](model::PointTargetInputs& in) { in.area = -1; }, FaultKind::NegativeArea,
+     Quantity::TargetArea},
     {"negative accumulation", [](model::PointTargetInputs& in) { in.integration = -1; },
-     "Время накопления,мс"},
-    {"negative bandwidth", [](model::PointTargetInputs& in) { in.bandwidth = -900; }, "Δf, МГц"},
+     FaultKind::NegativeTimeBandwidth, Quantity::Accumulation},
+    {"negative bandwidth", [](model::PointTargetInputs& in) { in.bandwidth = -900; },
+     FaultKind::NegativeTimeBandwidth, Quantity::Bandwidth},
     {"overflowing frequency", [](model::PointTargetInputs& in) { in.frequency = 1e300; },
-     "Частотный диапазон, ГГц"},
+     FaultKind::BeamTooNarrow, Quantity::Frequency},
+    {"overflowing area",
+     [](model::PointTargetInputs& in) {
+         in.area = 1e308;
+         in.height = 1e-200;
+     },
+     FaultKind::PointTargetNotFinite, Quantity::TargetArea},
+    {"Ta1 of −100 K", // (−100 − 29.999999999999993)/0.9 on both: Ta1 = −100 exactly
+     [](model::PointTargetInputs& in) { in.t1 = in.t2 = -144.44444444444443; },
+     FaultKind::Ta1IsMinus100, Quantity::Temperature1},
     {"β above one",
      [](model::PointTargetInputs& in) {
          in.sideLobeFraction = 2.0f;
          in.sideLobeTemperature = 300;
      },
-     "β"},
+     FaultKind::NegativeRangeRadicand, Quantity::SideLobeFraction},
 };
 
-TEST(PointTarget, FaultsAreReportedNamingTheFields) {
+TEST(PointTarget, FaultsCarryTheirKindAndTheFieldsInvolved) {
     for (const BadPointTarget& bad : kBadPointTargets) {
         model::PointTargetInputs in = defaultPointTarget();
         bad.change(in);
         try {
             const model::PointTarget target = model::evaluatePointTarget(in);
-            // Where the arithmetic happens to stay finite the result must be usable.
-            EXPECT_TRUE(std::isfinite(target.range)) << bad.what;
             ADD_FAILURE() << bad.what << ": no fault reported, range " << target.range;
-        } catch (const model::PointTargetError& error) {
-            EXPECT_NE(std::string(error.what()).find(bad.namedField), std::string::npos)
-                << bad.what << ": " << error.what();
+        } catch (const model::ModelError& error) {
+            EXPECT_EQ(error.fault().kind, bad.kind) << bad.what;
+            const auto& named = error.fault().quantities;
+            EXPECT_NE(std::find(named.begin(), named.end(), bad.named), named.end()) << bad.what;
         }
     }
 }

@@ -535,10 +535,14 @@ TEST_F(WindowTest, SideLobesAreCopiedOnlyWhenTheBoxIsClicked) {
     EXPECT_EQ(window().receiverState().sideLobeTemperature, 251); // half away from zero
 }
 
+// β 0,1 and Tsl 300: Tsl·β is formed in 32 bits, exactly 30.
 TEST_F(WindowTest, SideLobesChangeTheAntennaTemperature) {
     find<QCheckBox>("chkLepestok")->click();
     press("btnT1");
-    EXPECT_EQ(label("lblTa1")->text(), QStringLiteral("Ta1=303,239993879199"));
+    EXPECT_EQ(label("lblTa1")->text(), QStringLiteral("Ta1=303,239993476868"));
+    find<QRadioButton>("optGranica")->click();
+    press("btnT2");
+    EXPECT_EQ(label("lblTa2")->text(), QStringLiteral("Ta2=137,999997854233"));
 }
 
 struct BadSideLobe {

@@ -8,18 +8,20 @@
 // block button: read the fields, run the view on a copy of the state, then show the
 // picture and the texts, or put everything back when the press fails.
 
+#include "model/Quantity.h"
 #include "model/ReceiverState.h"
+#include "views/Blocks.h"
 #include "views/Press.h"
 
 #include <QMainWindow>
 #include <QString>
 
 #include <array>
+#include <map>
 
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -29,6 +31,12 @@ class QTimer;
 
 namespace canvas {
 class PictureBox;
+}
+namespace views {
+struct SceneLook;
+}
+namespace ui {
+class BusyCursor;
 }
 
 class Form1 : public QMainWindow {
@@ -42,14 +50,14 @@ public:
     const model::ReceiverState& receiverState() const { return state_; }
     // The scene is never stored: it is whichever option button is selected.
     model::Scene currentScene() const;
+    // The fields as they stand, as a press reads them.
+    views::FieldTexts fieldTexts() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    class BusyCursor;
-    class SummatorProgress;
-    struct ResultLabelTexts;
+    struct LabelTexts;
 
     // Building the window.
     void createControls();
@@ -65,53 +73,20 @@ private:
     void cmdExit_Click();
 
     // The scene options and the side lobes.
-    void optBigCel_Click();
-    void optCel_Click();
-    void optGranica_Click();
-    void chkLepestok_Click();
-    struct SceneLook;
-    void showScene(const SceneLook& look, model::Scene scene);
+    void showScene(const views::SceneLook& look);
     void setFieldEnabled(QLineEdit* field, bool enabled);
+    void chkLepestok_Click();
 
     // The colour menus: one rule for all fourteen items.
-    enum class PlotColour { Red, Yellow, Green, Blue, GreenBlue, RedBlue, Black };
-    void mnuRed1_Click() { chooseColour(1, PlotColour::Red); }
-    void mnuYellow1_Click() { chooseColour(1, PlotColour::Yellow); }
-    void mnuGreen1_Click() { chooseColour(1, PlotColour::Green); }
-    void mnuBlue1_Click() { chooseColour(1, PlotColour::Blue); }
-    void mnuGreenBlue1_Click() { chooseColour(1, PlotColour::GreenBlue); }
-    void mnuRedBlue1_Click() { chooseColour(1, PlotColour::RedBlue); }
-    void mnuBlack1_Click() { chooseColour(1, PlotColour::Black); }
-    void mnuRed2_Click() { chooseColour(2, PlotColour::Red); }
-    void mnuYellow2_Click() { chooseColour(2, PlotColour::Yellow); }
-    void mnuGreen2_Click() { chooseColour(2, PlotColour::Green); }
-    void mnuBlue2_Click() { chooseColour(2, PlotColour::Blue); }
-    void mnuGreenBlue2_Click() { chooseColour(2, PlotColour::GreenBlue); }
-    void mnuRedBlue2_Click() { chooseColour(2, PlotColour::RedBlue); }
-    void mnuBlack2_Click() { chooseColour(2, PlotColour::Black); }
-    void chooseColour(int object, PlotColour colour);
-    // A submenu's seven items in menu order: red, yellow, green, blue, light blue,
-    // lilac, black.
-    std::array<QAction*, 7> colourItems(int object) const;
+    void chooseColour(int object, int row);
 
-    // The block buttons.
-    void btnT1_Click() { pressBlock(views::Block::Antenna); }
-    void btnT2_Click() { pressBlock(views::Block::NoiseEquivalent); }
-    void btnmod_Click() { pressBlock(views::Block::Modulator); }
-    void btnap_Click() { pressBlock(views::Block::Switch); }
-    void btnUVF_Click() { pressBlock(views::Block::Uhf); }
-    void btnDet_Click() { pressBlock(views::Block::Detector); }
-    void btnF1_Click() { pressBlock(views::Block::Filter1); }
-    void btncap_Click() { pressBlock(views::Block::Capacitor); }
-    void btnF2_Click() { pressBlock(views::Block::Filter2); }
-    void btnASP_Click() { pressBlock(views::Block::Adc); }
-    void btnsum_Click() { pressBlock(views::Block::Summator); }
-
-    // One press: the view sequence around views::preparePress and views::runPress.
+    // A press of a block button: the view sequence around views::preparePress and
+    // views::runPress.
     void pressBlock(views::Block block);
-    views::FieldTexts fieldTexts() const;
-    ResultLabelTexts saveResultLabels() const;
-    void restoreResultLabels(const ResultLabelTexts& saved);
+    QLineEdit* field(model::Quantity quantity) const;
+    QLabel* resultLabel(model::Result result) const;
+    LabelTexts saveLabels() const;
+    void restoreLabels(const LabelTexts& saved);
     void applyResults(const views::ResultTexts& results);
     void showBeamFilledMessage();
     void showWarning(const QString& title, const QString& text);
@@ -124,25 +99,16 @@ private:
     static char decimalSeparator();
 
     model::ReceiverState state_;
-    BusyCursor* busy_ = nullptr; // set while a press runs
+    ui::BusyCursor* busy_ = nullptr; // set while a press runs
+    std::map<views::Block, QPushButton*> blockButtons_;
+    std::map<model::Quantity, QLineEdit*> fields_;
 
-    // Controls, named as in the window's description.
+    // Controls the handlers use by name, named as in the window's description.
     QLineEdit* txtVisota = nullptr;
     QLineEdit* txtScel = nullptr;
     QLineEdit* txtF = nullptr;
-    QLineEdit* txtT2 = nullptr;
-    QLineEdit* txtT1 = nullptr;
-    QLineEdit* txtdeltaf = nullptr;
-    QLineEdit* txtKp = nullptr;
-    QLineEdit* txtdeltaKp = nullptr;
-    QLineEdit* txtTprm = nullptr;
-    QLineEdit* txtF11 = nullptr;
-    QLineEdit* txtF22 = nullptr;
-    QLineEdit* txtn = nullptr;
-    QLineEdit* txtTint = nullptr;
     QLineEdit* txtBetta = nullptr;
     QLineEdit* txtTbokov = nullptr;
-    QGroupBox* fraCase = nullptr;
     QRadioButton* optBigCel = nullptr;
     QRadioButton* optGranica = nullptr;
     QRadioButton* optCel = nullptr;
@@ -159,34 +125,12 @@ private:
     QLabel* lblEnter = nullptr;
     QLabel* lblexit = nullptr;
     canvas::PictureBox* PicRes = nullptr;
-    QPushButton* btnT1 = nullptr;
-    QPushButton* btnT2 = nullptr;
-    QPushButton* btnmod = nullptr;
-    QPushButton* btnap = nullptr;
-    QPushButton* btnUVF = nullptr;
-    QPushButton* btnDet = nullptr;
-    QPushButton* btnF1 = nullptr;
-    QPushButton* btncap = nullptr;
-    QPushButton* btnF2 = nullptr;
-    QPushButton* btnASP = nullptr;
-    QPushButton* btnsum = nullptr;
     QPushButton* cmdExit = nullptr;
     QMenu* mnuGraph = nullptr;
     QMenu* mnuObject1 = nullptr;
     QMenu* mnuObject2 = nullptr;
-    QAction* mnuRed1 = nullptr;
-    QAction* mnuYellow1 = nullptr;
-    QAction* mnuGreen1 = nullptr;
-    QAction* mnuBlue1 = nullptr;
-    QAction* mnuGreenBlue1 = nullptr;
-    QAction* mnuRedBlue1 = nullptr;
-    QAction* mnuBlack1 = nullptr;
-    QAction* mnuRed2 = nullptr;
-    QAction* mnuYellow2 = nullptr;
-    QAction* mnuGreen2 = nullptr;
-    QAction* mnuBlue2 = nullptr;
-    QAction* mnuGreenBlue2 = nullptr;
-    QAction* mnuRedBlue2 = nullptr;
-    QAction* mnuBlack2 = nullptr;
+    // The items of each submenu in menu order: red, yellow, green, blue, light blue,
+    // lilac, black (mnuRed1 … mnuBlack1, mnuRed2 … mnuBlack2).
+    std::array<std::array<QAction*, 7>, 2> colourItems_{};
     QTimer* tmrTime = nullptr;
 };

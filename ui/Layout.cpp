@@ -3,14 +3,25 @@
 
 #include "ui/Layout.h"
 
+#include "views/Blocks.h"
+#include "views/Fields.h"
+
 #include <QStringList>
 
 namespace ui {
 
 namespace {
 
-constexpr Control field(const char* name, const char* text, int x, int y, int w, int h) {
-    return {name, Kind::Field, text, x, y, w, h};
+using model::Quantity;
+
+// A quantity's text box, named as the field table names it, with its default text.
+Control field(Quantity quantity, const char* text, int x, int y, int w, int h) {
+    return {views::field(quantity).control, Kind::Field, text, x, y, w, h};
+}
+// The label beside a quantity's field, with the caption the field table gives it.
+Control caption(Quantity quantity, int x, int y, int w = 0, int h = 0) {
+    const views::Field& f = views::field(quantity);
+    return {f.captionControl, Kind::Label, f.caption, x, y, w, h};
 }
 constexpr Control label(const char* name, const char* text, int x, int y, int w = 0, int h = 0) {
     return {name, Kind::Label, text, x, y, w, h};
@@ -52,37 +63,36 @@ const std::vector<Control>& formControls() {
         option("optBigCel", "Протяжен- ная цель", 8, 16, 81, 33).selectedAtStart(),
         option("optGranica", "Граница двух протяженных целей", 96, 16, 89, 37),
         option("optCel", "Малоразмер- ная цель", 192, 16, 89, 33),
-        label("Label3", "Высота полета, км", 640, 8),
-        field("txtVisota", "5", 744, 8, 33, 19).disabled(),
-        label("Label16", "Площадь цели, кв.м", 632, 32),
-        field("txtScel", "1500", 744, 32, 33, 19).disabled(),
-        label("Label17", "Частотный диапазон, ГГц", 608, 56),
-        field("txtF", "20", 744, 56, 33, 19).disabled(),
+        caption(Quantity::FlightHeight, 640, 8),
+        field(Quantity::FlightHeight, "5", 744, 8, 33, 19).disabled(),
+        caption(Quantity::TargetArea, 632, 32),
+        field(Quantity::TargetArea, "1500", 744, 32, 33, 19).disabled(),
+        caption(Quantity::Frequency, 608, 56),
+        field(Quantity::Frequency, "20", 744, 56, 33, 19).disabled(),
 
         // The inputs and the amplifier.
-        label("lblT2", "Т-ра эквивалента, К", 88, 8),
-        field("txtT2", "100", 120, 24, 33, 19),
-        label("Label6", "Температура излучения в пределах главного луча (Тягл), К ", 8, 16, 73, 65)
-            .wrappedText(),
-        field("txtT1", "304", 24, 88, 41, 19),
+        caption(Quantity::Temperature2, 88, 8),
+        field(Quantity::Temperature2, "100", 120, 24, 33, 19),
+        caption(Quantity::Temperature1, 8, 16, 73, 65).wrappedText(),
+        field(Quantity::Temperature1, "304", 24, 88, 41, 19),
         formula("imgdeltaf", "Δ<i>f</i>, МГц", 200, 40, 59, 21),
-        field("txtdeltaf", "900", 264, 40, 33, 19),
-        label("Label2", "Kp", 221, 64),
-        field("txtKp", "4", 264, 64, 33, 19),
+        field(Quantity::Bandwidth, "900", 264, 40, 33, 19),
+        caption(Quantity::Gain, 221, 64),
+        field(Quantity::Gain, "4", 264, 64, 33, 19),
         formula("imgdeltaKp", "Δ<i>K</i><sub>p</sub>/<i>K</i><sub>p</sub>, %", 184, 88, 79, 18),
-        field("txtdeltaKp", "0", 264, 88, 33, 19),
-        label("Label8", "Т-ра вн.шума, К", 176, 112),
-        field("txtTprm", "100", 264, 112, 33, 19),
+        field(Quantity::GainInstability, "0", 264, 88, 33, 19),
+        caption(Quantity::ReceiverNoise, 176, 112),
+        field(Quantity::ReceiverNoise, "100", 264, 112, 33, 19),
 
         // The filters, the ADC and the accumulation time.
-        label("Label11", "Частота  среза фильтра1, Гц", 368, 80, 81, 29).wrappedText(),
-        field("txtF11", "9500", 384, 112, 41, 19),
-        label("Label12", "Частота  среза фильтра2, Гц", 552, 80, 81, 29).wrappedText(),
-        field("txtF22", "7000", 568, 112, 41, 19),
-        label("Label13", "Разрядность", 640, 96),
-        field("txtn", "12", 664, 112, 25, 19),
-        label("Label9", "Время накопления,мс", 712, 80, 80, 29).wrappedText(),
-        field("txtTint", "1", 736, 112, 33, 19),
+        caption(Quantity::Cutoff1, 368, 80, 81, 29).wrappedText(),
+        field(Quantity::Cutoff1, "9500", 384, 112, 41, 19),
+        caption(Quantity::Cutoff2, 552, 80, 81, 29).wrappedText(),
+        field(Quantity::Cutoff2, "7000", 568, 112, 41, 19),
+        caption(Quantity::WordLength, 640, 96),
+        field(Quantity::WordLength, "12", 664, 112, 25, 19),
+        caption(Quantity::Accumulation, 712, 80, 80, 29).wrappedText(),
+        field(Quantity::Accumulation, "1", 736, 112, 33, 19),
 
         // The block diagram along y = 160.
         block("btnT1", "&Антенна", 8, 136, 81).withFont(FontKind::Block975).on(kLightGrey),
@@ -102,15 +112,13 @@ const std::vector<Control>& formControls() {
         label("lblTa1", "Ta1=...", 64, 112, 73, 13),
 
         // The sampling rate and the side lobes.
-        label("Label14", "Fдискретиз.", 640, 184),
-        Control{"cboFd", Kind::ComboBox, "", 640, 200, 65, 21},
+        caption(Quantity::SamplingRate, 640, 184),
+        Control{views::field(Quantity::SamplingRate).control, Kind::ComboBox, "", 640, 200, 65, 21},
         Control{"chkLepestok", Kind::CheckBox, "Учесть боковые лепестки?", 8, 208, 113, 25},
         formula("imgBetta", "<i>β</i> =", 0, 248, 32, 24),
-        field("txtBetta", "0,1", 32, 248, 25, 19).disabled(),
-        label("Label1", "Средняя тем-ра излучения, принимаемая по боковым лепесткам (Тяб), К", 72,
-              240, 221, 25)
-            .wrappedText(),
-        field("txtTbokov", "300", 304, 248, 33, 19).disabled(),
+        field(Quantity::SideLobeFraction, "0,1", 32, 248, 25, 19).disabled(),
+        caption(Quantity::SideLobeTemperature, 72, 240, 221, 25).wrappedText(),
+        field(Quantity::SideLobeTemperature, "300", 304, 248, 33, 19).disabled(),
 
         // The result area.
         label("lblname", " ", 56, 272, 0, kTitleHeight)
@@ -142,13 +150,20 @@ const std::vector<Control>& formControls() {
 }
 
 const std::vector<const char*>& tabOrder() {
-    static const std::vector<const char*> order = {
-        "txtT1",      "txtT2",   "txtdeltaf", "txtKp",       "txtdeltaKp", "txtTprm",   "optBigCel",
-        "optGranica", "optCel",  "txtVisota", "txtScel",     "txtF",       "txtF11",    "txtF22",
-        "txtn",       "txtTint", "cboFd",     "chkLepestok", "txtBetta",   "txtTbokov", "btnT1",
-        "btnT2",      "btnap",   "btnmod",    "btnUVF",      "btnDet",     "btnF1",     "btncap",
-        "btnF2",      "btnASP",  "btnsum",    "cmdExit",
-    };
+    static const std::vector<const char*> order = [] {
+        // The fields left to right and top to bottom...
+        std::vector<const char*> names = {
+            "txtT1",   "txtT2",     "txtdeltaf",   "txtKp",    "txtdeltaKp",
+            "txtTprm", "optBigCel", "optGranica",  "optCel",   "txtVisota",
+            "txtScel", "txtF",      "txtF11",      "txtF22",   "txtn",
+            "txtTint", "cboFd",     "chkLepestok", "txtBetta", "txtTbokov",
+        };
+        // ...then the blocks in the order of their description, then the exit.
+        for (const views::BlockDescription& block : views::blockDescriptions())
+            names.push_back(block.button);
+        names.push_back("cmdExit");
+        return names;
+    }();
     return order;
 }
 
@@ -182,6 +197,26 @@ const std::vector<Segment>& diagramLines() {
         return l;
     }();
     return lines;
+}
+
+const char* resultLabel(model::Result result) {
+    switch (result) {
+    case model::Result::ta1:
+        return "lblTa1";
+    case model::Result::ta2:
+        return "lblTa2";
+    case model::Result::realSensitivity:
+        return "lblmo";
+    case model::Result::potentialSensitivity:
+        return "lblmo1";
+    case model::Result::brightnessDifference:
+        return "lblEnterT";
+    case model::Result::antennaDifference:
+        return "lblEnter";
+    case model::Result::measuredDifference:
+        return "lblexit";
+    }
+    return "";
 }
 
 QFont fontFor(FontKind kind) {

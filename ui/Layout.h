@@ -11,6 +11,8 @@
 // Positions are in pixels of the client area (the central widget), or of the frame
 // fraCase or the picture PicRes for the controls that live inside them.
 
+#include "model/Quantity.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -141,5 +143,8 @@ inline constexpr QSize kResultLabelSize{40, 17};
 inline constexpr int kTitleHeight = 24;
 
 QFont fontFor(FontKind kind);
+
+// The label that shows each result of a view.
+const char* resultLabel(model::Result result);
 
 } // namespace ui

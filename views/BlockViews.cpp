@@ -4,24 +4,23 @@
 #include "views/BlockViews.h"
 
 #include "model/Chain.h"
+#include "model/Fault.h"
 #include "model/Temperatures.h"
-#include "views/Fields.h"
+#include "views/Press.h"
 #include "views/ViewFrame.h"
 
 #include <array>
-#include <cmath>
 #include <cstdint>
-#include <string>
 
 // Every block view computes its whole record first, checks that it is finite, and only
-// then opens the picture and draws: a fault throws PressError before the canvas sees
-// any call. The chain steps themselves come from model/Chain.h, the same ones the
-// summator runs.
+// then opens the picture and draws: a fault throws before the canvas sees any call. The
+// chain steps themselves come from model/Chain.h, the same ones the summator runs.
 
 namespace views {
 
 namespace {
 
+using model::Quantity;
 using model::SwitchInput;
 
 constexpr int kSamples = model::kViewSamples; // two modulation periods
@@ -43,9 +42,6 @@ constexpr Scale kAdcScale{0, 300000, kSamples, -300000};
 // The filter curves start above the reference line; the capacitor's far below the picture.
 constexpr float kFilterStartY = 5000;
 constexpr float kCapacitorStartY = -1000000;
-
-// How far along the chain a view computes.
-enum class Stage { Switch, Uhf, Detector, Filter1, Capacitor, Filter2, Adc };
 
 // Which input the switch had connected at each sample 1..10000 of the record.
 using Connections = std::array<SwitchInput, kSamples + 1>;
@@ -74,54 +70,35 @@ struct ChainSettings {
 ChainSettings chainSettings(const Press& press, const model::ReceiverState& state) {
     const PressInputs& in = press.inputs;
     ChainSettings chain;
-    chain.temperatures.ta1 = model::antennaTemperature1(state, press.scene, in.t1);
-    chain.temperatures.ta2 = model::antennaTemperature2(state, press.scene, in.t2);
-    chain.amplifier.tprm = in.tprm;
-    chain.amplifier.deltaf = in.deltaf;
-    chain.amplifier.kp = in.kp;
-    chain.amplifier.deltaKp = in.deltaKp;
-    chain.filter1Coefficient = model::filter1Coefficient(in.f1);
-    chain.filter2Coefficient = model::filter2Coefficient(in.f2);
-    chain.adcLevels = model::adcLevels(in.n);
+    chain.temperatures.ta1 =
+        model::antennaTemperature1(state, press.scene, in[Quantity::Temperature1]);
+    chain.temperatures.ta2 =
+        model::antennaTemperature2(state, press.scene, in[Quantity::Temperature2]);
+    chain.amplifier.tprm = in[Quantity::ReceiverNoise];
+    chain.amplifier.deltaf = in[Quantity::Bandwidth];
+    chain.amplifier.kp = in[Quantity::Gain];
+    chain.amplifier.deltaKp = in[Quantity::GainInstability];
+    chain.filter1Coefficient = model::filter1Coefficient(in[Quantity::Cutoff1]);
+    chain.filter2Coefficient = model::filter2Coefficient(in[Quantity::Cutoff2]);
+    chain.adcLevels = model::adcLevels(in[Quantity::WordLength]);
     return chain;
 }
 
-// The fields that shape the signal up to a stage, quoted for a message.
-std::string fieldsUpTo(const Press& press, Stage stage) {
-    using namespace caption;
-    const char* t2 = t2Caption(press.scene);
-    switch (stage) {
-    case Stage::Switch:
-        return quoteFields({kT1, t2});
-    case Stage::Uhf:
-    case Stage::Detector:
-        return quoteFields({kT1, t2, kTprm, kDeltaf, kKp, kDeltaKp});
-    case Stage::Filter1:
-    case Stage::Capacitor:
-        return quoteFields({kT1, t2, kTprm, kDeltaf, kKp, kDeltaKp, kF11});
-    case Stage::Filter2:
-        return quoteFields({kT1, t2, kTprm, kDeltaf, kKp, kDeltaKp, kF11, kF22});
-    case Stage::Adc:
-        break;
-    }
-    return quoteFields({kT1, t2, kTprm, kDeltaf, kKp, kDeltaKp, kF11, kF22, kN});
-}
-
 // Every buffer the chain filled up to a stage must hold finite samples at 1..10000.
-void requireFiniteChain(const model::ReceiverState& state, Stage stage, const std::string& fields) {
-    requireFinite(state.switchWave.data(), 1, kSamples, fields);
+void requireFiniteChain(const model::ReceiverState& state, Stage stage) {
+    requireFinite(state.switchWave.data(), 1, kSamples);
     if (stage >= Stage::Uhf)
-        requireFinite(state.uhfWave.data(), 1, kSamples, fields);
+        requireFinite(state.uhfWave.data(), 1, kSamples);
     if (stage >= Stage::Detector)
-        requireFinite(state.detectorWave.data(), 1, kSamples, fields);
+        requireFinite(state.detectorWave.data(), 1, kSamples);
     if (stage >= Stage::Filter1)
-        requireFinite(state.filter1Wave.data(), 1, kSamples, fields);
+        requireFinite(state.filter1Wave.data(), 1, kSamples);
     if (stage >= Stage::Capacitor)
-        requireFinite(state.capacitorWave.data(), 1, kSamples, fields);
+        requireFinite(state.capacitorWave.data(), 1, kSamples);
     if (stage >= Stage::Filter2)
-        requireFinite(state.filter2Wave.data(), 1, kSamples, fields);
+        requireFinite(state.filter2Wave.data(), 1, kSamples);
     if (stage >= Stage::Adc)
-        requireFinite(state.adcWave.data(), 1, kSamples, fields);
+        requireFinite(state.adcWave.data(), 1, kSamples);
 }
 
 struct FrontEndPass {
@@ -173,12 +150,11 @@ void runCapacitorAndFilter2(model::ReceiverState& state, double filter1Sum, doub
 // The first two passes of the two-section filter and ADC views: the chain cleared, the
 // front end up to the single-section filter with its record sum, then the capacitor and
 // the two-section filter; every sample of the record checked to be finite.
-void runThroughFilter2(const Press& press, model::ReceiverState& state,
-                       const ChainSettings& chain) {
+void runThroughFilter2(model::ReceiverState& state, const ChainSettings& chain) {
     model::clearChain(state, kSamples);
     const double filter1Sum = runToFilter1Summing(state, chain);
     runCapacitorAndFilter2(state, filter1Sum, chain.filter2Coefficient);
-    requireFiniteChain(state, Stage::Filter2, fieldsUpTo(press, Stage::Filter2));
+    requireFiniteChain(state, Stage::Filter2);
 }
 
 // The ADC's range: the largest minus the smallest two-section filter output at 1..10000,
@@ -220,45 +196,29 @@ void drawRecord(canvas::Canvas& canvas, const double* wave, const Connections& c
 }
 
 // Step 10 of the views from the switch on: Ta1, then Ta2.
-ResultTexts taLabels(const ChainSettings& chain, char decimalSeparator) {
-    ResultTexts texts;
-    texts.lblTa1 = ta1Label(chain.temperatures.ta1, decimalSeparator);
-    texts.lblTa2 = ta2Label(chain.temperatures.ta2, decimalSeparator);
-    return texts;
+ResultValues temperatures(const ChainSettings& chain) {
+    ResultValues values;
+    values.set(model::Result::ta1, chain.temperatures.ta1);
+    values.set(model::Result::ta2, chain.temperatures.ta2);
+    return values;
 }
 
-// The views that draw a front-end pass as it ran: the switch, the amplifier, the
-// detector and the single-section filter.
-ResultTexts frontEndView(Stage stage, const double* wave, const Scale& scale, float startY,
-                         const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                         char decimalSeparator) {
+// The views that draw a front-end pass as it ran: the switch, the amplifier and the
+// single-section filter.
+ResultValues frontEndView(Stage stage, const double* wave, const Scale& scale, float startY,
+                          const Press& press, model::ReceiverState& state, canvas::Canvas& canvas) {
     const ChainSettings chain = chainSettings(press, state);
     const FrontEndPass pass = runFrontEnd(state, chain, stage);
-    requireFiniteChain(state, stage, fieldsUpTo(press, stage));
+    requireFiniteChain(state, stage);
 
     openPicture(canvas, scale, 0, 0, startY);
     drawRecord(canvas, wave, pass.connected, objectColours(state));
-    return taLabels(chain, decimalSeparator);
+    return temperatures(chain);
 }
 
-} // namespace
-
-ResultTexts modulatorView(const model::ReceiverState& state, canvas::Canvas& canvas) {
-    // Two periods of the square wave about the reference line at 10, each beginning
-    // with its low half; no closing edge at the end.
-    struct Point {
-        float x, y;
-    };
-    constexpr Point kWave[] = {{1, 5}, {1, 15}, {2, 15}, {2, 5}, {3, 5}, {3, 15}, {4, 15}};
-    const canvas::Colour colour = firstObjectColour(state);
-    openPicture(canvas, kModulatorScale, 10, 0, 5);
-    for (const Point& point : kWave)
-        canvas.lineTo(point.x, point.y, colour);
-    return {};
-}
-
-ResultTexts inputView(model::SwitchInput input, const Press& press, model::ReceiverState& state,
-                      canvas::Canvas& canvas, char decimalSeparator) {
+// The antenna device and the noise equivalent: 2700 samples of one input.
+ResultValues inputView(SwitchInput input, const Press& press, model::ReceiverState& state,
+                       canvas::Canvas& canvas) {
     const ChainSettings chain = chainSettings(press, state);
     const bool first = input == SwitchInput::First;
     const double ta = first ? chain.temperatures.ta1 : chain.temperatures.ta2;
@@ -270,98 +230,114 @@ ResultTexts inputView(model::SwitchInput input, const Press& press, model::Recei
     const double start = sample(0); // drawn from generator 1, not kept
     for (int i = 1; i <= kInputSamples; ++i)
         state.inputWave[i] = sample(static_cast<std::int16_t>(i));
-    const std::string fields = quoteFields({first ? caption::kT1 : t2Caption(press.scene)});
-    requireFinite(&start, 0, 0, fields);
-    requireFinite(state.inputWave.data(), 1, kInputSamples, fields);
+    requireFinite(&start, 0, 0);
+    requireFinite(state.inputWave.data(), 1, kInputSamples);
 
     const canvas::Colour colour = first ? firstObjectColour(state) : secondObjectColour(state);
     openPicture(canvas, kInputScale, 0, 0, toCanvas(start));
     for (int i = 1; i <= kInputSamples; ++i)
         canvas.lineTo(static_cast<float>(i), toCanvas(state.inputWave[i]), colour);
 
-    ResultTexts texts;
-    if (first)
-        texts.lblTa1 = ta1Label(ta, decimalSeparator);
-    else
-        texts.lblTa2 = ta2Label(ta, decimalSeparator);
-    return texts;
+    ResultValues values;
+    values.set(first ? model::Result::ta1 : model::Result::ta2, ta);
+    return values;
 }
 
-ResultTexts switchView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                       char decimalSeparator) {
+} // namespace
+
+ResultValues modulatorView(const Press&, model::ReceiverState& state, canvas::Canvas& canvas,
+                           Progress*) {
+    struct Point {
+        float x, y;
+    };
+    constexpr Point kWave[] = {{1, 5}, {1, 15}, {2, 15}, {2, 5}, {3, 5}, {3, 15}, {4, 15}};
+    const canvas::Colour colour = firstObjectColour(state);
+    openPicture(canvas, kModulatorScale, 10, 0, 5);
+    for (const Point& point : kWave)
+        canvas.lineTo(point.x, point.y, colour);
+    return {};
+}
+
+ResultValues antennaView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                         Progress*) {
+    return inputView(SwitchInput::First, press, state, canvas);
+}
+
+ResultValues noiseEquivalentView(const Press& press, model::ReceiverState& state,
+                                 canvas::Canvas& canvas, Progress*) {
+    return inputView(SwitchInput::Second, press, state, canvas);
+}
+
+ResultValues switchView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                        Progress*) {
     return frontEndView(Stage::Switch, state.switchWave.data(), kSwitchScale, 0, press, state,
-                        canvas, decimalSeparator);
+                        canvas);
 }
 
-ResultTexts uhfView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                    char decimalSeparator) {
-    return frontEndView(Stage::Uhf, state.uhfWave.data(), kUhfScale, 0, press, state, canvas,
-                        decimalSeparator);
+ResultValues uhfView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                     Progress*) {
+    return frontEndView(Stage::Uhf, state.uhfWave.data(), kUhfScale, 0, press, state, canvas);
 }
 
-ResultTexts detectorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                         char decimalSeparator) {
+ResultValues detectorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                          Progress*) {
     const ChainSettings chain = chainSettings(press, state);
     // The start point is a fresh sample of the second input, taken before the curve.
     const double start = model::input2Sample(state, 0, chain.temperatures.ta2);
     const FrontEndPass pass = runFrontEnd(state, chain, Stage::Detector);
-    const std::string fields = fieldsUpTo(press, Stage::Detector);
-    requireFinite(&start, 0, 0, fields);
-    requireFiniteChain(state, Stage::Detector, fields);
+    requireFinite(&start, 0, 0);
+    requireFiniteChain(state, Stage::Detector);
 
     openPicture(canvas, kDetectorScale, 0, 0, toCanvas(start));
     drawRecord(canvas, state.detectorWave.data(), pass.connected, objectColours(state));
-    return taLabels(chain, decimalSeparator);
+    return temperatures(chain);
 }
 
-ResultTexts filter1View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                        char decimalSeparator) {
+ResultValues filter1View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                         Progress*) {
     // The point drawn at i is the filter's value before detectorWave[i] entered it.
     return frontEndView(Stage::Filter1, state.filter1Wave.data(), kFilter1Scale, kFilterStartY,
-                        press, state, canvas, decimalSeparator);
+                        press, state, canvas);
 }
 
-ResultTexts capacitorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                          char decimalSeparator) {
+ResultValues capacitorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                           Progress*) {
     const ChainSettings chain = chainSettings(press, state);
     const double filter1Sum = runToFilter1Summing(state, chain);
     runCapacitor(state, filter1Sum);
-    requireFiniteChain(state, Stage::Capacitor, fieldsUpTo(press, Stage::Capacitor));
+    requireFiniteChain(state, Stage::Capacitor);
 
     openPicture(canvas, kCapacitorScale, 0, 0, kCapacitorStartY);
     drawRecord(canvas, state.capacitorWave.data(), phaseRuleConnections(), objectColours(state));
-    return taLabels(chain, decimalSeparator);
+    return temperatures(chain);
 }
 
-ResultTexts filter2View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                        char decimalSeparator) {
+ResultValues filter2View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                         Progress*) {
     const ChainSettings chain = chainSettings(press, state);
-    runThroughFilter2(press, state, chain);
+    runThroughFilter2(state, chain);
 
     // filter2Wave[1] and [2] are the cleared zeros: the curve begins at (1, 0), (2, 0).
     openPicture(canvas, kFilter2Scale, 0, 0, kFilterStartY);
     drawRecord(canvas, state.filter2Wave.data(), phaseRuleConnections(), objectColours(state));
-    return taLabels(chain, decimalSeparator);
+    return temperatures(chain);
 }
 
-ResultTexts adcView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                    char decimalSeparator) {
+ResultValues adcView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                     Progress*) {
     const ChainSettings chain = chainSettings(press, state);
-    runThroughFilter2(press, state, chain);
-    const std::string filterFields = fieldsUpTo(press, Stage::Filter2);
+    runThroughFilter2(state, chain);
 
     const double adcRange = adcRangeOf(state);
-    requireFinite(&adcRange, 0, 0, filterFields);
+    requireFinite(&adcRange, 0, 0);
     if (adcRange == 0)
-        throw PressError("Все отсчёты на выходе двухзвенного фильтра равны нулю: диапазон АЦП "
-                         "равен нулю. Проверьте поля " +
-                         quoteFields({caption::kF11, caption::kF22}) + ".");
+        model::fail(model::FaultKind::ZeroAdcRange, {Quantity::Cutoff1, Quantity::Cutoff2});
     runAdc(state, chain.adcLevels, adcRange);
-    requireFinite(state.adcWave.data(), 1, kSamples, fieldsUpTo(press, Stage::Adc));
+    requireFinite(state.adcWave.data(), 1, kSamples);
 
     openPicture(canvas, kAdcScale, 0, 0, kFilterStartY);
     drawRecord(canvas, state.adcWave.data(), phaseRuleConnections(), objectColours(state));
-    return taLabels(chain, decimalSeparator);
+    return temperatures(chain);
 }
 
 } // namespace views

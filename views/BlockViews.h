@@ -5,31 +5,33 @@
 // The oscillogram of each block of the receiver: the block views run the chain from
 // the antenna up to their block over two modulation periods (10 000 samples; 2700 for
 // the two inputs) and draw its output, coloured by the input the switch had connected.
-// Each returns the texts of the labels it writes; a non-finite record is a PressError.
+// Each returns the antenna temperatures it reports; a non-finite record is a ModelError
+// thrown before the canvas sees any call.
 
-#include "canvas/Canvas.h"
-#include "model/ReceiverState.h"
-#include "views/Press.h"
+#include "views/Blocks.h"
 
 namespace views {
 
-ResultTexts modulatorView(const model::ReceiverState& state, canvas::Canvas& canvas);
+ResultValues modulatorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                           Progress* progress);
 // The antenna device (first input) and the noise equivalent (second input).
-ResultTexts inputView(model::SwitchInput input, const Press& press, model::ReceiverState& state,
-                      canvas::Canvas& canvas, char decimalSeparator);
-ResultTexts switchView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                       char decimalSeparator);
-ResultTexts uhfView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                    char decimalSeparator);
-ResultTexts detectorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                         char decimalSeparator);
-ResultTexts filter1View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                        char decimalSeparator);
-ResultTexts capacitorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                          char decimalSeparator);
-ResultTexts filter2View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                        char decimalSeparator);
-ResultTexts adcView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                    char decimalSeparator);
+ResultValues antennaView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                         Progress* progress);
+ResultValues noiseEquivalentView(const Press& press, model::ReceiverState& state,
+                                 canvas::Canvas& canvas, Progress* progress);
+ResultValues switchView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                        Progress* progress);
+ResultValues uhfView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                     Progress* progress);
+ResultValues detectorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                          Progress* progress);
+ResultValues filter1View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                         Progress* progress);
+ResultValues capacitorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                           Progress* progress);
+ResultValues filter2View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                         Progress* progress);
+ResultValues adcView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                     Progress* progress);
 
 } // namespace views

@@ -3,41 +3,76 @@
 
 #include "views/Fields.h"
 
-#include "model/Numbers.h"
-#include "views/Press.h"
+#include "views/Scenes.h"
+
+#include <algorithm>
+#include <cassert>
 
 namespace views {
 
-const char* t2Caption(model::Scene scene) {
-    switch (scene) {
-    case model::Scene::PointTarget:
-        return "Т-ра фона, К";
-    case model::Scene::Boundary:
-        return "Т-ра цели 2, К";
-    case model::Scene::ExtendedTarget:
-        break;
-    }
-    return "Т-ра эквивалента, К";
+using model::Quantity;
+
+const std::vector<Field>& fields() {
+    static const std::vector<Field> table = {
+        {Quantity::FlightHeight, "txtVisota", "Высота полета, км", "Label3"},
+        {Quantity::TargetArea, "txtScel", "Площадь цели, кв.м", "Label16"},
+        {Quantity::Frequency, "txtF", "Частотный диапазон, ГГц", "Label17"},
+        {Quantity::Temperature2, "txtT2", sceneLook(model::Scene::ExtendedTarget).lblT2, "lblT2"},
+        {Quantity::Temperature1, "txtT1",
+         "Температура излучения в пределах главного луча (Тягл), К ", "Label6"},
+        {Quantity::Bandwidth, "txtdeltaf", "Δf, МГц", nullptr},
+        {Quantity::Gain, "txtKp", "Kp", "Label2"},
+        {Quantity::GainInstability, "txtdeltaKp", "ΔKp/Kp, %", nullptr},
+        {Quantity::ReceiverNoise, "txtTprm", "Т-ра вн.шума, К", "Label8"},
+        {Quantity::Cutoff1, "txtF11", "Частота  среза фильтра1, Гц", "Label11"},
+        {Quantity::Cutoff2, "txtF22", "Частота  среза фильтра2, Гц", "Label12"},
+        {Quantity::WordLength, "txtn", "Разрядность", "Label13"},
+        {Quantity::Accumulation, "txtTint", "Время накопления,мс", "Label9"},
+        {Quantity::SideLobeFraction, "txtBetta", "β", nullptr},
+        {Quantity::SideLobeTemperature, "txtTbokov",
+         "Средняя тем-ра излучения, принимаемая по боковым лепесткам (Тяб), К", "Label1"},
+        {Quantity::SamplingRate, "cboFd", "Fдискретиз.", "Label14"},
+    };
+    return table;
 }
 
-double readNumber(const char* fieldCaption, std::string_view text) {
-    try {
-        return model::readField(fieldCaption, text);
-    } catch (const model::FieldError& error) {
-        throw PressError(error.what());
-    }
+const Field& field(Quantity quantity) {
+    const Field& found = fields()[static_cast<std::size_t>(quantity)];
+    assert(found.quantity == quantity);
+    return found;
 }
 
-std::string quoteFields(std::initializer_list<const char*> captions) {
+const Field* fieldOfControl(std::string_view control) {
+    const auto& table = fields();
+    const auto found = std::find_if(table.begin(), table.end(),
+                                    [control](const Field& f) { return control == f.control; });
+    return found == table.end() ? nullptr : &*found;
+}
+
+std::string fieldCaption(Quantity quantity, model::Scene scene) {
+    std::string caption = quantity == Quantity::Temperature2 ? sceneLook(scene).temperature2
+                                                             : field(quantity).caption;
+    while (!caption.empty() && caption.back() == ' ')
+        caption.pop_back();
+    return caption;
+}
+
+std::string quoteFields(const std::vector<Quantity>& quantities, model::Scene scene) {
     std::string text;
-    std::size_t index = 0;
-    for (const char* fieldCaption : captions) {
+    for (std::size_t index = 0; index < quantities.size(); ++index) {
         if (index > 0)
-            text += index + 1 == captions.size() ? " и " : ", ";
-        text += std::string("«") + fieldCaption + "»";
-        ++index;
+            text += index + 1 == quantities.size() ? " и " : ", ";
+        text += "«" + fieldCaption(quantities[index], scene) + "»";
     }
     return text;
+}
+
+const std::vector<SamplingRate>& samplingRates() {
+    static const std::vector<SamplingRate> rates = {
+        {"5МГц", 1},    {"2,5МГц", 2},  {"1,25МГц", 4}, {"1МГц", 5},    {"500кГц", 10},
+        {"100кГц", 50}, {"50кГц", 100}, {"25кГц", 200}, {"10кГц", 500},
+    };
+    return rates;
 }
 
 } // namespace views

@@ -2,41 +2,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The window's input fields as the views read them: each field's caption, used to name
-// it in messages, and the conversion of its text.
+// The window's input fields: which control holds each quantity and the caption beside
+// it. Every caption is written here once; the window's layout shows it and every message
+// names the field by it.
 
+#include "model/Quantity.h"
 #include "model/ReceiverState.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace views {
 
-namespace caption {
-inline constexpr const char* kVisota = "Высота полета, км";
-inline constexpr const char* kScel = "Площадь цели, кв.м";
-inline constexpr const char* kF = "Частотный диапазон, ГГц";
-inline constexpr const char* kT1 = "Температура излучения в пределах главного луча (Тягл), К";
-inline constexpr const char* kDeltaf = "Δf, МГц";
-inline constexpr const char* kKp = "Kp";
-inline constexpr const char* kDeltaKp = "ΔKp/Kp, %";
-inline constexpr const char* kTprm = "Т-ра вн.шума, К";
-inline constexpr const char* kF11 = "Частота  среза фильтра1, Гц";
-inline constexpr const char* kF22 = "Частота  среза фильтра2, Гц";
-inline constexpr const char* kN = "Разрядность";
-inline constexpr const char* kTint = "Время накопления,мс";
-inline constexpr const char* kBetta = "β";
-inline constexpr const char* kTbokov =
-    "Средняя тем-ра излучения, принимаемая по боковым лепесткам (Тяб), К";
-} // namespace caption
+struct Field {
+    model::Quantity quantity;
+    const char* control;        // objectName of the text box (or list) that holds it
+    const char* caption;        // the caption beside it, exactly as the window shows it
+    const char* captionControl; // the label showing the caption; nullptr: a picture shows it
+};
 
-// txtT2 is the noise equivalent's temperature, the background's or the second target's.
-const char* t2Caption(model::Scene scene);
+// Every field of the window, in the order of model::Quantity.
+const std::vector<Field>& fields();
+const Field& field(model::Quantity quantity);
+// The field a control holds; nullptr for a control that is not a field.
+const Field* fieldOfControl(std::string_view control);
 
-// The field's number; a PressError naming the field when the text is not a number.
-double readNumber(const char* fieldCaption, std::string_view text);
+// How a message names a field: its caption without trailing blanks. txtT2 is the noise
+// equivalent, the background or the second target, as the scene says.
+std::string fieldCaption(model::Quantity quantity, model::Scene scene);
 
-// «a», «b» and «c»: captions quoted and joined for a message.
-std::string quoteFields(std::initializer_list<const char*> captions);
+// «a», «b» и «c»: the captions quoted and joined for a message.
+std::string quoteFields(const std::vector<model::Quantity>& quantities, model::Scene scene);
+
+// The summator's sampling rates as the list cboFd offers them, and the step s (every s-th
+// sample of the 5 MHz record) of each.
+struct SamplingRate {
+    const char* name;
+    int step;
+};
+const std::vector<SamplingRate>& samplingRates();
+inline constexpr int kStartSamplingRate = 6; // "50кГц", selected at start
 
 } // namespace views

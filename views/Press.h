@@ -3,7 +3,7 @@
 
 #pragma once
 // One press of a block button, as the window drives it:
-//   1. preparePress converts every field the pressed view reads and evaluates the
+//   1. preparePress converts every field the block's description lists and evaluates the
 //      point target; it changes nothing and throws PressError on any bad input;
 //   2. the window resets its labels, sets the title, shows the beam-filling box when
 //      the point target fills the beam, and writes the range into lblRmax;
@@ -13,37 +13,34 @@
 //   4. on success the window keeps the new state, the picture and the result texts.
 
 #include "canvas/Canvas.h"
-#include "model/Chain.h"
 #include "model/PointTarget.h"
+#include "model/Quantity.h"
 #include "model/ReceiverState.h"
+#include "views/Blocks.h"
+#include "views/Fields.h"
+#include "views/Results.h"
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string>
 
 namespace views {
 
-enum class Block {
-    Antenna,         // btnT1
-    NoiseEquivalent, // btnT2
-    Modulator,       // btnmod
-    Switch,          // btnap
-    Uhf,             // btnUVF
-    Detector,        // btnDet
-    Filter1,         // btnF1
-    Capacitor,       // btncap
-    Filter2,         // btnF2
-    Adc,             // btnASP
-    Summator,        // btnsum
-};
-
 // The texts of the window's fields at the moment of the press, the selected scene and
-// the selected position of cboFd.
+// the selected position of the sampling-rate list.
 struct FieldTexts {
-    std::string txtVisota, txtScel, txtF, txtT2, txtT1, txtdeltaf, txtKp, txtdeltaKp, txtTprm,
-        txtF11, txtF22, txtn, txtTint;
+    std::array<std::string, model::kQuantityCount> texts;
     model::Scene scene = model::Scene::ExtendedTarget;
-    int cboFdIndex = 6;
+    int samplingRateIndex = kStartSamplingRate;
+
+    std::string& operator[](model::Quantity quantity) {
+        return texts[static_cast<std::size_t>(quantity)];
+    }
+    const std::string& operator[](model::Quantity quantity) const {
+        return texts[static_cast<std::size_t>(quantity)];
+    }
 };
 
 // A bad input or a fault met while computing; what() is the whole Russian message,
@@ -59,11 +56,17 @@ public:
     const char* what() const noexcept override { return "press cancelled"; }
 };
 
-// Numbers read from the fields; only those the pressed view reads are set.
+// The numbers read from the fields; only those the pressed block reads are set.
 struct PressInputs {
-    double t1 = 0, t2 = 0, tprm = 0, deltaf = 0, kp = 0, deltaKp = 0, f1 = 0, f2 = 0, n = 0,
-           tint = 0;
+    std::array<double, model::kQuantityCount> values{};
     int samplingStep = 100; // s of the summator
+
+    double operator[](model::Quantity quantity) const {
+        return values[static_cast<std::size_t>(quantity)];
+    }
+    double& operator[](model::Quantity quantity) {
+        return values[static_cast<std::size_t>(quantity)];
+    }
 };
 
 struct Press {
@@ -76,12 +79,7 @@ struct Press {
 
 Press preparePress(Block block, const FieldTexts& texts, const model::ReceiverState& state);
 
-// Texts for the result labels; an empty optional leaves the label as the reset put it.
-struct ResultTexts {
-    std::optional<std::string> lblTa1, lblTa2, lblmo, lblmo1, lblEnterT, lblEnter, lblexit;
-};
-
-// Told after every summator pass; returns false to stop the press.
+// Told after every batch of summator periods; returns false to stop the press.
 class Progress {
 public:
     virtual ~Progress() = default;
@@ -89,8 +87,9 @@ public:
 };
 
 // Runs the view: sets state.beamTemperature from the point target, computes the chain
-// and draws into canvas. Call it on a copy of the window's state so that a failed or
-// cancelled press leaves the window's state as it was.
+// and draws into canvas; returns the texts of its results in the order the window writes
+// them. Call it on a copy of the window's state so that a failed or cancelled press
+// leaves the window's state as it was.
 ResultTexts runPress(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
                      char decimalSeparator, Progress* progress = nullptr);
 

@@ -3,15 +3,13 @@
 
 #pragma once
 // The summator's press: Tint modulation periods through the whole chain, the settling of
-// the accumulated mean in the picture, and the measurement results in the labels.
+// the accumulated mean in the picture, and the measurement results beside the formulas.
 
-#include "canvas/Canvas.h"
-#include "model/ReceiverState.h"
-#include "views/Press.h"
+#include "views/Blocks.h"
 
 namespace views {
 
-ResultTexts summatorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                         char decimalSeparator, Progress* progress);
+ResultValues summatorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                          Progress* progress);
 
 } // namespace views

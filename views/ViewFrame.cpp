@@ -3,8 +3,7 @@
 
 #include "views/ViewFrame.h"
 
-#include "model/Numbers.h"
-#include "model/Temperatures.h"
+#include "model/Fault.h"
 
 #include <cmath>
 #include <limits>
@@ -36,31 +35,10 @@ void openPicture(canvas::Canvas& canvas, const Scale& scale, float referenceY, f
     canvas.setPosition(startX, startY);
 }
 
-std::string ta1Label(double ta1, char decimalSeparator) {
-    return "Ta1=" + model::formatNumber(ta1, decimalSeparator);
-}
-
-std::string ta2Label(double ta2, char decimalSeparator) {
-    return "Ta2=" + model::formatNumber(ta2, decimalSeparator);
-}
-
-std::string ta1Label(const model::ReceiverState& state, const Press& press, char decimalSeparator) {
-    return ta1Label(model::antennaTemperature1(state, press.scene, press.inputs.t1),
-                    decimalSeparator);
-}
-
-std::string ta2Label(const model::ReceiverState& state, const Press& press, char decimalSeparator) {
-    return ta2Label(model::antennaTemperature2(state, press.scene, press.inputs.t2),
-                    decimalSeparator);
-}
-
-void requireFinite(const double* values, int first, int last, const std::string& fields) {
-    for (int i = first; i <= last; ++i) {
+void requireFinite(const double* values, int first, int last) {
+    for (int i = first; i <= last; ++i)
         if (!std::isfinite(values[i]))
-            throw PressError("Сигнал вышел за пределы представимых чисел (переполнение или "
-                             "расходящийся фильтр). Проверьте поля " +
-                             fields + ".");
-    }
+            model::fail(model::FaultKind::SignalNotFinite, {});
 }
 
 } // namespace views

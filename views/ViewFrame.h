@@ -3,14 +3,11 @@
 
 #pragma once
 // What every block view shares: the colours of the two objects, the opening of the
-// picture (clear, scale, magenta reference line, start point), the Ta labels and the
-// check that a computed record is finite.
+// picture (clear, scale, magenta reference line, start point) and the check that a
+// computed record is finite.
 
 #include "canvas/Canvas.h"
 #include "model/ReceiverState.h"
-#include "views/Press.h"
-
-#include <string>
 
 namespace views {
 
@@ -32,15 +29,8 @@ struct Scale {
 void openPicture(canvas::Canvas& canvas, const Scale& scale, float referenceY, float startX,
                  float startY);
 
-// "Ta1=303,6" and "Ta2=100": the input temperatures in the label form.
-std::string ta1Label(const model::ReceiverState& state, const Press& press, char decimalSeparator);
-std::string ta2Label(const model::ReceiverState& state, const Press& press, char decimalSeparator);
-// The same from temperatures a view has already computed for its press.
-std::string ta1Label(double ta1, char decimalSeparator);
-std::string ta2Label(double ta2, char decimalSeparator);
-
-// Throws PressError naming the fields when any of values[first..last] is not finite
-// (a diverging filter, an overflow from huge gain or bandwidth).
-void requireFinite(const double* values, int first, int last, const std::string& fields);
+// A ModelError (SignalNotFinite) when any of values[first..last] is not finite: a
+// diverging filter, an overflow from huge gain or bandwidth. The press names the fields.
+void requireFinite(const double* values, int first, int last);
 
 } // namespace views

@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The picture for a lab report: "Копировать" (Ctrl+C) puts it on the clipboard,
+// "Сохранить как…" (Ctrl+S) writes it as PNG, both at the image's full device
+// resolution. The two shortcuts work anywhere in the window, but a focused line edit
+// keeps its own Ctrl+C: it claims the key before window shortcuts are looked at.
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QImage;
+class QWidget;
+
+namespace canvas {
+
+// Asks for the name of a file to write: (title, suggested path, filter) → the chosen
+// path, empty when the question was cancelled. By default a file dialog.
+using FileQuestion =
+    std::function<QString(const QString& title, const QString& suggested, const QString& filter)>;
+FileQuestion fileDialogQuestion(QWidget* parent);
+
+// Remembers the folder of the last file written, for the next question.
+class SaveFolder {
+public:
+    // The folder to suggest: the last one written to, else `fallback`, else home.
+    QString suggest(const QString& fallback) const;
+    void remember(const QString& writtenFile);
+
+private:
+    QString folder_;
+};
+
+// Writes an image as PNG to exactly this file, beside it first and renamed over it at
+// the end, so that a failed write leaves an older file of that name as it was. On
+// failure `error` (when given) says why.
+bool writePng(const QImage& image, const QString& fileName, QString* error = nullptr);
+
+// A failed write, said in a warning box that names the file and the cause.
+void warnWriteFailed(QWidget* parent, const QString& what, const QString& fileName,
+                     const QString& error);
+
+class PictureExport : public QObject {
+    Q_OBJECT
+
+public:
+    // The actions live in `picture` (so their shortcuts do) and read its image through
+    // `image`.
+    PictureExport(QWidget* picture, std::function<QImage()> image);
+
+    QAction* copyAction() const { return copyAction_; }
+    QAction* saveAction() const { return saveAction_; }
+
+    void copyPicture();
+    bool savePicture(const QString& fileName, QString* error = nullptr);
+    // Asks for a file (".png" added when missing) and writes the picture there; a
+    // failure is reported in a warning box. Cancelling the question writes nothing.
+    void savePictureAs();
+
+    void setFileQuestion(FileQuestion question) { question_ = std::move(question); }
+
+private:
+    QWidget* picture_;
+    std::function<QImage()> image_;
+    FileQuestion question_;
+    SaveFolder folder_;
+    QAction* copyAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+};
+
+// An action for the picture's context menu: a Russian text, an objectName and a shortcut
+// that works anywhere in the window; added to `owner`.
+QAction* addPictureAction(QWidget* owner, const QString& text, const char* name,
+                          QKeyCombination key);
+
+} // namespace canvas
