@@ -129,10 +129,12 @@ constexpr double kLn2Hi = 0x1.62e42fee00000p-1; // 32 significant bits: e·kLn2H
 constexpr double kLn2Lo = 0x1.a39ef35793c76p-33;
 
 // ln u1 = e·ln 2 + ln m with u1 = m·2^e, m in [√½, √2). With f = m − 1 and
-// s = f / (2 + f): ln m = 2 atanh s = 2s + s·R(s²), R(z) = 2z/3 + 2z²/5 + ..., and
-// 2s = f − s·f, so ln m = f − (f²/2 − s·(f²/2 + R)). The series is cut after z^10:
-// |s| ≤ 0.1716, the first term left out is below 10^-18 of ln m. The error of the
-// rounded quotient s only enters through the small term s·(f²/2 + R).
+// s = f / (2 + f): ln m = 2 atanh s = 2s + s·R(s²), and 2s = f − s·f, so
+// ln m = f − (f²/2 − s·(f²/2 + R)). R(z) = z·Q(z) with Q the minimax polynomial of
+// degree 6 on z ≤ 0.0295 (|s| ≤ 0.1716), relative error 1.2·10⁻¹⁸, evaluated by
+// Estrin's scheme so that its chains are short. The polynomials of this file come from
+// scripts/fit-noise-polynomials.py.
+// The error of the rounded quotient s only enters through the small term s·(f²/2 + R).
 VELTRUM_NOISE_INLINE double logOfUnit(float u1) {
     // Subtracting the bits of √½ makes the exponent field count from m ≥ √½.
     const std::uint32_t shifted = floatBits(u1) - 0x3F3504F3u;
@@ -141,17 +143,13 @@ VELTRUM_NOISE_INLINE double logOfUnit(float u1) {
     const double f = static_cast<double>(m) - 1.0;                    // exact
     const double s = f / (2.0 + f);                                   // 2 + f exact
     const double z = s * s;
-    double r = 2.0 / 21.0; // R(z) by Horner, innermost term first
-    r = 2.0 / 19.0 + z * r;
-    r = 2.0 / 17.0 + z * r;
-    r = 2.0 / 15.0 + z * r;
-    r = 2.0 / 13.0 + z * r;
-    r = 2.0 / 11.0 + z * r;
-    r = 2.0 / 9.0 + z * r;
-    r = 2.0 / 7.0 + z * r;
-    r = 2.0 / 5.0 + z * r;
-    r = 2.0 / 3.0 + z * r;
-    r = z * r;
+    const double z2 = z * z;
+    const double z4 = z2 * z2;
+    const double q01 = 0.6666666666666734 + z * 0.39999999999414676;
+    const double q23 = 0.2857142874238801 + z * 0.22222198573157717;
+    const double q45 = 0.18183564327007024 + z * 0.15314050539471846;
+    const double q = (q01 + z2 * q23) + z4 * (q45 + z2 * 0.14795949746504108);
+    const double r = z * q;
     const double halfSquare = 0.5 * f * f;
     const double de = static_cast<double>(e);
     return de * kLn2Hi - ((halfSquare - (s * (halfSquare + r) + de * kLn2Lo)) - f);
@@ -161,61 +159,48 @@ VELTRUM_NOISE_INLINE double logOfUnit(float u1) {
 // Cosine on [0, 6.2831852)
 
 constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
-// π/2 in three parts: 33 + 33 bits (multiples by the quadrant number k ≤ 4 are exact)
-// and the rounded rest, π/2 to about 119 bits.
-constexpr double kPiOver2Part1 = 0x1.921fb54400000p+0;
-constexpr double kPiOver2Part2 = 0x1.0b4611a600000p-34;
-constexpr double kPiOver2Part3 = 0x1.3198a2e037073p-69;
+// π/2 rounded to a double has 50 significant bits, so k·kHalfPiHi is exact for the
+// quadrant numbers k = 0..4 of the argument; kHalfPiLo is the rest, π/2 to about 107 bits.
+constexpr double kHalfPiHi = 0x1.921fb54442d18p+0;
+constexpr double kHalfPiLo = 0x1.1a62633145c07p-54;
 constexpr double kRoundingShift = 0x1.8p52; // adding it rounds to an integer, exactly
 
-// sin(h + l) for |h| ≲ π/4 and |l| ≤ ulp(h): h + h³·P(h²) + l·(1 − h²/2), P the
-// Taylor series of (sin h − h)/h³ up to the h^17 term (next term below 10^-19).
+// sin(h + l) for |h| ≤ π/4 and |l| ≤ ulp(h): h + h³·P(h²) + l·(1 − h²/2), P the minimax
+// polynomial of degree 5 of (sin h − h)/h³ (relative error 3.6·10⁻¹⁸).
 VELTRUM_NOISE_INLINE double sinKernel(double h, double l, double z) {
-    double p = 1.0 / 355687428096000.0; // 1/17!
-    p = -1.0 / 1307674368000.0 + z * p; // −1/15!
-    p = 1.0 / 6227020800.0 + z * p;     // 1/13!
-    p = -1.0 / 39916800.0 + z * p;      // −1/11!
-    p = 1.0 / 362880.0 + z * p;         // 1/9!
-    p = -1.0 / 5040.0 + z * p;          // −1/7!
-    p = 1.0 / 120.0 + z * p;            // 1/5!
-    p = -1.0 / 6.0 + z * p;             // −1/3!
-    const double cube = z * h;
-    return h + (cube * p + (l - l * (0.5 * z)));
+    const double z2 = z * z;
+    const double p01 = -0.1666666666666663 + z * 0.008333333333322118;
+    const double p23 = -0.00019841269829589542 + z * 2.75573136213867e-06;
+    const double p45 = -2.5050747762987452e-08 + z * 1.589623016401917e-10;
+    const double p = p01 + z2 * (p23 + z2 * p45);
+    return h + ((z * h) * p + (l - l * (0.5 * z)));
 }
 
-// cos(h + l) for |h| ≲ π/4: 1 − h²/2 + h⁴·Q(h²) − h·l, Q the Taylor series of
-// (cos h − 1 + h²/2)/h⁴ up to the h^16 term. The rounding of 1 − h²/2 is carried
-// back in exactly.
+// cos(h + l) for |h| ≤ π/4: 1 − h²/2 + h⁴·Q(h²) − h·l, Q the minimax polynomial of
+// degree 5 of (cos h − 1 + h²/2)/h⁴ (relative error 5.6·10⁻²⁰). The rounding of 1 − h²/2 is
+// carried back in exactly.
 VELTRUM_NOISE_INLINE double cosKernel(double h, double l, double z) {
-    double q = 1.0 / 20922789888000.0; // 1/16!
-    q = -1.0 / 87178291200.0 + z * q;  // −1/14!
-    q = 1.0 / 479001600.0 + z * q;     // 1/12!
-    q = -1.0 / 3628800.0 + z * q;      // −1/10!
-    q = 1.0 / 40320.0 + z * q;         // 1/8!
-    q = -1.0 / 720.0 + z * q;          // −1/6!
-    q = 1.0 / 24.0 + z * q;            // 1/4!
+    const double z2 = z * z;
+    const double q01 = 0.041666666666666595 + z * -0.0013888888888873056;
+    const double q23 = 2.4801587288851694e-05 + z * -2.755731417929413e-07;
+    const double q45 = 2.0875700841639375e-09 + z * -1.1358536504874294e-11;
+    const double q = q01 + z2 * (q23 + z2 * q45);
     const double halfZ = 0.5 * z;
     const double w = 1.0 - halfZ;
     return w + (((1.0 - w) - halfZ) + (z * (z * q) - h * l));
 }
 
-// x = k·π/2 + r with k = round(x·2/π), r = h + l carried to about 106 bits, then
-// ±cos r or ±sin r by the quadrant k mod 4, chosen by selects.
+// x = k·π/2 + r with k = round(x·2/π) in 0..4. x − k·kHalfPiHi is exact (for k ≥ 1 the
+// two lie within a factor of two of each other), so r = h + l costs three operations.
+// Then ±cos r or ±sin r by the quadrant k mod 4, chosen by selects.
 VELTRUM_NOISE_INLINE double cosOfPhase(double x) {
     const double shifted = x * kTwoOverPi + kRoundingShift;
     const double k = shifted - kRoundingShift;
     const std::uint64_t quadrant = doubleBits(shifted) & 3u;
-
-    const double a = x - k * kPiOver2Part1; // exact
-    const double b = k * kPiOver2Part2;     // exact
-    // a − b and its exact rounding error (two-sum).
-    const double d = a - b;
-    const double aPart = d + b;
-    const double bPart = aPart - d;
-    const double dError = (a - aPart) - (b - bPart);
-    const double tail = dError - k * kPiOver2Part3;
-    const double h = d + tail;
-    const double l = tail - (h - d);
+    const double d = x - k * kHalfPiHi; // exact
+    const double tail = k * kHalfPiLo;
+    const double h = d - tail;
+    const double l = (d - h) - tail;
 
     const double z = h * h;
     const double s = sinKernel(h, l, z);
@@ -231,30 +216,48 @@ VELTRUM_NOISE_INLINE double cosOfPhase(double x) {
 // ---------------------------------------------------------------------------------------
 // One draw
 
-VELTRUM_NOISE_INLINE double boxMullerInline(float uniform1, float uniform2) {
+VELTRUM_NOISE_INLINE double radiusOf(float uniform1) {
     const float u1 = 1.0f - uniform1; // exact, in [2^-24, 1]
-    const double r = std::sqrt(-2.0 * logOfUnit(u1));
-    const double c = cosOfPhase(6.2831852 * static_cast<double>(uniform2));
+    return std::sqrt(-2.0 * logOfUnit(u1));
+}
+
+VELTRUM_NOISE_INLINE double phaseCosine(float uniform2) {
+    return cosOfPhase(6.2831852 * static_cast<double>(uniform2));
+}
+
+VELTRUM_NOISE_INLINE double gaussianOf(double r, double c) {
     return ((r * 5.0) * c) * 0.1;
 }
 
-// The loop shared by all kernels: draws in chunks, first the chunk's uniforms, then
-// their transform. a = sqrt(1 − ρ²) and ρ are the generator's own numbers.
+VELTRUM_NOISE_INLINE double boxMullerInline(float uniform1, float uniform2) {
+    return gaussianOf(radiusOf(uniform1), phaseCosine(uniform2));
+}
+
+// The loop shared by all kernels: draws in chunks, each chunk in four short loops (the
+// uniforms, the radii, the cosines, the products) rather than one long one, so that the
+// processor keeps many independent draws in flight instead of waiting on the latency of
+// one. a = sqrt(1 − ρ²) and ρ are the generator's own numbers.
 constexpr std::size_t kChunkDraws = 256;
 
 VELTRUM_NOISE_INLINE void fillBody(std::uint32_t seed, std::uint64_t firstUniform, double* results,
                                    std::size_t n) {
     const double rho = noiseCorrelation();
     const double a = std::sqrt(1.0 - rho * rho);
-    float uniforms1[kChunkDraws];
-    float uniforms2[kChunkDraws];
+    alignas(64) float uniforms1[kChunkDraws];
+    alignas(64) float uniforms2[kChunkDraws];
+    alignas(64) double radii[kChunkDraws];
+    alignas(64) double cosines[kChunkDraws];
     for (std::size_t done = 0; done < n;) {
         const auto m = static_cast<std::uint32_t>(std::min(kChunkDraws, n - done));
         fillUniformPairs(seed, firstUniform + 2 * static_cast<std::uint64_t>(done), uniforms1,
                          uniforms2, m);
+        for (std::uint32_t k = 0; k < m; ++k)
+            radii[k] = radiusOf(uniforms1[k]);
+        for (std::uint32_t k = 0; k < m; ++k)
+            cosines[k] = phaseCosine(uniforms2[k]);
         double* out = results + done;
         for (std::uint32_t k = 0; k < m; ++k) {
-            const double w = boxMullerInline(uniforms1[k], uniforms2[k]);
+            const double w = gaussianOf(radii[k], cosines[k]);
             out[k] = a * w + rho * w;
         }
         done += m;

@@ -69,7 +69,7 @@ model::UniformSource sourceAt(std::uint64_t position) {
 // ---------------------------------------------------------------------------------------
 // Logarithm and cosine, every argument the generator can produce
 
-TEST(NoiseLog, WithinTwoUlpOfLibraryForEveryU1) {
+TEST(NoiseLog, WithinOneUlpOfLibraryForEveryU1) {
     double worst = 0.0;
     float worstU1 = 1.0f;
     for (std::uint32_t k = 0; k < (1u << 24); ++k) {
@@ -81,7 +81,7 @@ TEST(NoiseLog, WithinTwoUlpOfLibraryForEveryU1) {
         }
     }
     RecordProperty("max_ulp", std::to_string(worst));
-    EXPECT_LE(worst, 2.0) << "worst at u1 = " << worstU1;
+    EXPECT_LE(worst, 1.0) << "worst at u1 = " << worstU1;
 }
 
 TEST(NoiseLog, EndsOfTheRange) {
@@ -90,7 +90,7 @@ TEST(NoiseLog, EndsOfTheRange) {
     EXPECT_DOUBLE_EQ(model::noiseLog(0.5f), -std::log(2.0));
 }
 
-TEST(NoiseCos, WithinTwoUlpOfLibraryOnTheGrid) {
+TEST(NoiseCos, WithinOneUlpOfLibraryOnTheGrid) {
     double worst = 0.0;
     double worstX = 0.0;
     for (std::uint32_t k = 0; k < (1u << 24); ++k) {
@@ -107,7 +107,7 @@ TEST(NoiseCos, WithinTwoUlpOfLibraryOnTheGrid) {
         }
     }
     RecordProperty("max_ulp", std::to_string(worst));
-    EXPECT_LE(worst, 2.0) << "worst at x = " << worstX;
+    EXPECT_LE(worst, 1.0) << "worst at x = " << worstX;
 }
 
 TEST(NoiseCos, QuadrantPoints) {
