@@ -4,6 +4,7 @@
 #include "views/BlockViews.h"
 
 #include "model/Chain.h"
+#include "model/ChainNoise.h"
 #include "model/Fault.h"
 #include "model/Temperatures.h"
 #include "views/Press.h"
@@ -11,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 // Every block view computes its whole record first, checks that it is finite, and only
 // then opens the picture and draws: a fault throws before the canvas sees any call. The
@@ -108,14 +110,19 @@ struct FrontEndPass {
 
 // One pass over samples 1..10000 from the switch up to `last` (at most the
 // single-section filter), each sample through the blocks in the circuit's order; the
-// switch phase starts from 0.
+// switch phase starts from 0. The pass's noise is drawn in one block, in the order the
+// chain takes it (model/ChainNoise.h).
 FrontEndPass runFrontEnd(model::ReceiverState& state, const ChainSettings& chain, Stage last) {
     FrontEndPass pass;
+    const int draws = last >= Stage::Uhf ? model::kChainDraws : model::kSwitchDraws;
+    const std::vector<double> noise = model::drawChainNoise(state, kSamples, draws);
     std::int16_t switchPhase = 0;
     for (int i = 1; i <= kSamples; ++i) {
-        pass.connected[i] = model::switchStep(state, i, switchPhase, chain.temperatures);
+        const double* draw = noise.data() + draws * (i - 1);
+        pass.connected[i] =
+            model::switchStep(state, i, switchPhase, chain.temperatures, draw[model::kInputDraw]);
         if (last >= Stage::Uhf)
-            model::uhfStep(state, i, chain.amplifier);
+            model::uhfStep(state, i, chain.amplifier, draw[model::kXi1Draw], draw[model::kXi2Draw]);
         if (last >= Stage::Detector)
             model::detectorStep(state, i);
         if (last >= Stage::Filter1) {
@@ -222,14 +229,14 @@ ResultValues inputView(SwitchInput input, const Press& press, model::ReceiverSta
     const ChainSettings chain = chainSettings(press, state);
     const bool first = input == SwitchInput::First;
     const double ta = first ? chain.temperatures.ta1 : chain.temperatures.ta2;
-    auto sample = [&](std::int16_t index) {
-        return first ? model::input1Sample(state, index, ta)
-                     : model::input2Sample(state, index, ta);
-    };
 
-    const double start = sample(0); // drawn from generator 1, not kept
+    // The start point and then every sample, each a draw of generator 1 times the
+    // input's temperature; the start point is not kept.
+    const std::vector<double> noise =
+        model::drawChainNoise(state, kInputSamples + 1, model::kSwitchDraws);
+    const double start = noise[0] * ta;
     for (int i = 1; i <= kInputSamples; ++i)
-        state.inputWave[i] = sample(static_cast<std::int16_t>(i));
+        state.inputWave[i] = noise[static_cast<std::size_t>(i)] * ta;
     requireFinite(&start, 0, 0);
     requireFinite(state.inputWave.data(), 1, kInputSamples);
 
