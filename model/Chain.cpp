@@ -18,6 +18,20 @@ SwitchInput switchStep(ReceiverState& state, int i, std::int16_t& switchPhase,
     return input;
 }
 
+SwitchInput switchStep(ReceiverState& state, int i, std::int16_t& switchPhase,
+                       const InputTemperatures& temperatures, double noise) {
+    const SwitchInput input = advanceSwitchPhase(switchPhase);
+    state.switchWave[i] =
+        noise * (input == SwitchInput::First ? temperatures.ta1 : temperatures.ta2);
+    return input;
+}
+
+void summatorUhfStep(ReceiverState& state, int i, const AmplifierSettings& amp) {
+    const double xi1 = nextNoise1(state);
+    const double xi2 = nextNoise2(state);
+    state.uhfWave[i] = summatorUhfOutput(state.switchWave[i], xi1, xi2, amp);
+}
+
 void uhfStep(ReceiverState& state, int i, const AmplifierSettings& amp) {
     const double xi1 = nextNoise1(state);
     const double xi2 = nextNoise2(state);

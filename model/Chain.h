@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace model {
@@ -48,6 +49,10 @@ struct InputTemperatures {
 // switchStep: one noisy sample of the connected input (generator 1) into switchWave[i].
 SwitchInput switchStep(ReceiverState& state, int i, std::int16_t& switchPhase,
                        const InputTemperatures& temperatures);
+// The same with the sample's noise already drawn (model/ChainNoise.h): the generator's
+// output, times the connected input's temperature.
+SwitchInput switchStep(ReceiverState& state, int i, std::int16_t& switchPhase,
+                       const InputTemperatures& temperatures, double noise);
 
 // The amplifier's fields, fixed for one press.
 struct AmplifierSettings {
@@ -75,6 +80,14 @@ inline double summatorUhfOutput(double input, double xi1, double xi2,
 
 // uhfStep: receiver noise ξ1 from generator 1, then ξ2 from generator 2; uhfWave[i].
 void uhfStep(ReceiverState& state, int i, const AmplifierSettings& amp);
+// The same with ξ1 and ξ2 already drawn.
+inline void uhfStep(ReceiverState& state, int i, const AmplifierSettings& amp, double xi1,
+                    double xi2) {
+    state.uhfWave[i] = uhfOutput(state.switchWave[i], xi1, xi2, amp);
+}
+// The summator's amplifier on the window's buffers, as the receiver's description gives
+// it: ξ1 from generator 1, then ξ2 from generator 2.
+void summatorUhfStep(ReceiverState& state, int i, const AmplifierSettings& amp);
 
 // The square-law detector with its fixed offset of 200.
 inline double detectorOutput(double uhf) {
@@ -83,6 +96,29 @@ inline double detectorOutput(double uhf) {
 // The summator's detector: sqrt(uhf²) + 200, the magnitude of the amplifier output.
 inline double summatorDetectorOutput(double uhf) {
     return std::sqrt(uhf * uhf) + 200;
+}
+// The same number without the square root, for the summator's hot loop. In binary
+// floating point with rounding to nearest, √(x²) is |x| whenever x² neither overflows nor
+// underflows; an overflowing x² stays infinite, and where x² underflows, |x| and √(x²) are
+// both far below the half unit of 200 that the sum rounds away.
+inline double summatorDetectorFast(double uhf) {
+    const double square = uhf * uhf;
+    const double magnitude = std::fabs(uhf);
+    // The select on the bits (x² is +inf exactly when it overflows), so that the loop
+    // vectorises without a branch.
+    std::uint64_t squareBits;
+    std::uint64_t magnitudeBits;
+    std::memcpy(&squareBits, &square, sizeof square);
+    std::memcpy(&magnitudeBits, &magnitude, sizeof magnitude);
+    const std::uint64_t overflow =
+        std::uint64_t{0} - static_cast<std::uint64_t>(squareBits == 0x7FF0000000000000u);
+    const std::uint64_t bits = (squareBits & overflow) | (magnitudeBits & ~overflow);
+    double detected;
+    std::memcpy(&detected, &bits, sizeof detected);
+    return detected + 200;
+}
+inline void summatorDetectorStep(ReceiverState& state, int i) {
+    state.detectorWave[i] = summatorDetectorOutput(state.uhfWave[i]);
 }
 
 inline void detectorStep(ReceiverState& state, int i) {

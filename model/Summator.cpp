@@ -3,49 +3,169 @@
 
 #include "model/Summator.h"
 
+#include "model/ChainNoise.h"
 #include "model/Fault.h"
 #include "model/Radiometer.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+
+#ifdef _OPENMP
+#include <omp.h>
+#endif
 
 namespace model {
 
 namespace {
-constexpr int kDrawsPerSample = 3; // input sample, ξ1 (generator 1), ξ2 (generator 2)
-constexpr int kNoisePerPass = kDrawsPerSample * kSamplesPerPeriod;
 
-// The two element-wise stages of a period are compiled for the baseline processor and
-// for AVX2 and AVX-512, chosen at run time. Every operation is correctly rounded and
-// nothing is contracted into fused multiply-adds, so all three give the same numbers.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) &&                             \
-    !defined(__SANITIZE_ADDRESS__)
-#define VELTRUM_VECTOR_CLONES __attribute__((target_clones("default", "avx2", "avx512f")))
+constexpr int kPeriodNoise = kChainDraws * kSamplesPerPeriod; // draws in one period
+constexpr std::uint64_t kPeriodUniforms = uniformsOf(kSamplesPerPeriod, kChainDraws);
+
+// Periods whose filters run in one loop: their recursions are independent chains, so the
+// processor works on all of them while each waits on its own multiply and add.
+constexpr int kGroup = 4;
+// Periods computed between two looks at the caller's progress and cancel, and at most
+// held at once: their summed samples, 32 kB a period at the finest sampling.
+constexpr int kChunkPeriods = 128;
+
+int threadCount(int asked) {
+    if (asked > 0)
+        return asked;
+#ifdef _OPENMP
+    return std::max(1, omp_get_num_procs());
 #else
-#define VELTRUM_VECTOR_CLONES
+    return 1;
 #endif
+}
 
-// Switch, amplifier and detector for samples from..to, all on one input.
-VELTRUM_VECTOR_CLONES
-void frontEnd(const double* noise, double* switchWave, double* uhfWave, double* detectorWave,
-              int from, int to, double temperature, AmplifierSettings amp) {
+int threadIndex() {
+#ifdef _OPENMP
+    return omp_get_thread_num();
+#else
+    return 0;
+#endif
+}
+
+// The running rule of the extremes: a value replaces the extreme only when it is
+// strictly beyond it (so NaN never does, and a −0 never replaces a +0).
+inline double largerOf(double extreme, double value) {
+    return extreme < value ? value : extreme;
+}
+inline double smallerOf(double extreme, double value) {
+    return extreme > value ? value : extreme;
+}
+
+// Where one period of a group keeps its record: the workspace, or for the last period
+// of a run the window's own buffers, which must end holding it whole.
+struct PeriodBuffers {
+    double* switchWave = nullptr; // null: not kept
+    double* uhfWave = nullptr;
+    double* detectorWave = nullptr;
+    double* filter1Wave = nullptr;   // indices 1..5001
+    double* capacitorWave = nullptr; // null: not kept
+    double* filter2Wave = nullptr;   // indices 1..5002
+    double capacitorAfterPeriod = 0; // capacitorWave[5001], read by the last step, never cleared
+};
+
+// The single-section filter of G periods in one loop, over samples from..to:
+// filter1Wave[i + 1] from filter1Wave[i] and detectorWave[i]; `value` holds each period's
+// filter1Wave[from] and `sum` its filter1Sum so far, and both go on to the next run.
+template <int G>
+void filter1Run(const std::array<PeriodBuffers, kGroup>& periods, double a, int from, int to,
+                std::array<double, kGroup>& value, std::array<double, kGroup>& sum) {
+    const double keep = 1 - a;
+    double v[G];
+    double total[G];
+    for (int p = 0; p < G; ++p) {
+        v[p] = value[p];
+        total[p] = sum[p];
+    }
     for (int i = from; i <= to; ++i) {
-        const double* draw = noise + kDrawsPerSample * (i - 1);
-        const double input = draw[0] * temperature; // the switch: a noisy input sample
-        switchWave[i] = input;
-        const double uhf = summatorUhfOutput(input, draw[1], draw[2], amp);
-        uhfWave[i] = uhf;
-        detectorWave[i] = summatorDetectorOutput(uhf);
+        for (int p = 0; p < G; ++p) {
+            total[p] += v[p];
+            v[p] = keep * v[p] + a * periods[p].detectorWave[i];
+            periods[p].filter1Wave[i + 1] = v[p];
+        }
+    }
+    for (int p = 0; p < G; ++p) {
+        value[p] = v[p];
+        sum[p] = total[p];
     }
 }
 
-VELTRUM_VECTOR_CLONES
-void quantise(const double* filter2Wave, double* adcWave, int from, int to, double levels,
-              double range) {
-    for (int i = from; i <= to; ++i)
-        adcWave[i] = adcOutput(filter2Wave[i], levels, range);
+// The coupling capacitor and the two-section filter of G periods in one loop, as the
+// summator runs them: filter2Wave[i + 2] from filter2Wave[i + 1], capacitorWave[i] and
+// capacitorWave[i + 1], the latter still the 0 of the period's clearing (after the last
+// sample, whatever capacitorWave[5001] holds).
+template <int G>
+void filter2Group(const std::array<PeriodBuffers, kGroup>& periods,
+                  const std::array<double, kGroup>& filter1Sums, double b,
+                  std::array<double, kGroup>& largest, std::array<double, kGroup>& smallest) {
+    const double feedback = filter2Feedback(b);
+    double value[G];
+    double mean[G];
+    double high[G];
+    double low[G];
+    for (int p = 0; p < G; ++p) {
+        value[p] = 0; // filter2Wave[2]
+        mean[p] = filter1Sums[p] / kSamplesPerPeriod;
+        high[p] = 0; // the extremes start from 0, as filter2Wave[1] and [2] are
+        low[p] = 0;
+        periods[p].filter2Wave[1] = 0;
+        periods[p].filter2Wave[2] = 0;
+    }
+    for (int i = 1; i <= kSamplesPerPeriod; ++i) {
+        for (int p = 0; p < G; ++p) {
+            const PeriodBuffers& period = periods[p];
+            const double capacitor = period.filter1Wave[i] - mean[p];
+            if (period.capacitorWave)
+                period.capacitorWave[i] = capacitor;
+            const double next = i < kSamplesPerPeriod ? 0.0 : period.capacitorAfterPeriod;
+            value[p] = feedback * value[p] + b * (capacitor + next);
+            period.filter2Wave[i + 2] = value[p];
+            // filter2Wave[3..5000] take part in the extremes, [5001] and [5002] do not.
+            if (i + 2 <= kSamplesPerPeriod) {
+                high[p] = largerOf(high[p], value[p]);
+                low[p] = smallerOf(low[p], value[p]);
+            }
+        }
+    }
+    for (int p = 0; p < G; ++p) {
+        largest[p] = high[p];
+        smallest[p] = low[p];
+    }
 }
+
 } // namespace
+
+// Samples of a period whose noise is drawn in one call, before their front end and first
+// filter. The whole period: cut into runs of 8 to 100 samples, so that the filter's chain
+// might overlap the next run's noise, it measured no faster and up to 25 % slower.
+constexpr int kBlockSamples = kSamplesPerPeriod;
+
+// A thread's buffers for a group of periods.
+struct Summator::Workspace {
+    std::vector<double> noise = std::vector<double>(kChainDraws * kBlockSamples);
+    std::array<std::vector<double>, kGroup> detector, filter1, filter2;
+    Workspace() {
+        for (int p = 0; p < kGroup; ++p) {
+            detector[p].assign(kSamplesPerPeriod + 1, 0.0);
+            filter1[p].assign(kSamplesPerPeriod + 2, 0.0);
+            filter2[p].assign(kSamplesPerPeriod + 3, 0.0);
+        }
+    }
+};
+
+// The periods run between two looks at progress.
+struct Summator::Chunk {
+    int periods = 0;
+    std::uint64_t firstUniform = 0; // of the chunk's first period
+    bool lastIsWhole = false;       // its last period ends the run: the state keeps it
+    std::vector<double> summed;     // the two-section filter at the summed positions
+    std::vector<double> largest, smallest, range, reading;
+    int groups() const { return (periods + kGroup - 1) / kGroup; }
+};
 
 SummationWindows summationWindows(int samplingStep) {
     SummationWindows windows;
@@ -71,6 +191,11 @@ void checkAccumulation(double accumulationMs, const std::string& typed) {
         fail(FaultKind::AccumulationTooLong, {Quantity::Accumulation}, typed);
 }
 
+double SummatorStatistics::spreadOfMean() const {
+    const double variance = sumX2 - sumX * sumX / passes;
+    return std::sqrt(std::max(variance, 0.0)) / passes;
+}
+
 SummatorResults summatorResults(const SummatorStatistics& statistics, double receiverNoise,
                                 double t1, double t2, double accumulationMs,
                                 const InputTemperatures& temperatures) {
@@ -89,103 +214,200 @@ SummatorResults summatorResults(const SummatorStatistics& statistics, double rec
     return results;
 }
 
-double SummatorStatistics::spreadOfMean() const {
-    const double variance = sumX2 - sumX * sumX / passes;
-    return std::sqrt(std::max(variance, 0.0)) / passes;
-}
-
-Summator::Summator(const SummatorSettings& settings)
-    : settings_(settings), filter1Coefficient_(filter1Coefficient(settings.f1)),
+Summator::Summator(const SummatorSettings& settings, const PeriodKernel& kernel, int threads)
+    : settings_(settings), kernel_(kernel), threads_(threadCount(threads)),
+      filter1Coefficient_(filter1Coefficient(settings.f1)),
       filter2Coefficient_(filter2Coefficient(settings.f2)),
       adcLevels_(adcLevels(settings.wordLength)), windows_(summationWindows(settings.samplingStep)),
-      noise_(kNoisePerPass), buffer_(kSummatorBufferLast + 1, 0.0) {}
-
-// Switch, amplifier and detector for samples 1..5000. The period's noise is drawn in one
-// block, in the order the chain consumes it: per sample generator 1 for the input,
-// generator 1 for ξ1, generator 2 for ξ2.
-void Summator::runFrontEnd(ReceiverState& state) {
-    const std::uint64_t first = state.uniform.position();
-    drawNoiseBlock(state.uniform, noise_.data(), noise_.size());
-    // The generators remember the raw sample of their last draw.
-    const std::uint64_t lastSample = first + 2ull * kDrawsPerSample * (kSamplesPerPeriod - 1);
-    state.lastNoise1 = rawGaussianAt(state.uniform.seed(), lastSample + 2);
-    state.lastNoise2 = rawGaussianAt(state.uniform.seed(), lastSample + 4);
-
-    const double* noise = noise_.data();
-    const AmplifierSettings amp = settings_.amplifier;
-    frontEnd(noise, state.switchWave.data(), state.uhfWave.data(), state.detectorWave.data(), 1,
-             kHalfPeriod, settings_.temperatures.ta1, amp);
-    frontEnd(noise, state.switchWave.data(), state.uhfWave.data(), state.detectorWave.data(),
-             kHalfPeriod + 1, kSamplesPerPeriod, settings_.temperatures.ta2, amp);
+      chunk_(std::make_unique<Chunk>()), buffer_(kSummatorBufferLast + 1, 0.0) {
+    positions_ = windows_.first;
+    positions_.insert(positions_.end(), windows_.second.begin(), windows_.second.end());
+    for (int t = 0; t < threads_; ++t)
+        workspaces_.push_back(std::make_unique<Workspace>());
 }
 
-// The single-section filter with the record sum, the coupling capacitor and the
-// two-section filter with its running extremes; returns the ADC range.
-double Summator::runFilters(ReceiverState& state) {
-    const double a = filter1Coefficient_;
-    state.filter1Wave[1] = 0; // the filter starts from rest in every period
-    double filter1Sum = 0;
-    for (int i = 1; i <= kSamplesPerPeriod; ++i) {
-        filter1Step(state, i, a);
-        filter1Sum += state.filter1Wave[i];
+Summator::~Summator() = default;
+
+double Summator::runPass(ReceiverState& state) {
+    SummatorStatistics one;
+    run(state, 1, one);
+    return one.sumX;
+}
+
+void Summator::run(ReceiverState& state, std::int64_t periods, SummatorStatistics& statistics) {
+    while (periods > 0) {
+        const int now = static_cast<int>(std::min<std::int64_t>(periods, kChunkPeriods));
+        periods -= now;
+        chunk_->lastIsWhole = periods == 0;
+        runChunk(state, now, statistics);
+    }
+}
+
+void Summator::runChunk(ReceiverState& state, int periods, SummatorStatistics& statistics) {
+    Chunk& chunk = *chunk_;
+    chunk.periods = periods;
+    chunk.firstUniform = state.uniform.position();
+    const auto count = static_cast<std::size_t>(periods);
+    chunk.summed.resize(count * positions_.size());
+    for (auto* values : {&chunk.largest, &chunk.smallest, &chunk.range, &chunk.reading})
+        values->assign(count, 0.0);
+    const int groups = chunk.groups();
+
+    // The front ends and filters of every period, in parallel.
+#pragma omp parallel for schedule(dynamic, 1) num_threads(threads_) if (groups > 1)
+    for (int group = 0; group < groups; ++group)
+        frontEndsAndFilters(state, chunk, group, *workspaces_[threadIndex()]);
+
+    // The converter's range of each period: the running extremes, in order.
+    for (std::size_t j = 0; j < count; ++j) {
+        f2max_ = largerOf(f2max_, chunk.largest[j]);
+        f2min_ = smallerOf(f2min_, chunk.smallest[j]);
+        chunk.range[j] = f2max_ - f2min_;
     }
 
-    // The capacitor output of the next sample is not known yet when the two-section
-    // filter takes its input: it still holds the 0 of the period's clearing.
-    std::fill(state.capacitorWave.begin() + 1, state.capacitorWave.begin() + kSamplesPerPeriod + 1,
-              0.0);
-    state.filter2Wave[1] = 0;
-    state.filter2Wave[2] = 0;
+    // Quantised and summed, in parallel.
+#pragma omp parallel for schedule(dynamic, 1) num_threads(threads_) if (groups > 1)
+    for (int group = 0; group < groups; ++group)
+        quantiseAndSum(state, chunk, group);
+
+    // The readings in order; the first period with a fault stops the run, as the
+    // receiver meets it: an overflow makes the range infinite, a NaN the reading.
+    for (std::size_t j = 0; j < count; ++j) {
+        if (!std::isfinite(chunk.range[j]))
+            fail(FaultKind::SignalNotFinite, {});
+        if (chunk.range[j] == 0)
+            fail(FaultKind::ZeroAdcRange, {Quantity::Cutoff1, Quantity::Cutoff2});
+        if (!std::isfinite(chunk.reading[j]))
+            fail(FaultKind::SignalNotFinite, {});
+        statistics.add(chunk.reading[j]);
+    }
+
+    // The stream moves past the chunk; the generators remember the last period's draws.
+    const std::uint64_t lastPeriod = chunk.firstUniform + kPeriodUniforms * (count - 1);
+    const std::uint32_t seed = state.uniform.seed();
+    state.lastNoise1 = lastRawNoise(seed, lastPeriod, kSamplesPerPeriod, kChainDraws,
+                                    Generator::First, state.lastNoise1);
+    state.lastNoise2 = lastRawNoise(seed, lastPeriod, kSamplesPerPeriod, kChainDraws,
+                                    Generator::Second, state.lastNoise2);
+    state.uniform.skip(kPeriodUniforms * count);
+}
+
+void Summator::frontEndsAndFilters(ReceiverState& state, Chunk& chunk, int group, Workspace& work) {
+    const int first = group * kGroup;
+    const int size = std::min(kGroup, chunk.periods - first);
+    std::array<PeriodBuffers, kGroup> periods;
+    for (int p = 0; p < size; ++p) {
+        const int j = first + p;
+        const bool whole = chunk.lastIsWhole && j == chunk.periods - 1;
+        PeriodBuffers& buffers = periods[p];
+        if (whole) {
+            buffers = {state.switchWave.data(),
+                       state.uhfWave.data(),
+                       state.detectorWave.data(),
+                       state.filter1Wave.data(),
+                       state.capacitorWave.data(),
+                       state.filter2Wave.data(),
+                       state.capacitorWave[kSamplesPerPeriod + 1]};
+        } else {
+            buffers.detectorWave = work.detector[p].data();
+            buffers.filter1Wave = work.filter1[p].data();
+            buffers.filter2Wave = work.filter2[p].data();
+        }
+        buffers.filter1Wave[1] = 0; // the filter starts from rest in every period
+    }
+
+    // Block by block: each period's noise and front end, then the first filter of all.
+    std::array<double, kGroup> filter1Value{};
+    std::array<double, kGroup> filter1Sums{};
+    for (int from = 1; from <= kSamplesPerPeriod; from += kBlockSamples) {
+        const int to = std::min(from + kBlockSamples - 1, kSamplesPerPeriod);
+        for (int p = 0; p < size; ++p) {
+            const auto j = static_cast<std::uint64_t>(first + p);
+            const std::uint64_t start =
+                chunk.firstUniform + kPeriodUniforms * j + uniformsOf(from - 1, kChainDraws);
+            fillChainNoise(*kernel_.noise, state.uniform.seed(), start, to - from + 1, kChainDraws,
+                           work.noise.data());
+            const PeriodBuffers& buffers = periods[p];
+            kernel_.frontEnd(work.noise.data(), buffers.switchWave, buffers.uhfWave,
+                             buffers.detectorWave, from, to, settings_.temperatures,
+                             settings_.amplifier);
+        }
+        switch (size) {
+        case 1:
+            filter1Run<1>(periods, filter1Coefficient_, from, to, filter1Value, filter1Sums);
+            break;
+        case 2:
+            filter1Run<2>(periods, filter1Coefficient_, from, to, filter1Value, filter1Sums);
+            break;
+        case 3:
+            filter1Run<3>(periods, filter1Coefficient_, from, to, filter1Value, filter1Sums);
+            break;
+        default:
+            filter1Run<4>(periods, filter1Coefficient_, from, to, filter1Value, filter1Sums);
+            break;
+        }
+    }
+
+    std::array<double, kGroup> largest{};
+    std::array<double, kGroup> smallest{};
     const double b = filter2Coefficient_;
-    double f2max = f2max_;
-    double f2min = f2min_;
-    for (int i = 1; i <= kSamplesPerPeriod; ++i) {
-        capacitorStep(state, i, filter1Sum, kSamplesPerPeriod);
-        filter2Step(state, i, b);
-        const double f2 = state.filter2Wave[i];
-        f2max = f2max < f2 ? f2 : f2max;
-        f2min = f2min > f2 ? f2 : f2min;
+    switch (size) {
+    case 1:
+        filter2Group<1>(periods, filter1Sums, b, largest, smallest);
+        break;
+    case 2:
+        filter2Group<2>(periods, filter1Sums, b, largest, smallest);
+        break;
+    case 3:
+        filter2Group<3>(periods, filter1Sums, b, largest, smallest);
+        break;
+    default:
+        filter2Group<4>(periods, filter1Sums, b, largest, smallest);
+        break;
     }
-    f2max_ = f2max;
-    f2min_ = f2min;
-    return f2max - f2min;
+
+    // Each period's extremes and its summed samples.
+    for (int p = 0; p < size; ++p) {
+        const auto j = static_cast<std::size_t>(first + p);
+        chunk.largest[j] = largest[p];
+        chunk.smallest[j] = smallest[p];
+        const double* filter2 = periods[p].filter2Wave;
+        double* summed = chunk.summed.data() + j * positions_.size();
+        for (std::size_t k = 0; k < positions_.size(); ++k)
+            summed[k] = filter2[positions_[k]];
+    }
 }
 
-void Summator::runAdc(ReceiverState& state, double range, bool wholeRecord) const {
-    const double levels = adcLevels_;
-    if (wholeRecord || settings_.samplingStep < 10) {
-        quantise(state.filter2Wave.data(), state.adcWave.data(), 1, kSamplesPerPeriod, levels,
-                 range);
-        return;
+void Summator::quantiseAndSum(ReceiverState& state, Chunk& chunk, int group) {
+    const int first = group * kGroup;
+    const int size = std::min(kGroup, chunk.periods - first);
+    const std::size_t countA = windows_.first.size();
+    for (int p = 0; p < size; ++p) {
+        const auto j = static_cast<std::size_t>(first + p);
+        const double range = chunk.range[j];
+        if (!std::isfinite(range) || range == 0)
+            continue; // the fault is reported in order
+        const bool whole = chunk.lastIsWhole && j + 1 == static_cast<std::size_t>(chunk.periods);
+        double* summed = chunk.summed.data() + j * positions_.size();
+        if (whole) {
+            // The window keeps the converter's whole record of the last period.
+            kernel_.quantise(state.filter2Wave.data(), state.adcWave.data(), adcLevels_, range);
+            for (std::size_t k = 0; k < positions_.size(); ++k)
+                summed[k] = state.adcWave[positions_[k]];
+        } else {
+            for (std::size_t k = 0; k < positions_.size(); ++k)
+                summed[k] = adcOutput(summed[k], adcLevels_, range);
+        }
+        double sumA = 0;
+        double sumB = 0;
+        for (std::size_t k = 0; k < countA; ++k)
+            sumA += summed[k];
+        for (std::size_t k = countA; k < positions_.size(); ++k)
+            sumB += summed[k];
+        chunk.reading[j] = summatorReading(sumA, sumB, windows_.countAll());
+        if (j + 1 == static_cast<std::size_t>(chunk.periods))
+            std::copy(summed, summed + countA, buffer_.begin() + 1);
     }
-    for (const auto* positions : {&windows_.first, &windows_.second})
-        for (const int k : *positions)
-            adcStep(state, k, levels, range);
-}
-
-double Summator::runPass(ReceiverState& state, bool wholeRecord) {
-    runFrontEnd(state);
-    const double range = runFilters(state);
-    if (!std::isfinite(range))
-        fail(FaultKind::SignalNotFinite, {});
-    if (range == 0)
-        fail(FaultKind::ZeroAdcRange, {Quantity::Cutoff1, Quantity::Cutoff2});
-    runAdc(state, range, wholeRecord);
-
-    const double* adcWave = state.adcWave.data();
-    double sumA = 0;
-    double sumB = 0;
-    int countA = 0;
-    for (const int k : windows_.first) {
-        sumA += adcWave[k];
-        buffer_[++countA] = adcWave[k];
-    }
-    for (const int k : windows_.second)
-        sumB += adcWave[k];
-    const double reading = summatorReading(sumA, sumB, windows_.countAll());
-    if (!std::isfinite(reading))
-        fail(FaultKind::SignalNotFinite, {});
-    return reading;
 }
 
 } // namespace model

@@ -7,11 +7,20 @@
 // taken while the first input is connected into sumA, those of the second into sumB.
 // Their difference, scaled by the receiver's calibration, is the period's reading of the
 // antenna-temperature difference.
+//
+// The periods are computed in parallel, on every core: each period's noise starts at a
+// known place of the counter-based stream, the periods' filters are independent, and the
+// only thing one period hands to the next, the running extremes of the two-section filter
+// that set the converter's range, is a prefix taken in order. So any number of threads
+// gives the readings of one thread, bit for bit.
 
 #include "model/Chain.h"
+#include "model/PeriodKernels.h"
 #include "model/ReceiverState.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,40 +57,6 @@ void checkAccumulation(double accumulationMs, const std::string& typed);
 // The calibrated reading of one pass: 10⁻³·((sumA − sumB)·1.85115)·862.225 / countAll.
 double summatorReading(double sumA, double sumB, int countAll);
 
-// One press of the summator: the settings converted once, the workspace allocated once,
-// then one runPass per modulation period.
-class Summator {
-public:
-    explicit Summator(const SummatorSettings& settings);
-
-    // One modulation period on the state's buffers; returns the period's reading.
-    // A ModelError when the ADC range is 0 (ZeroAdcRange) or a sample is not finite
-    // (SignalNotFinite, naming no field: the press names the ones its block reads). Only the
-    // last period's ADC record is kept whole (wholeRecord); before it the converter
-    // quantises just the samples the summator adds.
-    double runPass(ReceiverState& state, bool wholeRecord = true);
-
-    // Elements 1..countA() hold the samples the last pass added to sumA.
-    const std::vector<double>& buffer() const { return buffer_; }
-    const SummationWindows& windows() const { return windows_; }
-    double adcRange() const { return f2max_ - f2min_; }
-
-private:
-    void runFrontEnd(ReceiverState& state);
-    double runFilters(ReceiverState& state);
-    void runAdc(ReceiverState& state, double range, bool wholeRecord) const;
-
-    SummatorSettings settings_;
-    double filter1Coefficient_;
-    double filter2Coefficient_;
-    double adcLevels_;
-    SummationWindows windows_;
-    std::vector<double> noise_;  // the period's 15 000 generator results
-    std::vector<double> buffer_; // indices 0..10000
-    double f2max_ = 0;           // kept from pass to pass
-    double f2min_ = 0;
-};
-
 // The statistics of the readings.
 struct SummatorStatistics {
     double sumX = 0;
@@ -96,6 +71,59 @@ struct SummatorStatistics {
     // √(Σx² − (Σx)²/N) / N: the spread of the mean of N readings; a tiny negative
     // difference left by rounding counts as 0.
     double spreadOfMean() const;
+};
+
+// One press of the summator: the settings converted once, the workspaces made once, then
+// the periods in runs of any length.
+class Summator {
+public:
+    // threads 0: one per core.
+    explicit Summator(const SummatorSettings& settings,
+                      const PeriodKernel& kernel = selectedPeriodKernel(), int threads = 0);
+    ~Summator();
+    Summator(const Summator&) = delete;
+    Summator& operator=(const Summator&) = delete;
+
+    // The next `periods` modulation periods of the accumulation on the state, each taking
+    // its noise from the state's stream in turn. Their readings are added to `statistics`
+    // in period order; the running extremes go on from the periods before; the state's
+    // buffers end holding the last period whole, as the receiver's description leaves
+    // them, its stream moved past every period and its generators' last samples set.
+    // A ModelError for the first period that meets a fault: a zero ADC range
+    // (ZeroAdcRange) or a sample that is not finite (SignalNotFinite, naming no field:
+    // the press names those its block reads); the state is then left part-way.
+    void run(ReceiverState& state, std::int64_t periods, SummatorStatistics& statistics);
+
+    // One period; returns its reading.
+    double runPass(ReceiverState& state);
+
+    // Elements 1..countA() hold the samples the last period added to sumA.
+    const std::vector<double>& buffer() const { return buffer_; }
+    const SummationWindows& windows() const { return windows_; }
+    // f2max − f2min after the last period run.
+    double adcRange() const { return f2max_ - f2min_; }
+    int threads() const { return threads_; }
+
+private:
+    struct Workspace;
+    struct Chunk;
+    void runChunk(ReceiverState& state, int periods, SummatorStatistics& statistics);
+    void frontEndsAndFilters(ReceiverState& state, Chunk& chunk, int group, Workspace& work);
+    void quantiseAndSum(ReceiverState& state, Chunk& chunk, int group);
+
+    SummatorSettings settings_;
+    const PeriodKernel& kernel_;
+    int threads_;
+    double filter1Coefficient_;
+    double filter2Coefficient_;
+    double adcLevels_;
+    SummationWindows windows_;
+    std::vector<int> positions_;                         // windows_.first then windows_.second
+    std::vector<std::unique_ptr<Workspace>> workspaces_; // one per thread
+    std::unique_ptr<Chunk> chunk_;
+    std::vector<double> buffer_; // indices 0..10000
+    double f2max_ = 0;           // kept from period to period
+    double f2min_ = 0;
 };
 
 // What the summator reports: the readings' statistics beside the radiometer's formulas.

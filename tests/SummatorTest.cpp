@@ -256,22 +256,32 @@ public:
     explicit StopAfter(double passes) : passes_(passes) {}
     bool keepGoing(double done, double total) override {
         EXPECT_EQ(total, 1000);
-        last = done;
+        told.push_back(done);
         return done < passes_;
     }
-    double last = 0;
+    std::vector<double> told;
 
 private:
     double passes_;
 };
 
-TEST(SummatorPress, ProgressIsToldEveryPeriodAndCanStopThePress) {
+// Progress is told between batches of periods, never after the last, and stops the press
+// at the end of the batch that asked.
+TEST(SummatorPress, ProgressIsToldBetweenBatchesAndCanStopThePress) {
     model::ReceiverState state = startupState();
     views::FieldTexts texts = defaultTexts();
     texts[model::Quantity::Accumulation] = "1000";
-    StopAfter stop(3);
+    StopAfter never(1e9);
+    press(Block::Summator, texts, state, &never);
+    ASSERT_FALSE(never.told.empty());
+    EXPECT_LT(never.told.back(), 1000);
+    for (std::size_t k = 1; k < never.told.size(); ++k)
+        EXPECT_GT(never.told[k], never.told[k - 1]);
+
+    StopAfter stop(300);
     EXPECT_THROW(press(Block::Summator, texts, state, &stop), views::PressCancelled);
-    EXPECT_EQ(stop.last, 3);
+    EXPECT_GE(stop.told.back(), 300);
+    EXPECT_LT(stop.told.back(), 1000);
 }
 
 struct BadSummator {
