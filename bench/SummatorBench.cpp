@@ -1,16 +1,21 @@
 // SPDX-FileCopyrightText: 2026 Veltrum developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// One summator pass (one modulation period, 5000 samples) three ways: the program's own
-// pass; a literal, sample-by-sample rendering of the receiver's description kept only as
-// the baseline (every field converted from its text at every use, one Gaussian at a time
-// with the scalar logarithm and cosine); and the floor every pass must pay, the period's
-// Gaussians in one block plus the two filter recursions.
+// The summator's speed against references measured in the same run:
+//   BM_SummatorPass/<kernel>        one period of the program's own pass, one thread;
+//   BM_SummatorPassFloor/<isa>      the floor: 15 000 Gaussians through glibc's vector
+//                                   log and cos (libmvec), plus the two filter recursions;
+//   BM_SummatorPassPlain/<isa>      a plain pass of the whole chain on libmvec's noise;
+//   BM_SummatorPassLiteral          the receiver's description rendered literally, sample
+//                                   by sample, every field converted from its text at
+//                                   every use, scalar libm: the baseline;
+//   BM_SummatorAccumulation/<periods>/<threads>  a press's periods, on one core and all.
+// BenchMain prints the ratios the program is held to.
 
+#include "LibmvecReference.h"
 #include "model/Chain.h"
 #include "model/Numbers.h"
 #include "model/Summator.h"
-#include "views/Press.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,6 +23,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -33,14 +39,90 @@ model::SummatorSettings defaultSettings() {
     return settings;
 }
 
-void BM_SummatorPass(benchmark::State& run) {
+void summatorPass(benchmark::State& run, const model::PeriodKernel* kernel) {
     auto state = std::make_unique<model::ReceiverState>();
-    model::Summator summator(defaultSettings());
+    model::Summator summator(defaultSettings(), *kernel, 1);
     for (auto _ : run)
         benchmark::DoNotOptimize(summator.runPass(*state));
     run.SetItemsProcessed(run.iterations() * model::kSamplesPerPeriod);
 }
-BENCHMARK(BM_SummatorPass);
+
+void floorPass(benchmark::State& run, const reference::LibmvecKernel* kernel) {
+    std::vector<std::uint32_t> lanes = reference::startLanes();
+    std::vector<double> work;
+    for (auto _ : run) {
+        benchmark::DoNotOptimize(reference::floorPeriod(*kernel, lanes.data(), work));
+        benchmark::ClobberMemory();
+    }
+    run.SetItemsProcessed(run.iterations() * model::kSamplesPerPeriod);
+}
+
+void plainPass(benchmark::State& run, const reference::LibmvecKernel* kernel) {
+    std::vector<std::uint32_t> lanes = reference::startLanes();
+    auto pass = std::make_unique<reference::PlainPass>();
+    for (auto _ : run)
+        benchmark::DoNotOptimize(reference::plainPass(*kernel, lanes.data(), *pass));
+    run.SetItemsProcessed(run.iterations() * model::kSamplesPerPeriod);
+}
+
+void libmvecGaussians(benchmark::State& run, const reference::LibmvecKernel* kernel) {
+    std::vector<std::uint32_t> lanes = reference::startLanes();
+    std::vector<double> out(15000);
+    for (auto _ : run) {
+        kernel->gaussians(lanes.data(), out.data(), 15000);
+        benchmark::ClobberMemory();
+    }
+    const double draws = static_cast<double>(run.iterations()) * 15000;
+    run.counters["per_draw"] =
+        benchmark::Counter(draws, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+const bool registered = [] {
+    // The pass and its references are repeated, and BenchMain compares their fastest
+    // repetitions: the least disturbed by whatever else the machine is doing.
+    for (const model::PeriodKernel& kernel : model::periodKernels())
+        if (kernel.supported)
+            benchmark::RegisterBenchmark(("BM_SummatorPass/" + kernel.name).c_str(), summatorPass,
+                                         &kernel)
+                ->Repetitions(5);
+    static const std::vector<reference::LibmvecKernel> references = reference::libmvecKernels();
+    for (const reference::LibmvecKernel& kernel : references) {
+        if (!kernel.supported)
+            continue;
+        benchmark::RegisterBenchmark(("BM_SummatorPassFloor/" + kernel.name).c_str(), floorPass,
+                                     &kernel)
+            ->Repetitions(5);
+        benchmark::RegisterBenchmark(("BM_SummatorPassPlain/" + kernel.name).c_str(), plainPass,
+                                     &kernel)
+            ->Repetitions(5);
+        benchmark::RegisterBenchmark(("BM_LibmvecGaussians/" + kernel.name).c_str(),
+                                     libmvecGaussians, &kernel);
+    }
+    return true;
+}();
+
+// A press's periods as the summator view runs them: batches of 128 between two looks at
+// the progress. Arguments: periods, threads (0: one per core).
+void BM_SummatorAccumulation(benchmark::State& run) {
+    const auto periods = static_cast<std::int64_t>(run.range(0));
+    const int threads = static_cast<int>(run.range(1));
+    auto state = std::make_unique<model::ReceiverState>();
+    model::Summator summator(defaultSettings(), model::selectedPeriodKernel(), threads);
+    for (auto _ : run) {
+        model::SummatorStatistics statistics;
+        for (std::int64_t done = 0; done < periods; done += 128)
+            summator.run(*state, std::min<std::int64_t>(128, periods - done), statistics);
+        benchmark::DoNotOptimize(statistics.sumX);
+    }
+    run.counters["threads"] = summator.threads();
+}
+BENCHMARK(BM_SummatorAccumulation)
+    ->Args({1000, 1})
+    ->Args({1000, 0})
+    ->Args({10000, 1})
+    ->Args({10000, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // --- the literal baseline -------------------------------------------------------------
 
@@ -153,26 +235,5 @@ void BM_SummatorPassLiteral(benchmark::State& run) {
     run.SetItemsProcessed(run.iterations() * model::kSamplesPerPeriod);
 }
 BENCHMARK(BM_SummatorPassLiteral);
-
-// --- the floor ------------------------------------------------------------------------
-
-void BM_SummatorPassFloor(benchmark::State& run) {
-    model::UniformSource uniform;
-    std::vector<double> noise(15000), filter1(5002), filter2(5003);
-    const double a = model::filter1Coefficient(9500);
-    const double b = model::filter2Coefficient(7000);
-    const double feedback = model::filter2Feedback(b);
-    for (auto _ : run) {
-        model::drawNoiseBlock(uniform, noise.data(), noise.size());
-        for (int i = 1; i <= 5000; ++i)
-            filter1[i + 1] = (1 - a) * filter1[i] + a * noise[3 * (i - 1)];
-        for (int i = 1; i <= 5000; ++i)
-            filter2[i + 2] = feedback * filter2[i + 1] + b * filter1[i];
-        benchmark::DoNotOptimize(filter2[5002]);
-        benchmark::ClobberMemory();
-    }
-    run.SetItemsProcessed(run.iterations() * model::kSamplesPerPeriod);
-}
-BENCHMARK(BM_SummatorPassFloor);
 
 } // namespace
