@@ -2,14 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Makes the README's pictures from the program's own window: the window at start, after
-// a press of the UHF amplifier, and after an accumulation of 100 ms in the summator.
+// a press of the UHF amplifier, after an accumulation of 100 ms in the summator, and the
+// experiment's dialog after a run with its defaults.
 // Usage: veltrum_screenshot FOLDER. Runs on any platform plugin, offscreen included.
 
 #include "ui/Form1.h"
+#include "ui/SensitivityDialog.h"
 #include "ui/Translations.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -58,5 +61,16 @@ int main(int argc, char* argv[]) {
     window.findChild<QLineEdit*>(QStringLiteral("txtTint"))->setText(QStringLiteral("100"));
     click(window, "btnsum");
     ok = save(window, folder, QStringLiteral("screenshot-summator.png")) && ok;
+
+    window.findChild<QLineEdit*>(QStringLiteral("txtTint"))->setText(QStringLiteral("1"));
+    ui::SensitivityDialog* experiment = window.openExperiment();
+    experiment->resize(1000, 760);
+    experiment->findChild<QPushButton*>(QStringLiteral("btnStart"))->click();
+    QElapsedTimer clock;
+    clock.start();
+    while (experiment->running() && clock.elapsed() < 120000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    QApplication::processEvents();
+    ok = save(*experiment, folder, QStringLiteral("screenshot-experiment.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -212,6 +212,12 @@ void PictureBox::setPosition(float x, float y) {
         kept->setPosition(x, y);
 }
 
+std::optional<QPointF> PictureBox::userPoint(const QPointF& widgetPoint) const {
+    if (!scaled_ || !toPicture_.isInvertible())
+        return std::nullopt;
+    return toPicture_.inverted().map(widgetPoint);
+}
+
 void PictureBox::showRecording(const RecordingCanvas& recording) {
     Painting painting(*this);
     recording.replay(painting);

@@ -26,9 +26,11 @@
 #include "canvas/RecordingCanvas.h"
 
 #include <QImage>
+
 #include <QPointF>
 #include <QTransform>
 #include <QWidget>
+#include <optional>
 
 class QAction;
 class QContextMenuEvent;
@@ -62,6 +64,9 @@ public:
     QImage picture() const { return image_; }
     // The drawing position in user coordinates.
     QPointF position() const { return position_; }
+    // A point of the widget in the user coordinates of the scale in force; none before
+    // any scale was set (or when it cannot be inverted).
+    std::optional<QPointF> userPoint(const QPointF& widgetPoint) const;
 
     QSize sizeHint() const override { return {kWidth, kHeight}; }
 

@@ -234,16 +234,18 @@ double Summator::runPass(ReceiverState& state) {
     return one.sumX;
 }
 
-void Summator::run(ReceiverState& state, std::int64_t periods, SummatorStatistics& statistics) {
+void Summator::run(ReceiverState& state, std::int64_t periods, SummatorStatistics& statistics,
+                   std::vector<double>* readings) {
     while (periods > 0) {
         const int now = static_cast<int>(std::min<std::int64_t>(periods, kChunkPeriods));
         periods -= now;
         chunk_->lastIsWhole = periods == 0;
-        runChunk(state, now, statistics);
+        runChunk(state, now, statistics, readings);
     }
 }
 
-void Summator::runChunk(ReceiverState& state, int periods, SummatorStatistics& statistics) {
+void Summator::runChunk(ReceiverState& state, int periods, SummatorStatistics& statistics,
+                        std::vector<double>* readings) {
     Chunk& chunk = *chunk_;
     chunk.periods = periods;
     chunk.firstUniform = state.uniform.position();
@@ -280,6 +282,8 @@ void Summator::runChunk(ReceiverState& state, int periods, SummatorStatistics& s
         if (!std::isfinite(chunk.reading[j]))
             fail(FaultKind::SignalNotFinite, {});
         statistics.add(chunk.reading[j]);
+        if (readings)
+            readings->push_back(chunk.reading[j]);
     }
 
     // The stream moves past the chunk; the generators remember the last period's draws.

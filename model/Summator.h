@@ -91,8 +91,10 @@ public:
     // them, its stream moved past every period and its generators' last samples set.
     // A ModelError for the first period that meets a fault: a zero ADC range
     // (ZeroAdcRange) or a sample that is not finite (SignalNotFinite, naming no field:
-    // the press names those its block reads); the state is then left part-way.
-    void run(ReceiverState& state, std::int64_t periods, SummatorStatistics& statistics);
+    // the press names those its block reads); the state is then left part-way. Each
+    // period's reading is also appended to `readings` when one is given.
+    void run(ReceiverState& state, std::int64_t periods, SummatorStatistics& statistics,
+             std::vector<double>* readings = nullptr);
 
     // One period; returns its reading.
     double runPass(ReceiverState& state);
@@ -107,7 +109,8 @@ public:
 private:
     struct Workspace;
     struct Chunk;
-    void runChunk(ReceiverState& state, int periods, SummatorStatistics& statistics);
+    void runChunk(ReceiverState& state, int periods, SummatorStatistics& statistics,
+                  std::vector<double>* readings);
     void frontEndsAndFilters(ReceiverState& state, Chunk& chunk, int group, Workspace& work);
     void quantiseAndSum(ReceiverState& state, Chunk& chunk, int group);
 

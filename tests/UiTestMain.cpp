@@ -19,7 +19,8 @@ QtMessageHandler qtDefaultHandler = nullptr;
 // The offscreen platform says at every message box that it cannot resize windows to
 // their contents; thousands of boxes later that line hides what matters.
 void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QLatin1String("does not support propagateSizeHints")))
+    if (message.contains(QLatin1String("does not support propagateSizeHints")) ||
+        message.contains(QLatin1String("does not support raise()")))
         return;
     qtDefaultHandler(type, context, message);
 }

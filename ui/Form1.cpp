@@ -10,7 +10,9 @@
 #include "ui/BusyCursor.h"
 #include "ui/Controls.h"
 #include "ui/Layout.h"
+#include "ui/PictureTools.h"
 #include "ui/PressProgress.h"
+#include "ui/SensitivityDialog.h"
 #include "ui/WidgetFactory.h"
 #include "views/Fields.h"
 #include "views/Messages.h"
@@ -74,6 +76,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(ui::applicationIcon());
     createControls();
     bindControls();
+    tools_ = new ui::PictureTools(PicRes, [this] { openExperiment(); });
     createMenu();
     applyTabOrder();
     tmrTime = new QTimer(this);
@@ -350,13 +353,14 @@ void Form1::pressBlock(views::Block block) {
     // The chain, on a copy of the state, drawn into a recording.
     auto scratch = std::make_unique<model::ReceiverState>(state_);
     canvas::RecordingCanvas recording;
-    views::ResultTexts results;
+    views::PressOutcome outcome;
     std::optional<QString> fault;
     bool cancelled = false;
     {
         ui::PressProgress progress(this);
         try {
-            results = views::runPress(press, *scratch, recording, decimalSeparator(), &progress);
+            outcome =
+                views::runPressOutcome(press, *scratch, recording, decimalSeparator(), &progress);
         } catch (const views::PressCancelled&) {
             cancelled = true;
         } catch (const std::exception& error) {
@@ -373,7 +377,18 @@ void Form1::pressBlock(views::Block block) {
     // The press has succeeded: keep its state, show its picture and texts.
     state_ = *scratch;
     PicRes->showRecording(recording);
-    applyResults(results);
+    tools_->setRecord(std::move(outcome.record));
+    applyResults(outcome.texts);
+}
+
+ui::SensitivityDialog* Form1::openExperiment() {
+    if (!experiment_)
+        experiment_ = new ui::SensitivityDialog(
+            this, [this] { return fieldTexts(); }, [this] { return state_; });
+    experiment_->show();
+    experiment_->raise();
+    experiment_->activateWindow();
+    return experiment_;
 }
 
 QLineEdit* Form1::field(model::Quantity quantity) const {
@@ -451,8 +466,5 @@ void Form1::setBoxText(QLabel* label, const QString& text) {
 }
 
 char Form1::decimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    if (point == QStringLiteral(",") || point == QStringLiteral("."))
-        return point.at(0).toLatin1();
-    return '.';
+    return ui::localeDecimalSeparator();
 }

@@ -37,7 +37,9 @@ struct SceneLook;
 }
 namespace ui {
 class BusyCursor;
-}
+class PictureTools;
+class SensitivityDialog;
+} // namespace ui
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -48,6 +50,10 @@ public:
 
     // What the window keeps between presses (for the tests and the screenshot tool).
     const model::ReceiverState& receiverState() const { return state_; }
+    // The result picture's tools for lab work and the experiment's dialog (made at its
+    // first opening).
+    ui::PictureTools* pictureTools() const { return tools_; }
+    ui::SensitivityDialog* openExperiment();
     // The scene is never stored: it is whichever option button is selected.
     model::Scene currentScene() const;
     // The fields as they stand, as a press reads them.
@@ -100,6 +106,8 @@ private:
 
     model::ReceiverState state_;
     ui::BusyCursor* busy_ = nullptr; // set while a press runs
+    ui::PictureTools* tools_ = nullptr;
+    ui::SensitivityDialog* experiment_ = nullptr;
     std::map<views::Block, QPushButton*> blockButtons_;
     std::map<model::Quantity, QLineEdit*> fields_;
 

@@ -195,37 +195,48 @@ Connections phaseRuleConnections() {
     return connected;
 }
 
-// Step 9: a segment to each sample 1..10000, coloured by the input connected there.
-void drawRecord(canvas::Canvas& canvas, const double* wave, const Connections& connected,
-                const ObjectColours& colours) {
-    for (int i = 1; i <= kSamples; ++i)
-        canvas.lineTo(static_cast<float>(i), toCanvas(wave[i]), colours.of(connected[i]));
+int inputNumber(SwitchInput input) {
+    return input == SwitchInput::First ? 1 : 2;
 }
 
-// Step 10 of the views from the switch on: Ta1, then Ta2.
-ResultValues temperatures(const ChainSettings& chain) {
-    ResultValues values;
-    values.set(model::Result::ta1, chain.temperatures.ta1);
-    values.set(model::Result::ta2, chain.temperatures.ta2);
-    return values;
+// Step 9: a segment to each sample 1..10000, coloured by the input connected there; the
+// samples noted for the export and the readout.
+PlotRecord drawRecord(canvas::Canvas& canvas, const double* wave, const Connections& connected,
+                      const ObjectColours& colours) {
+    PlotRecord record;
+    record.kind = PlotRecord::Kind::Samples;
+    record.points.reserve(kSamples);
+    for (int i = 1; i <= kSamples; ++i) {
+        canvas.lineTo(static_cast<float>(i), toCanvas(wave[i]), colours.of(connected[i]));
+        record.points.push_back({static_cast<double>(i), wave[i], inputNumber(connected[i])});
+    }
+    return record;
+}
+
+// Step 10 of the views from the switch on: Ta1, then Ta2; with the record drawn.
+ViewOutput temperatures(const ChainSettings& chain, PlotRecord record) {
+    ViewOutput output;
+    output.values.set(model::Result::ta1, chain.temperatures.ta1);
+    output.values.set(model::Result::ta2, chain.temperatures.ta2);
+    output.record = std::move(record);
+    return output;
 }
 
 // The views that draw a front-end pass as it ran: the switch, the amplifier and the
 // single-section filter.
-ResultValues frontEndView(Stage stage, const double* wave, const Scale& scale, float startY,
-                          const Press& press, model::ReceiverState& state, canvas::Canvas& canvas) {
+ViewOutput frontEndView(Stage stage, const double* wave, const Scale& scale, float startY,
+                        const Press& press, model::ReceiverState& state, canvas::Canvas& canvas) {
     const ChainSettings chain = chainSettings(press, state);
     const FrontEndPass pass = runFrontEnd(state, chain, stage);
     requireFiniteChain(state, stage);
 
     openPicture(canvas, scale, 0, 0, startY);
-    drawRecord(canvas, wave, pass.connected, objectColours(state));
-    return temperatures(chain);
+    return temperatures(chain, drawRecord(canvas, wave, pass.connected, objectColours(state)));
 }
 
 // The antenna device and the noise equivalent: 2700 samples of one input.
-ResultValues inputView(SwitchInput input, const Press& press, model::ReceiverState& state,
-                       canvas::Canvas& canvas) {
+ViewOutput inputView(SwitchInput input, const Press& press, model::ReceiverState& state,
+                     canvas::Canvas& canvas) {
     const ChainSettings chain = chainSettings(press, state);
     const bool first = input == SwitchInput::First;
     const double ta = first ? chain.temperatures.ta1 : chain.temperatures.ta2;
@@ -242,52 +253,66 @@ ResultValues inputView(SwitchInput input, const Press& press, model::ReceiverSta
 
     const canvas::Colour colour = first ? firstObjectColour(state) : secondObjectColour(state);
     openPicture(canvas, kInputScale, 0, 0, toCanvas(start));
-    for (int i = 1; i <= kInputSamples; ++i)
+    ViewOutput output;
+    output.record.kind = PlotRecord::Kind::Samples;
+    output.record.points.reserve(kInputSamples);
+    for (int i = 1; i <= kInputSamples; ++i) {
         canvas.lineTo(static_cast<float>(i), toCanvas(state.inputWave[i]), colour);
-
-    ResultValues values;
-    values.set(first ? model::Result::ta1 : model::Result::ta2, ta);
-    return values;
+        output.record.points.push_back(
+            {static_cast<double>(i), state.inputWave[i], inputNumber(input)});
+    }
+    output.values.set(first ? model::Result::ta1 : model::Result::ta2, ta);
+    return output;
 }
 
 } // namespace
 
-ResultValues modulatorView(const Press&, model::ReceiverState& state, canvas::Canvas& canvas,
-                           Progress*) {
+ViewOutput modulatorView(const Press&, model::ReceiverState& state, canvas::Canvas& canvas,
+                         Progress*) {
     struct Point {
         float x, y;
     };
     constexpr Point kWave[] = {{1, 5}, {1, 15}, {2, 15}, {2, 5}, {3, 5}, {3, 15}, {4, 15}};
+    constexpr Point kStart{0, 5};
     const canvas::Colour colour = firstObjectColour(state);
-    openPicture(canvas, kModulatorScale, 10, 0, 5);
-    for (const Point& point : kWave)
+    openPicture(canvas, kModulatorScale, 10, kStart.x, kStart.y);
+    // Its eight points: the low level is the half-period of input 1, the high of input 2.
+    ViewOutput output;
+    output.record.kind = PlotRecord::Kind::Modulator;
+    const auto note = [&output](const Point& point) {
+        output.record.points.push_back({point.x, point.y, point.y < 10 ? 1 : 2});
+    };
+    note(kStart);
+    for (const Point& point : kWave) {
         canvas.lineTo(point.x, point.y, colour);
-    return {};
+        note(point);
+    }
+    return output;
 }
 
-ResultValues antennaView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                         Progress*) {
+ViewOutput antennaView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                       Progress*) {
     return inputView(SwitchInput::First, press, state, canvas);
 }
 
-ResultValues noiseEquivalentView(const Press& press, model::ReceiverState& state,
-                                 canvas::Canvas& canvas, Progress*) {
+ViewOutput noiseEquivalentView(const Press& press, model::ReceiverState& state,
+                               canvas::Canvas& canvas, Progress*) {
     return inputView(SwitchInput::Second, press, state, canvas);
 }
 
-ResultValues switchView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                        Progress*) {
+ViewOutput switchView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                      Progress*) {
     return frontEndView(Stage::Switch, state.switchWave.data(), kSwitchScale, 0, press, state,
                         canvas);
 }
 
-ResultValues uhfView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                     Progress*) {
+ViewOutput uhfView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                   Progress*) {
     return frontEndView(Stage::Uhf, state.uhfWave.data(), kUhfScale, 0, press, state, canvas);
 }
 
-ResultValues detectorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                          Progress*) {
+ViewOutput detectorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                        Progress*) {
     const ChainSettings chain = chainSettings(press, state);
     // The start point is a fresh sample of the second input, taken before the curve.
     const double start = model::input2Sample(state, 0, chain.temperatures.ta2);
@@ -296,42 +321,42 @@ ResultValues detectorView(const Press& press, model::ReceiverState& state, canva
     requireFiniteChain(state, Stage::Detector);
 
     openPicture(canvas, kDetectorScale, 0, 0, toCanvas(start));
-    drawRecord(canvas, state.detectorWave.data(), pass.connected, objectColours(state));
-    return temperatures(chain);
+    return temperatures(
+        chain, drawRecord(canvas, state.detectorWave.data(), pass.connected, objectColours(state)));
 }
 
-ResultValues filter1View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                         Progress*) {
+ViewOutput filter1View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                       Progress*) {
     // The point drawn at i is the filter's value before detectorWave[i] entered it.
     return frontEndView(Stage::Filter1, state.filter1Wave.data(), kFilter1Scale, kFilterStartY,
                         press, state, canvas);
 }
 
-ResultValues capacitorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                           Progress*) {
+ViewOutput capacitorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                         Progress*) {
     const ChainSettings chain = chainSettings(press, state);
     const double filter1Sum = runToFilter1Summing(state, chain);
     runCapacitor(state, filter1Sum);
     requireFiniteChain(state, Stage::Capacitor);
 
     openPicture(canvas, kCapacitorScale, 0, 0, kCapacitorStartY);
-    drawRecord(canvas, state.capacitorWave.data(), phaseRuleConnections(), objectColours(state));
-    return temperatures(chain);
+    return temperatures(chain, drawRecord(canvas, state.capacitorWave.data(),
+                                          phaseRuleConnections(), objectColours(state)));
 }
 
-ResultValues filter2View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                         Progress*) {
+ViewOutput filter2View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                       Progress*) {
     const ChainSettings chain = chainSettings(press, state);
     runThroughFilter2(state, chain);
 
     // filter2Wave[1] and [2] are the cleared zeros: the curve begins at (1, 0), (2, 0).
     openPicture(canvas, kFilter2Scale, 0, 0, kFilterStartY);
-    drawRecord(canvas, state.filter2Wave.data(), phaseRuleConnections(), objectColours(state));
-    return temperatures(chain);
+    return temperatures(chain, drawRecord(canvas, state.filter2Wave.data(), phaseRuleConnections(),
+                                          objectColours(state)));
 }
 
-ResultValues adcView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                     Progress*) {
+ViewOutput adcView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                   Progress*) {
     const ChainSettings chain = chainSettings(press, state);
     runThroughFilter2(state, chain);
 
@@ -343,8 +368,8 @@ ResultValues adcView(const Press& press, model::ReceiverState& state, canvas::Ca
     requireFinite(state.adcWave.data(), 1, kSamples);
 
     openPicture(canvas, kAdcScale, 0, 0, kFilterStartY);
-    drawRecord(canvas, state.adcWave.data(), phaseRuleConnections(), objectColours(state));
-    return temperatures(chain);
+    return temperatures(chain, drawRecord(canvas, state.adcWave.data(), phaseRuleConnections(),
+                                          objectColours(state)));
 }
 
 } // namespace views

@@ -12,26 +12,26 @@
 
 namespace views {
 
-ResultValues modulatorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                           Progress* progress);
+ViewOutput modulatorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                         Progress* progress);
 // The antenna device (first input) and the noise equivalent (second input).
-ResultValues antennaView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                         Progress* progress);
-ResultValues noiseEquivalentView(const Press& press, model::ReceiverState& state,
-                                 canvas::Canvas& canvas, Progress* progress);
-ResultValues switchView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+ViewOutput antennaView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                       Progress* progress);
+ViewOutput noiseEquivalentView(const Press& press, model::ReceiverState& state,
+                               canvas::Canvas& canvas, Progress* progress);
+ViewOutput switchView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                      Progress* progress);
+ViewOutput uhfView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                   Progress* progress);
+ViewOutput detectorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
                         Progress* progress);
-ResultValues uhfView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                     Progress* progress);
-ResultValues detectorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                          Progress* progress);
-ResultValues filter1View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+ViewOutput filter1View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                       Progress* progress);
+ViewOutput capacitorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
                          Progress* progress);
-ResultValues capacitorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                           Progress* progress);
-ResultValues filter2View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                         Progress* progress);
-ResultValues adcView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                     Progress* progress);
+ViewOutput filter2View(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                       Progress* progress);
+ViewOutput adcView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                   Progress* progress);
 
 } // namespace views

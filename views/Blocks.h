@@ -11,6 +11,7 @@
 #include "canvas/Canvas.h"
 #include "model/Quantity.h"
 #include "model/ReceiverState.h"
+#include "views/PlotRecord.h"
 #include "views/Results.h"
 
 #include <string>
@@ -49,10 +50,16 @@ enum class Stage {
 struct Press;
 class Progress;
 
-// A view: computes the chain on the state it is given and draws into the canvas; returns
-// its results. A ModelError for a fault met while computing, before any drawing.
-using View = ResultValues (*)(const Press& press, model::ReceiverState& state,
-                              canvas::Canvas& canvas, Progress* progress);
+// What a view gives back beside its picture: its results and the numbers it drew.
+struct ViewOutput {
+    ResultValues values;
+    PlotRecord record;
+};
+
+// A view: computes the chain on the state it is given and draws into the canvas. A
+// ModelError for a fault met while computing, before any drawing.
+using View = ViewOutput (*)(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                            Progress* progress);
 
 // Where a view's title comes from: fixed, or the state's title of an input (it follows
 // the scene).

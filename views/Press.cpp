@@ -87,17 +87,26 @@ Press preparePress(Block block, const FieldTexts& texts, const model::ReceiverSt
     return press;
 }
 
-ResultTexts runPress(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                     char decimalSeparator, Progress* progress) {
+PressOutcome runPressOutcome(const Press& press, model::ReceiverState& state,
+                             canvas::Canvas& canvas, char decimalSeparator, Progress* progress) {
     const BlockDescription& description = describe(press.block);
     if (press.pointTarget)
         state.beamTemperature = press.pointTarget->beamTemperature;
     try {
-        const ResultValues values = description.view(press, state, canvas, progress);
-        return formatResults(values, description.results, decimalSeparator);
+        ViewOutput output = description.view(press, state, canvas, progress);
+        PressOutcome outcome;
+        outcome.texts = formatResults(output.values, description.results, decimalSeparator);
+        outcome.values = std::move(output.values);
+        outcome.record = std::move(output.record);
+        return outcome;
     } catch (const model::ModelError& error) {
         throw pressError(error.fault(), press);
     }
+}
+
+ResultTexts runPress(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                     char decimalSeparator, Progress* progress) {
+    return runPressOutcome(press, state, canvas, decimalSeparator, progress).texts;
 }
 
 } // namespace views

@@ -86,10 +86,21 @@ public:
     virtual bool keepGoing(double passesDone, double passesTotal) = 0;
 };
 
+// What a press gives back: the texts of its results in the order the window writes them,
+// the results as numbers, and the numbers behind its picture.
+struct PressOutcome {
+    ResultTexts texts;
+    ResultValues values;
+    PlotRecord record;
+};
+
 // Runs the view: sets state.beamTemperature from the point target, computes the chain
-// and draws into canvas; returns the texts of its results in the order the window writes
-// them. Call it on a copy of the window's state so that a failed or cancelled press
-// leaves the window's state as it was.
+// and draws into canvas. Call it on a copy of the window's state so that a failed or
+// cancelled press leaves the window's state as it was.
+PressOutcome runPressOutcome(const Press& press, model::ReceiverState& state,
+                             canvas::Canvas& canvas, char decimalSeparator,
+                             Progress* progress = nullptr);
+// The same, for a caller that needs only the texts.
 ResultTexts runPress(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
                      char decimalSeparator, Progress* progress = nullptr);
 

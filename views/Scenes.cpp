@@ -10,11 +10,11 @@ const std::vector<SceneLook>& sceneLooks() {
     static const char* const equivalent = "Т-ра эквивалента, К";
     static const std::vector<SceneLook> looks = {
         {model::Scene::ExtendedTarget, "optBigCel", false, equivalent, "  Шумовой эквивалент",
-         "Антенна", equivalent},
+         "Антенна", equivalent, "протяжённая цель"},
         {model::Scene::Boundary, "optGranica", false, "", "Антенна:  цель2", "Антенна: цель1",
-         "Т-ра цели 2, К"},
+         "Т-ра цели 2, К", "граница двух целей"},
         {model::Scene::PointTarget, "optCel", true, "", "Антенна:  фон", "Антенна: цель+фон",
-         "Т-ра фона, К"},
+         "Т-ра фона, К", "малоразмерная цель"},
     };
     return looks;
 }

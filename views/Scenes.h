@@ -20,6 +20,7 @@ struct SceneLook {
     const char* btnT2;        // the second input's button
     const char* btnT1;        // the first input's button
     const char* temperature2; // how a message names txtT2
+    const char* name;         // the scene in a few words, for a series of the experiment
 };
 
 // The three scenes in the order of their options: extended target, boundary, point target.

@@ -40,8 +40,9 @@ model::SummatorSettings summatorSettings(const Press& press, const model::Receiv
 }
 
 // The running mean of the samples added to sumA in the last period, plotted against the
-// number of samples added, and a magenta line at the final mean.
-void drawAccumulation(canvas::Canvas& canvas, const std::vector<double>& buffer, int countA) {
+// number of samples added, and a magenta line at the final mean; the running means noted.
+void drawAccumulation(canvas::Canvas& canvas, const std::vector<double>& buffer, int countA,
+                      std::vector<double>& runningMeans) {
     double bmax = 0;
     double bmin = 0;
     for (int i = 1; i <= countA; ++i) {
@@ -53,9 +54,11 @@ void drawAccumulation(canvas::Canvas& canvas, const std::vector<double>& buffer,
     canvas.setScale(0, toCanvas(bmax), static_cast<float>(countA), toCanvas(bmin));
     canvas.setPosition(0, toCanvas(buffer[1]));
     double sum = buffer[1];
+    runningMeans.push_back(sum);
     for (int i = 2; i <= countA; ++i) {
         sum += buffer[i];
         canvas.lineTo(static_cast<float>(i), toCanvas(sum / i));
+        runningMeans.push_back(sum / i);
     }
     const float finalMean = toCanvas(sum / countA);
     canvas.drawLine(0, finalMean, static_cast<float>(countA), finalMean, canvas::kMagenta);
@@ -63,12 +66,14 @@ void drawAccumulation(canvas::Canvas& canvas, const std::vector<double>& buffer,
 
 } // namespace
 
-ResultValues summatorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                          Progress* progress) {
+ViewOutput summatorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                        Progress* progress) {
     const PressInputs& in = press.inputs;
     const model::SummatorSettings settings = summatorSettings(press, state);
     model::Summator summator(settings);
     model::SummatorStatistics statistics;
+    ViewOutput output;
+    output.record.kind = PlotRecord::Kind::Summator;
 
     canvas.clearPicture();
     const double accumulation = in[Quantity::Accumulation];
@@ -77,20 +82,21 @@ ResultValues summatorView(const Press& press, model::ReceiverState& state, canva
     const auto periods = static_cast<std::int64_t>(std::floor(accumulation));
     for (std::int64_t done = 0; done < periods;) {
         const std::int64_t batch = std::min(kPeriodsPerBatch, periods - done);
-        summator.run(state, batch, statistics);
+        summator.run(state, batch, statistics, &output.record.readings);
         done += batch;
         if (progress && done < periods &&
             !progress->keepGoing(static_cast<double>(done), static_cast<double>(periods)))
             throw PressCancelled();
     }
-    drawAccumulation(canvas, summator.buffer(), summator.windows().countA());
+    drawAccumulation(canvas, summator.buffer(), summator.windows().countA(),
+                     output.record.runningMeans);
 
     // The statistics divide by the periods actually run; the potential sensitivity is
     // written for the accumulation time as typed.
     const model::SummatorResults results =
         model::summatorResults(statistics, in[Quantity::ReceiverNoise], in[Quantity::Temperature1],
                                in[Quantity::Temperature2], accumulation, settings.temperatures);
-    ResultValues values;
+    ResultValues& values = output.values;
     values.set(model::Result::realSensitivity, results.realSensitivity);
     values.set(model::Result::potentialSensitivity, results.potentialSensitivity);
     values.set(model::Result::brightnessDifference, results.brightnessDifference);
@@ -98,7 +104,7 @@ ResultValues summatorView(const Press& press, model::ReceiverState& state, canva
     values.set(model::Result::measuredDifference, results.measuredDifference);
     values.set(model::Result::ta1, results.ta1);
     values.set(model::Result::ta2, results.ta2);
-    return values;
+    return output;
 }
 
 } // namespace views

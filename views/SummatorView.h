@@ -9,7 +9,7 @@
 
 namespace views {
 
-ResultValues summatorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                          Progress* progress);
+ViewOutput summatorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                        Progress* progress);
 
 } // namespace views

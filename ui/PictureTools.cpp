@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/PictureTools.h"
+
+#include "canvas/PictureBox.h"
+#include "views/PlotExport.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QHelpEvent>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QToolTip>
+
+namespace ui {
+
+char localeDecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    if (point == QStringLiteral(",") || point == QStringLiteral("."))
+        return point.at(0).toLatin1();
+    return '.';
+}
+
+PictureTools::PictureTools(canvas::PictureBox* picture, std::function<void()> openExperiment)
+    : QObject(picture), picture_(picture), question_(canvas::fileDialogQuestion(picture)) {
+    saveData_ = canvas::addPictureAction(picture, QStringLiteral("Сохранить данные…"),
+                                         "actSaveData", Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    experiment_ = canvas::addPictureAction(
+        picture, QStringLiteral("Опыт: чувствительность и время накопления…"), "actSensitivity",
+        Qt::CTRL | Qt::Key_E);
+    saveData_->setEnabled(false);
+    connect(saveData_, &QAction::triggered, this, &PictureTools::saveDataAs);
+    connect(experiment_, &QAction::triggered, this, std::move(openExperiment));
+    picture->setMouseTracking(true);
+    picture->installEventFilter(this);
+}
+
+void PictureTools::setRecord(views::PlotRecord record) {
+    record_ = std::move(record);
+    saveData_->setEnabled(!record_.empty());
+}
+
+QString PictureTools::readoutAt(const QPointF& point) const {
+    if (record_.empty())
+        return {};
+    const std::optional<QPointF> user = picture_->userPoint(point);
+    if (!user)
+        return {};
+    return QString::fromStdString(
+        views::readoutText(record_, user->x(), user->y(), localeDecimalSeparator()));
+}
+
+bool PictureTools::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == picture_ &&
+        (event->type() == QEvent::MouseMove || event->type() == QEvent::ToolTip)) {
+        const QPointF at = event->type() == QEvent::MouseMove
+                               ? static_cast<QMouseEvent*>(event)->position()
+                               : QPointF(static_cast<QHelpEvent*>(event)->pos());
+        const QString text = readoutAt(at);
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(picture_->mapToGlobal(at.toPoint()), text, picture_);
+        return event->type() == QEvent::ToolTip;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool PictureTools::saveData(const QString& fileName, QString* error) const {
+    const std::string csv = views::plotCsv(record_, localeDecimalSeparator());
+    QSaveFile file(fileName);
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(csv.data(), static_cast<qint64>(csv.size())) ==
+                             static_cast<qint64>(csv.size()) &&
+                         file.commit();
+    if (!written && error)
+        *error = file.errorString();
+    return written;
+}
+
+void PictureTools::saveDataAs() {
+    if (record_.empty())
+        return;
+    const QString folder =
+        folder_.suggest(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QString fileName = question_(QStringLiteral("Сохранить данные"),
+                                 QDir(folder).filePath(QStringLiteral("veltrum.csv")),
+                                 QStringLiteral("Данные CSV (*.csv)"));
+    if (fileName.isEmpty())
+        return; // the question was cancelled
+    if (QFileInfo(fileName).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) != 0)
+        fileName += QLatin1String(".csv");
+    QString error;
+    if (saveData(fileName, &error)) {
+        folder_.remember(fileName);
+        return;
+    }
+    canvas::warnWriteFailed(picture_, QStringLiteral("данные"), fileName, error);
+}
+
+} // namespace ui

@@ -1,0 +1,411 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/SensitivityDialog.h"
+
+#include "model/Numbers.h"
+#include "ui/PictureTools.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScatterSeries>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+constexpr int kProgressSteps = 1000;
+const double kLargestTimes[] = {10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000};
+constexpr int kDefaultLargest = 6; // 1000 ms
+constexpr int kDefaultPresses = 10;
+
+QString number(double value) {
+    return QString::fromStdString(model::formatNumber(value, localeDecimalSeparator()));
+}
+
+// Tells the dialog how far the run has gone (from the worker, queued) and whether to go
+// on.
+class RunProgress final : public views::Progress {
+public:
+    RunProgress(QPointer<SensitivityDialog> dialog, std::shared_ptr<std::atomic<bool>> stop,
+                std::function<void(double, double)> show)
+        : dialog_(std::move(dialog)), stop_(std::move(stop)), show_(std::move(show)) {}
+    bool keepGoing(double done, double total) override {
+        show_(done, total);
+        return !stop_->load();
+    }
+
+private:
+    QPointer<SensitivityDialog> dialog_;
+    std::shared_ptr<std::atomic<bool>> stop_;
+    std::function<void(double, double)> show_;
+};
+
+} // namespace
+
+SensitivityDialog::SensitivityDialog(QWidget* parent, std::function<views::FieldTexts()> fields,
+                                     std::function<model::ReceiverState()> state)
+    : QDialog(parent), fields_(std::move(fields)), state_(std::move(state)),
+      stopRequested_(std::make_shared<std::atomic<bool>>(false)),
+      question_(canvas::fileDialogQuestion(this)) {
+    setObjectName(QStringLiteral("dlgSensitivity"));
+    setWindowTitle(QStringLiteral("Опыт: чувствительность и время накопления"));
+    setModal(false);
+    buildControls();
+    buildChart();
+    connect(&watcher_, &QFutureWatcher<void>::finished, this, &SensitivityDialog::finishRun);
+    resize(900, 700);
+}
+
+SensitivityDialog::~SensitivityDialog() {
+    stopRequested_->store(true);
+    future_.waitForFinished();
+}
+
+void SensitivityDialog::buildControls() {
+    cboLargest = new QComboBox(this);
+    cboLargest->setObjectName(QStringLiteral("cboLargest"));
+    for (const double largest : kLargestTimes)
+        cboLargest->addItem(number(largest), largest);
+    cboLargest->setCurrentIndex(kDefaultLargest);
+    spnPresses = new QSpinBox(this);
+    spnPresses->setObjectName(QStringLiteral("spnPresses"));
+    spnPresses->setRange(2, 100);
+    spnPresses->setValue(kDefaultPresses);
+
+    const auto button = [this](const char* name, const QString& text) {
+        auto* made = new QPushButton(text, this);
+        made->setObjectName(QString::fromLatin1(name));
+        made->setAutoDefault(false);
+        return made;
+    };
+    btnStart = button("btnStart", QStringLiteral("Пуск"));
+    btnStop = button("btnStop", QStringLiteral("Стоп"));
+    btnClear = button("btnClear", QStringLiteral("Очистить"));
+    btnSaveChart = button("btnSaveChart", QStringLiteral("Сохранить график…"));
+    btnSaveTable = button("btnSaveTable", QStringLiteral("Сохранить таблицу…"));
+    btnStop->setEnabled(false);
+    connect(btnStart, &QPushButton::clicked, this, &SensitivityDialog::start);
+    connect(btnStop, &QPushButton::clicked, this, &SensitivityDialog::stop);
+    connect(btnClear, &QPushButton::clicked, this, &SensitivityDialog::clear);
+    connect(btnSaveChart, &QPushButton::clicked, this, &SensitivityDialog::saveChartAs);
+    connect(btnSaveTable, &QPushButton::clicked, this, &SensitivityDialog::saveTableAs);
+
+    prgSensitivity = new QProgressBar(this);
+    prgSensitivity->setObjectName(QStringLiteral("prgSensitivity"));
+    prgSensitivity->setRange(0, kProgressSteps);
+    prgSensitivity->setValue(0);
+
+    tblSensitivity =
+        new QTableWidget(0, static_cast<int>(views::sensitivityColumns().size()), this);
+    tblSensitivity->setObjectName(QStringLiteral("tblSensitivity"));
+    QStringList titles;
+    for (const std::string& title : views::sensitivityColumns())
+        titles << QString::fromStdString(title);
+    tblSensitivity->setHorizontalHeaderLabels(titles);
+    tblSensitivity->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tblSensitivity->horizontalHeader()->setDefaultAlignment(
+        Qt::AlignCenter | static_cast<Qt::Alignment>(Qt::TextWordWrap));
+    tblSensitivity->horizontalHeader()->setMinimumHeight(
+        3 * tblSensitivity->fontMetrics().height() + 8);
+    tblSensitivity->verticalHeader()->setVisible(false);
+    tblSensitivity->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    lblSlope = new QLabel(this);
+    lblSlope->setObjectName(QStringLiteral("lblSlope"));
+
+    auto* settings = new QHBoxLayout;
+    settings->addWidget(new QLabel(QStringLiteral("Наибольшее время накопления, мс"), this));
+    settings->addWidget(cboLargest);
+    settings->addSpacing(16);
+    settings->addWidget(new QLabel(QStringLiteral("Нажатий на каждое время"), this));
+    settings->addWidget(spnPresses);
+    settings->addStretch();
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* each : {btnStart, btnStop, btnClear, btnSaveChart, btnSaveTable})
+        buttons->addWidget(each);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(settings);
+    layout->addLayout(buttons);
+    layout->addWidget(prgSensitivity);
+    layout->addWidget(tblSensitivity, 2);
+    // The chart comes in buildChart, then the slope under it.
+}
+
+void SensitivityDialog::buildChart() {
+    chart_ = new QChart;
+    chart_->setTitle(QStringLiteral("Реальная и потенциальная чувствительность"));
+    chart_->legend()->setAlignment(Qt::AlignRight);
+    timeAxis_ = new QLogValueAxis;
+    timeAxis_->setTitleText(QStringLiteral("Время накопления, мс"));
+    timeAxis_->setLabelFormat(QStringLiteral("%g"));
+    timeAxis_->setBase(10);
+    timeAxis_->setMinorTickCount(-1);
+    timeAxis_->setRange(1, 1000);
+    kelvinAxis_ = new QLogValueAxis;
+    kelvinAxis_->setTitleText(QStringLiteral("Чувствительность, К"));
+    kelvinAxis_->setLabelFormat(QStringLiteral("%g"));
+    kelvinAxis_->setBase(10);
+    kelvinAxis_->setMinorTickCount(-1);
+    kelvinAxis_->setRange(0.01, 10);
+    chart_->addAxis(timeAxis_, Qt::AlignBottom);
+    chart_->addAxis(kelvinAxis_, Qt::AlignLeft);
+    chtSensitivity = new QChartView(chart_, this);
+    chtSensitivity->setObjectName(QStringLiteral("chtSensitivity"));
+    chtSensitivity->setRenderHint(QPainter::Antialiasing);
+    chtSensitivity->setMinimumHeight(320);
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    layout->addWidget(chtSensitivity, 3);
+    layout->addWidget(lblSlope);
+}
+
+void SensitivityDialog::attach(QScatterSeries* series) {
+    chart_->addSeries(series);
+    series->attachAxis(timeAxis_);
+    series->attachAxis(kelvinAxis_);
+}
+
+void SensitivityDialog::attach(QLineSeries* series) {
+    chart_->addSeries(series);
+    series->attachAxis(timeAxis_);
+    series->attachAxis(kelvinAxis_);
+}
+
+void SensitivityDialog::start() {
+    if (running())
+        return;
+    std::shared_ptr<const views::SensitivityExperiment> experiment;
+    try {
+        const double largest = cboLargest->currentData().toDouble();
+        experiment = std::make_shared<const views::SensitivityExperiment>(
+            fields_(), state_(), views::SensitivityExperiment::accumulationTimes(largest),
+            spnPresses->value());
+    } catch (const std::exception& error) {
+        QMessageBox::warning(this, QStringLiteral("Ошибка ввода"), QString::fromUtf8(error.what()));
+        return;
+    }
+    experiment_ = experiment;
+    rows_.clear();
+    tblSensitivity->setRowCount(0);
+    lblSlope->clear();
+    prgSensitivity->setValue(0);
+
+    const QString name = QString::fromStdString(experiment->name());
+    Series series{new QScatterSeries, new QLineSeries, new QLineSeries};
+    series.presses->setName(name + QStringLiteral(": нажатия"));
+    series.presses->setMarkerSize(6);
+    series.means->setName(name + QStringLiteral(": среднее"));
+    series.potential->setName(name + QStringLiteral(": потенциальная"));
+    QPen dashed = series.potential->pen();
+    dashed.setStyle(Qt::DashLine);
+    series.potential->setPen(dashed);
+    attach(series.presses);
+    attach(series.means);
+    attach(series.potential);
+    series_.push_back(series);
+    timeAxis_->setRange(1, std::max(10.0, experiment->times().back() * 2));
+
+    stopRequested_ = std::make_shared<std::atomic<bool>>(false);
+    btnStart->setEnabled(false);
+    btnStop->setEnabled(true);
+    QPointer<SensitivityDialog> self(this);
+    const auto stop = stopRequested_;
+    future_ = QtConcurrent::run([self, experiment, stop] {
+        RunProgress progress(self, stop, [self](double done, double total) {
+            QMetaObject::invokeMethod(
+                self,
+                [self, done, total] {
+                    if (self)
+                        self->showProgress(done, total);
+                },
+                Qt::QueuedConnection);
+        });
+        for (int index = 0; index < experiment->timeCount() && !stop->load(); ++index) {
+            try {
+                const views::SensitivityRow row = experiment->runTime(index, &progress);
+                QMetaObject::invokeMethod(
+                    self,
+                    [self, row] {
+                        if (self)
+                            self->addRow(row);
+                    },
+                    Qt::QueuedConnection);
+            } catch (const views::PressCancelled&) {
+                return;
+            } catch (const std::exception& error) {
+                stop->store(true);
+                const QString message = QString::fromUtf8(error.what());
+                QMetaObject::invokeMethod(
+                    self,
+                    [self, message] {
+                        if (self)
+                            QMessageBox::warning(self, QStringLiteral("Ошибка расчёта"), message);
+                    },
+                    Qt::QueuedConnection);
+                return;
+            }
+        }
+    });
+    watcher_.setFuture(future_);
+}
+
+void SensitivityDialog::stop() {
+    stopRequested_->store(true);
+}
+
+void SensitivityDialog::finishRun() {
+    btnStart->setEnabled(true);
+    btnStop->setEnabled(false);
+    if (!stopRequested_->load())
+        prgSensitivity->setValue(kProgressSteps);
+    emit runFinished();
+}
+
+void SensitivityDialog::showProgress(double done, double total) {
+    if (total > 0)
+        prgSensitivity->setValue(static_cast<int>(std::min(1.0, done / total) * kProgressSteps));
+}
+
+void SensitivityDialog::addRow(const views::SensitivityRow& row) {
+    rows_.push_back(row);
+    const int at = tblSensitivity->rowCount();
+    tblSensitivity->insertRow(at);
+    const double cells[] = {row.accumulation, row.realMean(),     row.realSpread(),
+                            row.potential,    row.measuredMean(), row.computedDifference};
+    for (int column = 0; column < static_cast<int>(std::size(cells)); ++column) {
+        auto* item = new QTableWidgetItem(number(cells[column]));
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        tblSensitivity->setItem(at, column, item);
+    }
+    if (!series_.empty()) {
+        const Series& series = series_.back();
+        for (const double real : row.real)
+            if (real > 0)
+                series.presses->append(row.accumulation, real);
+        if (row.realMean() > 0)
+            series.means->append(row.accumulation, row.realMean());
+        if (row.potential > 0)
+            series.potential->append(row.accumulation, row.potential);
+    }
+    // The kelvin axis wide enough for every point of every run.
+    double low = kelvinAxis_->min();
+    double high = kelvinAxis_->max();
+    for (const double value :
+         {row.potential, row.realMean() - row.realSpread(), row.realMean() + row.realSpread()})
+        if (value > 0) {
+            low = std::min(low, std::pow(10.0, std::floor(std::log10(value))));
+            high = std::max(high, std::pow(10.0, std::ceil(std::log10(value))));
+        }
+    kelvinAxis_->setRange(low, high);
+    updateSlope();
+}
+
+void SensitivityDialog::updateSlope() {
+    const double slope = views::fittedSlope(rows_);
+    const QString fitted =
+        std::isnan(slope) ? QStringLiteral("—") : number(std::round(slope * 1000) / 1000);
+    lblSlope->setText(QStringLiteral("Наклон реальной чувствительности от 10 мс: %1 "
+                                     "(уравнение радиометра: %2)")
+                          .arg(fitted, number(-0.5)));
+}
+
+void SensitivityDialog::clear() {
+    if (running())
+        return;
+    for (const Series& series : series_) {
+        for (QAbstractSeries* each : std::initializer_list<QAbstractSeries*>{
+                 series.presses, series.means, series.potential}) {
+            chart_->removeSeries(each);
+            delete each;
+        }
+    }
+    series_.clear();
+    rows_.clear();
+    tblSensitivity->setRowCount(0);
+    lblSlope->clear();
+    prgSensitivity->setValue(0);
+    kelvinAxis_->setRange(0.01, 10);
+}
+
+bool SensitivityDialog::saveChart(const QString& fileName, QString* error) {
+    return canvas::writePng(chtSensitivity->grab().toImage(), fileName, error);
+}
+
+bool SensitivityDialog::saveTable(const QString& fileName, QString* error) const {
+    const std::string csv = views::sensitivityCsv(rows_, localeDecimalSeparator());
+    QSaveFile file(fileName);
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(csv.data(), static_cast<qint64>(csv.size())) ==
+                             static_cast<qint64>(csv.size()) &&
+                         file.commit();
+    if (!written && error)
+        *error = file.errorString();
+    return written;
+}
+
+QString SensitivityDialog::askFile(const QString& title, const QString& name, const QString& filter,
+                                   const QString& suffix) {
+    const QString folder =
+        folder_.suggest(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QString fileName = question_(title, QDir(folder).filePath(name), filter);
+    if (!fileName.isEmpty() &&
+        QFileInfo(fileName).suffix().compare(suffix, Qt::CaseInsensitive) != 0)
+        fileName += QLatin1Char('.') + suffix;
+    return fileName;
+}
+
+void SensitivityDialog::saveChartAs() {
+    const QString fileName =
+        askFile(QStringLiteral("Сохранить график"), QStringLiteral("veltrum-опыт.png"),
+                QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png"));
+    if (fileName.isEmpty())
+        return;
+    QString error;
+    if (saveChart(fileName, &error))
+        folder_.remember(fileName);
+    else
+        canvas::warnWriteFailed(this, QStringLiteral("график"), fileName, error);
+}
+
+void SensitivityDialog::saveTableAs() {
+    const QString fileName =
+        askFile(QStringLiteral("Сохранить таблицу"), QStringLiteral("veltrum-опыт.csv"),
+                QStringLiteral("Данные CSV (*.csv)"), QStringLiteral("csv"));
+    if (fileName.isEmpty())
+        return;
+    QString error;
+    if (saveTable(fileName, &error))
+        folder_.remember(fileName);
+    else
+        canvas::warnWriteFailed(this, QStringLiteral("таблицу"), fileName, error);
+}
+
+void SensitivityDialog::closeEvent(QCloseEvent* event) {
+    stop();
+    QDialog::closeEvent(event);
+}
+
+} // namespace ui

@@ -1,0 +1,131 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "views/PlotExport.h"
+
+#include "model/Numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace views {
+
+namespace {
+
+const char* const kByteOrderMark = "\xEF\xBB\xBF";
+const char* const kLineEnd = "\r\n";
+
+std::string number(double value, char decimalSeparator) {
+    return model::formatNumber(value, decimalSeparator);
+}
+
+// A cursor position to a few significant digits: what a pixel can tell.
+std::string roughly(double value, int digits, char decimalSeparator) {
+    if (value == 0 || !std::isfinite(value))
+        return number(value, decimalSeparator);
+    const double scale = std::pow(10.0, digits - 1 - std::floor(std::log10(std::fabs(value))));
+    return number(std::round(value * scale) / scale, decimalSeparator);
+}
+
+// The record's point nearest to x among points at whole x = 1, 2, ...
+const PlotRecord::Point* sampleAt(const PlotRecord& record, double x) {
+    if (record.points.empty())
+        return nullptr;
+    const double index = std::clamp(std::round(x), 1.0, static_cast<double>(record.points.size()));
+    return &record.points[static_cast<std::size_t>(index) - 1];
+}
+
+} // namespace
+
+char csvFieldSeparator(char decimalSeparator) {
+    return decimalSeparator == ',' ? ';' : ',';
+}
+
+std::string csvTable(const std::vector<std::string>& header, const std::vector<CsvRow>& rows,
+                     char decimalSeparator) {
+    const char field = csvFieldSeparator(decimalSeparator);
+    std::string csv = kByteOrderMark;
+    for (std::size_t k = 0; k < header.size(); ++k) {
+        if (k > 0)
+            csv += field;
+        csv += header[k];
+    }
+    csv += kLineEnd;
+    for (const CsvRow& row : rows) {
+        for (std::size_t k = 0; k < row.size(); ++k) {
+            if (k > 0)
+                csv += field;
+            if (row[k])
+                csv += number(*row[k], decimalSeparator);
+        }
+        csv += kLineEnd;
+    }
+    return csv;
+}
+
+std::string plotCsv(const PlotRecord& record, char decimalSeparator) {
+    std::vector<CsvRow> rows;
+    switch (record.kind) {
+    case PlotRecord::Kind::None:
+        return {};
+    case PlotRecord::Kind::Modulator:
+    case PlotRecord::Kind::Samples:
+        for (const PlotRecord::Point& point : record.points)
+            rows.push_back({point.x, point.y, static_cast<double>(point.input)});
+        return csvTable(
+            {record.kind == PlotRecord::Kind::Samples ? "Отсчёт" : "x", "Значение", "Вход"}, rows,
+            decimalSeparator);
+    case PlotRecord::Kind::Summator:
+        break;
+    }
+    const std::size_t count = std::max(record.readings.size(), record.runningMeans.size());
+    for (std::size_t k = 0; k < count; ++k) {
+        CsvRow row(4);
+        if (k < record.readings.size()) {
+            row[0] = static_cast<double>(k + 1);
+            row[1] = record.readings[k];
+        }
+        if (k < record.runningMeans.size()) {
+            row[2] = static_cast<double>(k + 1);
+            row[3] = record.runningMeans[k];
+        }
+        rows.push_back(row);
+    }
+    return csvTable({"Период", "Отсчёт разности антенных температур, К", "Накоплено отсчётов",
+                     "Среднее накопленных отсчётов"},
+                    rows, decimalSeparator);
+}
+
+std::string readoutText(const PlotRecord& record, double x, double y, char decimalSeparator) {
+    const auto position = [&](const char* xName, int xDigits) {
+        return std::string(xName) + " " + roughly(x, xDigits, decimalSeparator) +
+               "; y = " + roughly(y, 4, decimalSeparator);
+    };
+    switch (record.kind) {
+    case PlotRecord::Kind::None:
+        return {};
+    case PlotRecord::Kind::Modulator:
+        return position("x =", 3);
+    case PlotRecord::Kind::Samples: {
+        std::string text = position("x =", 5);
+        if (const PlotRecord::Point* sample = sampleAt(record, x))
+            text += "\nотсчёт " + number(sample->x, decimalSeparator) + ": " +
+                    number(sample->y, decimalSeparator) + " (вход " +
+                    std::to_string(sample->input) + ")";
+        return text;
+    }
+    case PlotRecord::Kind::Summator:
+        break;
+    }
+    std::string text = position("накоплено", 4);
+    if (!record.runningMeans.empty()) {
+        const double index =
+            std::clamp(std::round(x), 1.0, static_cast<double>(record.runningMeans.size()));
+        text += "\nсреднее " + number(index, decimalSeparator) + " отсчётов: " +
+                number(record.runningMeans[static_cast<std::size_t>(index) - 1], decimalSeparator);
+    }
+    return text;
+}
+
+} // namespace views
