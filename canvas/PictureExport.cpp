@@ -50,6 +50,34 @@ bool writePng(const QImage& image, const QString& fileName, QString* error) {
     return written;
 }
 
+bool writeBytes(const QByteArray& bytes, const QString& fileName, QString* error) {
+    QSaveFile file(fileName);
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!written && error)
+        *error = file.errorString();
+    return written;
+}
+
+bool askAndWrite(QWidget* parent, const FileQuestion& question, SaveFolder& folder,
+                 const QString& fallbackFolder, const SaveRequest& request,
+                 const std::function<bool(const QString& fileName, QString* error)>& write) {
+    const QString start = folder.suggest(fallbackFolder);
+    QString fileName =
+        question(request.title, QDir(start).filePath(request.suggestedName), request.filter);
+    if (fileName.isEmpty())
+        return false; // the question was cancelled
+    if (QFileInfo(fileName).suffix().compare(request.suffix, Qt::CaseInsensitive) != 0)
+        fileName += QLatin1Char('.') + request.suffix;
+    QString error;
+    if (write(fileName, &error)) {
+        folder.remember(fileName);
+        return true;
+    }
+    warnWriteFailed(parent, request.what, fileName, error);
+    return false;
+}
+
 void warnWriteFailed(QWidget* parent, const QString& what, const QString& fileName,
                      const QString& error) {
     QMessageBox::warning(parent, QStringLiteral("Ошибка записи"),
@@ -90,21 +118,12 @@ bool PictureExport::savePicture(const QString& fileName, QString* error) {
 }
 
 void PictureExport::savePictureAs() {
-    const QString folder =
-        folder_.suggest(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
-    QString fileName = question_(QStringLiteral("Сохранить рисунок"),
-                                 QDir(folder).filePath(QStringLiteral("veltrum.png")),
-                                 QStringLiteral("Рисунок PNG (*.png)"));
-    if (fileName.isEmpty())
-        return; // the question was cancelled
-    if (QFileInfo(fileName).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0)
-        fileName += QLatin1String(".png");
-    QString error;
-    if (savePicture(fileName, &error)) {
-        folder_.remember(fileName);
-        return;
-    }
-    warnWriteFailed(picture_, QStringLiteral("рисунок"), fileName, error);
+    askAndWrite(
+        picture_, question_, folder_,
+        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+        {QStringLiteral("Сохранить рисунок"), QStringLiteral("veltrum.png"),
+         QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png"), QStringLiteral("рисунок")},
+        [this](const QString& fileName, QString* error) { return savePicture(fileName, error); });
 }
 
 } // namespace canvas

@@ -13,6 +13,7 @@
 #include <functional>
 
 class QAction;
+class QByteArray;
 class QImage;
 class QWidget;
 
@@ -40,9 +41,28 @@ private:
 // failure `error` (when given) says why.
 bool writePng(const QImage& image, const QString& fileName, QString* error = nullptr);
 
+// Bytes to exactly this file, the same way; on failure `error` says why.
+bool writeBytes(const QByteArray& bytes, const QString& fileName, QString* error = nullptr);
+
 // A failed write, said in a warning box that names the file and the cause.
 void warnWriteFailed(QWidget* parent, const QString& what, const QString& fileName,
                      const QString& error);
+
+// What "save as" asks and writes: the question's title, the name it suggests, its filter,
+// the suffix added to a name without it, and what the warning calls the thing written.
+struct SaveRequest {
+    QString title;
+    QString suggestedName;
+    QString filter;
+    QString suffix;
+    QString what;
+};
+// Asks for a file in the last folder written to (else `fallbackFolder`), adds the suffix,
+// writes with `write`, remembers the folder; a failure is said in a warning box, a
+// cancelled question writes nothing. Returns whether the file was written.
+bool askAndWrite(QWidget* parent, const FileQuestion& question, SaveFolder& folder,
+                 const QString& fallbackFolder, const SaveRequest& request,
+                 const std::function<bool(const QString& fileName, QString* error)>& write);
 
 class PictureExport : public QObject {
     Q_OBJECT

@@ -7,12 +7,9 @@
 #include "views/PlotExport.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileInfo>
 #include <QHelpEvent>
 #include <QLocale>
 #include <QMouseEvent>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QToolTip>
 
@@ -72,34 +69,18 @@ bool PictureTools::eventFilter(QObject* watched, QEvent* event) {
 
 bool PictureTools::saveData(const QString& fileName, QString* error) const {
     const std::string csv = views::plotCsv(record_, localeDecimalSeparator());
-    QSaveFile file(fileName);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(csv.data(), static_cast<qint64>(csv.size())) ==
-                             static_cast<qint64>(csv.size()) &&
-                         file.commit();
-    if (!written && error)
-        *error = file.errorString();
-    return written;
+    return canvas::writeBytes(QByteArray::fromStdString(csv), fileName, error);
 }
 
 void PictureTools::saveDataAs() {
     if (record_.empty())
         return;
-    const QString folder =
-        folder_.suggest(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    QString fileName = question_(QStringLiteral("Сохранить данные"),
-                                 QDir(folder).filePath(QStringLiteral("veltrum.csv")),
-                                 QStringLiteral("Данные CSV (*.csv)"));
-    if (fileName.isEmpty())
-        return; // the question was cancelled
-    if (QFileInfo(fileName).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) != 0)
-        fileName += QLatin1String(".csv");
-    QString error;
-    if (saveData(fileName, &error)) {
-        folder_.remember(fileName);
-        return;
-    }
-    canvas::warnWriteFailed(picture_, QStringLiteral("данные"), fileName, error);
+    canvas::askAndWrite(
+        picture_, question_, folder_,
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        {QStringLiteral("Сохранить данные"), QStringLiteral("veltrum.csv"),
+         QStringLiteral("Данные CSV (*.csv)"), QStringLiteral("csv"), QStringLiteral("данные")},
+        [this](const QString& fileName, QString* error) { return saveData(fileName, error); });
 }
 
 } // namespace ui

@@ -10,8 +10,6 @@
 #include <QChartView>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,7 +20,6 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScatterSeries>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -40,6 +37,10 @@ constexpr int kProgressSteps = 1000;
 const double kLargestTimes[] = {10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000};
 constexpr int kDefaultLargest = 6; // 1000 ms
 constexpr int kDefaultPresses = 10;
+
+QString documents() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
 
 QString number(double value) {
     return QString::fromStdString(model::formatNumber(value, localeDecimalSeparator()));
@@ -356,51 +357,23 @@ bool SensitivityDialog::saveChart(const QString& fileName, QString* error) {
 
 bool SensitivityDialog::saveTable(const QString& fileName, QString* error) const {
     const std::string csv = views::sensitivityCsv(rows_, localeDecimalSeparator());
-    QSaveFile file(fileName);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(csv.data(), static_cast<qint64>(csv.size())) ==
-                             static_cast<qint64>(csv.size()) &&
-                         file.commit();
-    if (!written && error)
-        *error = file.errorString();
-    return written;
-}
-
-QString SensitivityDialog::askFile(const QString& title, const QString& name, const QString& filter,
-                                   const QString& suffix) {
-    const QString folder =
-        folder_.suggest(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    QString fileName = question_(title, QDir(folder).filePath(name), filter);
-    if (!fileName.isEmpty() &&
-        QFileInfo(fileName).suffix().compare(suffix, Qt::CaseInsensitive) != 0)
-        fileName += QLatin1Char('.') + suffix;
-    return fileName;
+    return canvas::writeBytes(QByteArray::fromStdString(csv), fileName, error);
 }
 
 void SensitivityDialog::saveChartAs() {
-    const QString fileName =
-        askFile(QStringLiteral("Сохранить график"), QStringLiteral("veltrum-опыт.png"),
-                QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png"));
-    if (fileName.isEmpty())
-        return;
-    QString error;
-    if (saveChart(fileName, &error))
-        folder_.remember(fileName);
-    else
-        canvas::warnWriteFailed(this, QStringLiteral("график"), fileName, error);
+    canvas::askAndWrite(
+        this, question_, folder_, documents(),
+        {QStringLiteral("Сохранить график"), QStringLiteral("veltrum-опыт.png"),
+         QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png"), QStringLiteral("график")},
+        [this](const QString& fileName, QString* error) { return saveChart(fileName, error); });
 }
 
 void SensitivityDialog::saveTableAs() {
-    const QString fileName =
-        askFile(QStringLiteral("Сохранить таблицу"), QStringLiteral("veltrum-опыт.csv"),
-                QStringLiteral("Данные CSV (*.csv)"), QStringLiteral("csv"));
-    if (fileName.isEmpty())
-        return;
-    QString error;
-    if (saveTable(fileName, &error))
-        folder_.remember(fileName);
-    else
-        canvas::warnWriteFailed(this, QStringLiteral("таблицу"), fileName, error);
+    canvas::askAndWrite(
+        this, question_, folder_, documents(),
+        {QStringLiteral("Сохранить таблицу"), QStringLiteral("veltrum-опыт.csv"),
+         QStringLiteral("Данные CSV (*.csv)"), QStringLiteral("csv"), QStringLiteral("таблицу")},
+        [this](const QString& fileName, QString* error) { return saveTable(fileName, error); });
 }
 
 void SensitivityDialog::closeEvent(QCloseEvent* event) {

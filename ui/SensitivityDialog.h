@@ -79,8 +79,6 @@ private:
     void attach(QLineSeries* series);
     void saveChartAs();
     void saveTableAs();
-    QString askFile(const QString& title, const QString& name, const QString& filter,
-                    const QString& suffix);
 
     std::function<views::FieldTexts()> fields_;
     std::function<model::ReceiverState()> state_;

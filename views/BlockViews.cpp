@@ -72,10 +72,7 @@ struct ChainSettings {
 ChainSettings chainSettings(const Press& press, const model::ReceiverState& state) {
     const PressInputs& in = press.inputs;
     ChainSettings chain;
-    chain.temperatures.ta1 =
-        model::antennaTemperature1(state, press.scene, in[Quantity::Temperature1]);
-    chain.temperatures.ta2 =
-        model::antennaTemperature2(state, press.scene, in[Quantity::Temperature2]);
+    chain.temperatures = inputTemperatures(press, state);
     chain.amplifier.tprm = in[Quantity::ReceiverNoise];
     chain.amplifier.deltaf = in[Quantity::Bandwidth];
     chain.amplifier.kp = in[Quantity::Gain];

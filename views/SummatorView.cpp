@@ -25,10 +25,7 @@ constexpr std::int64_t kPeriodsPerBatch = 128;
 model::SummatorSettings summatorSettings(const Press& press, const model::ReceiverState& state) {
     const PressInputs& in = press.inputs;
     model::SummatorSettings settings;
-    settings.temperatures.ta1 =
-        model::antennaTemperature1(state, press.scene, in[Quantity::Temperature1]);
-    settings.temperatures.ta2 =
-        model::antennaTemperature2(state, press.scene, in[Quantity::Temperature2]);
+    settings.temperatures = inputTemperatures(press, state);
     settings.amplifier.tprm = in[Quantity::ReceiverNoise];
     settings.amplifier.deltaf = in[Quantity::Bandwidth];
     settings.amplifier.deltaKp = in[Quantity::GainInstability];

@@ -4,11 +4,20 @@
 #include "views/ViewFrame.h"
 
 #include "model/Fault.h"
+#include "model/Temperatures.h"
+#include "views/Press.h"
 
 #include <cmath>
 #include <limits>
 
 namespace views {
+
+model::InputTemperatures inputTemperatures(const Press& press, const model::ReceiverState& state) {
+    return {
+        model::antennaTemperature1(state, press.scene, press.inputs[model::Quantity::Temperature1]),
+        model::antennaTemperature2(state, press.scene,
+                                   press.inputs[model::Quantity::Temperature2])};
+}
 
 canvas::Colour firstObjectColour(const model::ReceiverState& state) {
     return {state.obj1Red, state.obj1Green, state.obj1Blue};

@@ -7,9 +7,16 @@
 // computed record is finite.
 
 #include "canvas/Canvas.h"
+#include "model/Chain.h"
 #include "model/ReceiverState.h"
 
 namespace views {
+
+struct Press;
+
+// Ta1 and Ta2 of a press: the typed temperatures seen through the antenna of its scene
+// (and the beam temperature of the point target), fixed for the whole press.
+model::InputTemperatures inputTemperatures(const Press& press, const model::ReceiverState& state);
 
 canvas::Colour firstObjectColour(const model::ReceiverState& state);
 canvas::Colour secondObjectColour(const model::ReceiverState& state);
