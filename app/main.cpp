@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Veltrum: the teaching simulator of a switched passive microwave receiver. One window,
-// no command line, nothing read or written.
+// no command line, no settings kept; files are written only when the user saves one.
 
 #include "ui/Form1.h"
 #include "ui/Translations.h"

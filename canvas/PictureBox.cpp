@@ -213,9 +213,15 @@ void PictureBox::setPosition(float x, float y) {
 }
 
 std::optional<QPointF> PictureBox::userPoint(const QPointF& widgetPoint) const {
-    if (!scaled_ || !toPicture_.isInvertible())
+    if (!scaled_)
         return std::nullopt;
-    return toPicture_.inverted().map(widgetPoint);
+    // Each direction on its own: one without extent (a flat curve's scale) reads as its
+    // first value everywhere.
+    const auto axis = [](double point, double factor, double offset, double first) {
+        return factor != 0.0 && std::isfinite(factor) ? (point - offset) / factor : first;
+    };
+    return QPointF(axis(widgetPoint.x(), toPicture_.m11(), toPicture_.dx(), scaleLeft_),
+                   axis(widgetPoint.y(), toPicture_.m22(), toPicture_.dy(), scaleTop_));
 }
 
 void PictureBox::showRecording(const RecordingCanvas& recording) {

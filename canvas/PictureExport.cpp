@@ -121,8 +121,8 @@ void PictureExport::savePictureAs() {
     askAndWrite(
         picture_, question_, folder_,
         QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
-        {QStringLiteral("Сохранить рисунок"), QStringLiteral("veltrum.png"),
-         QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png"), QStringLiteral("рисунок")},
+        {QStringLiteral("Сохранить рисунок"), QStringLiteral("veltrum.png"), pngFilter(),
+         QStringLiteral("png"), QStringLiteral("рисунок")},
         [this](const QString& fileName, QString* error) { return savePicture(fileName, error); });
 }
 

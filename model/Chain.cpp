@@ -8,6 +8,19 @@
 
 namespace model {
 
+std::vector<SwitchRun> switchRuns(int samples) {
+    std::vector<SwitchRun> runs;
+    std::int16_t switchPhase = 0;
+    for (int i = 1; i <= samples; ++i) {
+        const SwitchInput input = advanceSwitchPhase(switchPhase);
+        if (runs.empty() || runs.back().input != input)
+            runs.push_back({i, i, input});
+        else
+            runs.back().to = i;
+    }
+    return runs;
+}
+
 SwitchInput switchStep(ReceiverState& state, int i, std::int16_t& switchPhase,
                        const InputTemperatures& temperatures) {
     const SwitchInput input = advanceSwitchPhase(switchPhase);

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace model {
 
@@ -39,6 +40,15 @@ inline SwitchInput advanceSwitchPhase(std::int16_t& switchPhase) {
     switchPhase = 0;
     return SwitchInput::First;
 }
+
+// The runs of samples 1..samples over which the switch, counting from 0, stays on one
+// input: the phase rule above, taken once for whoever works on whole runs.
+struct SwitchRun {
+    int from;
+    int to;
+    SwitchInput input;
+};
+std::vector<SwitchRun> switchRuns(int samples);
 
 // The two input temperatures, fixed for one press.
 struct InputTemperatures {

@@ -5,7 +5,6 @@
 
 #include "model/ChainNoise.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace model {
@@ -18,14 +17,14 @@ namespace {
 #define VELTRUM_PERIOD_INLINE inline
 #endif
 
-// Samples from..to of one half-period, every one on the same input; noise[0] is the
+// Samples from..to, every one on the same input; noise[0] is the
 // first draw of sample `first`. The settings come as values and the buffers as restrict
 // pointers, so that the loop vectorises.
 template <bool Keep>
-VELTRUM_PERIOD_INLINE void frontEndHalf(const double* __restrict noise, int first,
-                                        double* __restrict switchWave, double* __restrict uhfWave,
-                                        double* __restrict detectorWave, int from, int to,
-                                        double temperature, AmplifierSettings amp) {
+VELTRUM_PERIOD_INLINE void frontEndRun(const double* __restrict noise, int first,
+                                       double* __restrict switchWave, double* __restrict uhfWave,
+                                       double* __restrict detectorWave, int from, int to,
+                                       double temperature, AmplifierSettings amp) {
     for (int i = from; i <= to; ++i) {
         const double* draw = noise + kChainDraws * (i - first);
         const double input = draw[kInputDraw] * temperature; // the switch's noisy sample
@@ -38,29 +37,14 @@ VELTRUM_PERIOD_INLINE void frontEndHalf(const double* __restrict noise, int firs
     }
 }
 
-// Samples from..to, split where the switch changes input.
-template <bool Keep>
-VELTRUM_PERIOD_INLINE void
-frontEndRun(const double* noise, double* switchWave, double* uhfWave, double* detectorWave,
-            int from, int to, const InputTemperatures& temperatures, const AmplifierSettings& amp) {
-    const int lastFirst = std::min(to, kHalfPeriod);
-    if (from <= lastFirst)
-        frontEndHalf<Keep>(noise, from, switchWave, uhfWave, detectorWave, from, lastFirst,
-                           temperatures.ta1, amp);
-    const int firstSecond = std::max(from, kHalfPeriod + 1);
-    if (firstSecond <= to)
-        frontEndHalf<Keep>(noise, from, switchWave, uhfWave, detectorWave, firstSecond, to,
-                           temperatures.ta2, amp);
-}
-
 VELTRUM_PERIOD_INLINE void frontEndBody(const double* noise, double* switchWave, double* uhfWave,
-                                        double* detectorWave, int from, int to,
-                                        const InputTemperatures& temperatures,
+                                        double* detectorWave, int from, int to, double temperature,
                                         const AmplifierSettings& amp) {
     if (switchWave && uhfWave)
-        frontEndRun<true>(noise, switchWave, uhfWave, detectorWave, from, to, temperatures, amp);
+        frontEndRun<true>(noise, from, switchWave, uhfWave, detectorWave, from, to, temperature,
+                          amp);
     else
-        frontEndRun<false>(noise, nullptr, nullptr, detectorWave, from, to, temperatures, amp);
+        frontEndRun<false>(noise, from, nullptr, nullptr, detectorWave, from, to, temperature, amp);
 }
 
 // The converter's rule for samples 1..5000. With SSE4.1 and later the floor is one
@@ -77,9 +61,9 @@ VELTRUM_PERIOD_INLINE void quantiseBody(const double* __restrict filter2Wave,
 }
 
 void frontEndBaseline(const double* noise, double* switchWave, double* uhfWave,
-                      double* detectorWave, int from, int to, const InputTemperatures& temperatures,
+                      double* detectorWave, int from, int to, double temperature,
                       const AmplifierSettings& amp) {
-    frontEndBody(noise, switchWave, uhfWave, detectorWave, from, to, temperatures, amp);
+    frontEndBody(noise, switchWave, uhfWave, detectorWave, from, to, temperature, amp);
 }
 void quantiseBaseline(const double* filter2Wave, double* adcWave, double levels, double range) {
     quantiseBody<false>(filter2Wave, adcWave, levels, range);
@@ -94,9 +78,9 @@ void quantiseBaseline(const double* filter2Wave, double* adcWave, double levels,
 #endif
 __attribute__((target("avx2"))) void frontEndAvx2(const double* noise, double* switchWave,
                                                   double* uhfWave, double* detectorWave, int from,
-                                                  int to, const InputTemperatures& temperatures,
+                                                  int to, double temperature,
                                                   const AmplifierSettings& amp) {
-    frontEndBody(noise, switchWave, uhfWave, detectorWave, from, to, temperatures, amp);
+    frontEndBody(noise, switchWave, uhfWave, detectorWave, from, to, temperature, amp);
 }
 __attribute__((target("avx2"))) void quantiseAvx2(const double* filter2Wave, double* adcWave,
                                                   double levels, double range) {
@@ -104,9 +88,8 @@ __attribute__((target("avx2"))) void quantiseAvx2(const double* filter2Wave, dou
 }
 __attribute__((target(VELTRUM_PERIOD_AVX512_TARGET))) void
 frontEndAvx512(const double* noise, double* switchWave, double* uhfWave, double* detectorWave,
-               int from, int to, const InputTemperatures& temperatures,
-               const AmplifierSettings& amp) {
-    frontEndBody(noise, switchWave, uhfWave, detectorWave, from, to, temperatures, amp);
+               int from, int to, double temperature, const AmplifierSettings& amp) {
+    frontEndBody(noise, switchWave, uhfWave, detectorWave, from, to, temperature, amp);
 }
 __attribute__((target(VELTRUM_PERIOD_AVX512_TARGET))) void
 quantiseAvx512(const double* filter2Wave, double* adcWave, double levels, double range) {

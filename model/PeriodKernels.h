@@ -19,13 +19,12 @@ struct PeriodKernel {
     std::string name; // "sse2", "avx2", "avx512f" (elsewhere "baseline")
     bool supported;   // the processor can run it
     const NoiseKernel* noise;
-    // Switch, summator amplifier and detector for samples from..to of a period (1-based,
-    // within 1..5000) from their noise (kChainDraws a sample, model/ChainNoise.h; noise[0]
-    // is sample from's first draw): input 1 for 1..2500, input 2 for 2501..5000.
-    // switchWave and uhfWave may be null when they are not kept.
+    // Switch, summator amplifier and detector for samples from..to of a period (1-based),
+    // all on one input of this temperature, from their noise (kChainDraws a sample,
+    // model/ChainNoise.h; noise[0] is sample from's first draw). switchWave and uhfWave
+    // may be null when they are not kept.
     void (*frontEnd)(const double* noise, double* switchWave, double* uhfWave, double* detectorWave,
-                     int from, int to, const InputTemperatures& temperatures,
-                     const AmplifierSettings& amp);
+                     int from, int to, double temperature, const AmplifierSettings& amp);
     // adcWave[i] for i = 1..5000.
     void (*quantise)(const double* filter2Wave, double* adcWave, double levels, double range);
 };

@@ -19,8 +19,7 @@ namespace model {
 
 namespace {
 
-constexpr int kPeriodNoise = kChainDraws * kSamplesPerPeriod; // draws in one period
-constexpr std::uint64_t kPeriodUniforms = uniformsOf(kSamplesPerPeriod, kChainDraws);
+constexpr std::uint64_t kPeriodUniforms = kUniformsPerPeriod;
 
 // Periods whose filters run in one loop: their recursions are independent chains, so the
 // processor works on all of them while each waits on its own multiply and add.
@@ -220,6 +219,7 @@ Summator::Summator(const SummatorSettings& settings, const PeriodKernel& kernel,
       filter2Coefficient_(filter2Coefficient(settings.f2)),
       adcLevels_(adcLevels(settings.wordLength)), windows_(summationWindows(settings.samplingStep)),
       chunk_(std::make_unique<Chunk>()), buffer_(kSummatorBufferLast + 1, 0.0) {
+    runs_ = switchRuns(kSamplesPerPeriod);
     positions_ = windows_.first;
     positions_.insert(positions_.end(), windows_.second.begin(), windows_.second.end());
     for (int t = 0; t < threads_; ++t)
@@ -332,9 +332,18 @@ void Summator::frontEndsAndFilters(ReceiverState& state, Chunk& chunk, int group
             fillChainNoise(*kernel_.noise, state.uniform.seed(), start, to - from + 1, kChainDraws,
                            work.noise.data());
             const PeriodBuffers& buffers = periods[p];
-            kernel_.frontEnd(work.noise.data(), buffers.switchWave, buffers.uhfWave,
-                             buffers.detectorWave, from, to, settings_.temperatures,
-                             settings_.amplifier);
+            for (const SwitchRun& run : runs_) {
+                const int runFrom = std::max(from, run.from);
+                const int runTo = std::min(to, run.to);
+                if (runFrom > runTo)
+                    continue;
+                const double temperature = run.input == SwitchInput::First
+                                               ? settings_.temperatures.ta1
+                                               : settings_.temperatures.ta2;
+                kernel_.frontEnd(work.noise.data() + kChainDraws * (runFrom - from),
+                                 buffers.switchWave, buffers.uhfWave, buffers.detectorWave, runFrom,
+                                 runTo, temperature, settings_.amplifier);
+            }
         }
         switch (size) {
         case 1:

@@ -15,6 +15,7 @@
 // gives the readings of one thread, bit for bit.
 
 #include "model/Chain.h"
+#include "model/ChainNoise.h"
 #include "model/PeriodKernels.h"
 #include "model/ReceiverState.h"
 
@@ -27,6 +28,8 @@
 namespace model {
 
 inline constexpr int kSummatorBufferLast = 10000; // the accumulation buffer's last index
+// Uniform numbers one period takes from the stream.
+inline constexpr std::uint64_t kUniformsPerPeriod = uniformsOf(kSamplesPerPeriod, kChainDraws);
 
 // The sample positions k of one period that the summator adds, for sampling step s:
 // k = 1, 1 + s, 1 + 2s, ... is tested at j = k + s − 1 against the windows 500..2500
@@ -121,7 +124,8 @@ private:
     double filter2Coefficient_;
     double adcLevels_;
     SummationWindows windows_;
-    std::vector<int> positions_;                         // windows_.first then windows_.second
+    std::vector<int> positions_;  // windows_.first then windows_.second
+    std::vector<SwitchRun> runs_; // the inputs the switch connects over a period
     std::vector<std::unique_ptr<Workspace>> workspaces_; // one per thread
     std::unique_ptr<Chunk> chunk_;
     std::vector<double> buffer_; // indices 0..10000

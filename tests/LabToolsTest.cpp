@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSpinBox>
@@ -123,6 +124,36 @@ TEST_F(LabTools, DataExportIsDisabledUntilAPictureAndWritesItsRecord) {
     EXPECT_EQ(watcher.messages()[0].title.toStdString(), "Ошибка записи");
     EXPECT_TRUE(
         watcher.messages()[0].text.startsWith(QStringLiteral("Не удалось записать данные")));
+}
+
+TEST_F(LabTools, DataInAnEnglishLocaleHasCommasBetweenFieldsAndDecimalPoints) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    press("btnUVF");
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("uhf.csv"));
+    ASSERT_TRUE(tools().saveData(file));
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF")); // UTF-8, marked as such for spreadsheets
+    const QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
+    ASSERT_GE(lines.size(), 10002);
+    EXPECT_EQ(lines[0], QStringLiteral("Отсчёт,Значение,Вход"));
+    const QStringList cells = lines[1].split(QLatin1Char(','));
+    ASSERT_EQ(cells.size(), 3);
+    EXPECT_EQ(cells[0], QStringLiteral("1"));
+    EXPECT_EQ(cells[1].toStdString(), model::formatNumber(tools().record().points[0].y, '.'));
+    EXPECT_EQ(cells[2], QStringLiteral("1"));
+}
+
+// A flat curve's scale has no height: the readout still reads its x and its level.
+TEST_F(LabTools, FlatScaleStillReadsThePosition) {
+    picture()->setScale(0, 5, 10, 5);
+    const auto user = picture()->userPoint(QPointF(picture()->width() / 2.0, 100));
+    ASSERT_TRUE(user.has_value());
+    EXPECT_NEAR(user->x(), 5, 1e-9);
+    EXPECT_EQ(user->y(), 5);
 }
 
 TEST_F(LabTools, ReadoutFollowsTheMouseInTheViewsUnits) {

@@ -12,7 +12,6 @@
 
 #include <cmath>
 #include <numeric>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -45,14 +44,30 @@ std::vector<std::string> linesOf(const std::string& csv) {
     return lines;
 }
 
+// A CSV line's cells as a spreadsheet reads them: a cell in double quotes may hold the
+// separator, and "" inside it is one quote.
 std::vector<std::string> cellsOf(const std::string& line, char separator) {
-    std::vector<std::string> cells;
-    std::string cell;
-    std::istringstream in(line);
-    while (std::getline(in, cell, separator))
-        cells.push_back(cell);
-    if (!line.empty() && line.back() == separator)
-        cells.push_back({});
+    std::vector<std::string> cells(1);
+    bool quoted = false;
+    for (std::size_t k = 0; k < line.size(); ++k) {
+        const char c = line[k];
+        if (quoted) {
+            if (c == '"' && k + 1 < line.size() && line[k + 1] == '"') {
+                cells.back() += '"';
+                ++k;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                cells.back() += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == separator) {
+            cells.emplace_back();
+        } else {
+            cells.back() += c;
+        }
+    }
     return cells;
 }
 
@@ -140,6 +155,30 @@ TEST(PlotCsv, SummatorReadingsBesideTheCurveTheirMeanIsTheMeasuredDifference) {
     const auto& readings = outcome.record.readings;
     EXPECT_EQ(model::formatNumber(std::accumulate(readings.begin(), readings.end(), 0.0) / 30, ','),
               *outcome.texts.get(model::Result::measuredDifference));
+}
+
+// With a decimal point the fields are separated by commas: a header that holds one is
+// quoted, so every line has as many cells as the header.
+TEST(PlotCsv, EnglishLocaleQuotesTheHeadersThatHoldTheSeparator) {
+    views::FieldTexts texts = defaultTexts();
+    texts[model::Quantity::Accumulation] = "5";
+    const views::PressOutcome outcome = pressFor(Block::Summator, texts);
+    const auto lines = linesOf(views::plotCsv(outcome.record, '.'));
+    ASSERT_EQ(lines.size(), 1u + 21u); // 21 samples of the curve at 50 kHz, 5 periods
+    EXPECT_EQ(lines[0], "Период,\"Отсчёт разности антенных температур, К\",Накоплено отсчётов,"
+                        "Среднее накопленных отсчётов");
+    const std::vector<std::string> header = cellsOf(lines[0], ',');
+    ASSERT_EQ(header.size(), 4u);
+    EXPECT_EQ(header[1], "Отсчёт разности антенных температур, К");
+    for (std::size_t k = 1; k < lines.size(); ++k) {
+        const auto cells = cellsOf(lines[k], ',');
+        ASSERT_EQ(cells.size(), 4u) << lines[k];
+        if (k <= 5)
+            EXPECT_EQ(cells[1], model::formatNumber(outcome.record.readings[k - 1], '.'));
+        else
+            EXPECT_TRUE(cells[1].empty());
+    }
+    EXPECT_EQ(views::csvTable({"a\"b", "c"}, {}, '.'), "\xEF\xBB\xBF\"a\"\"b\",c\r\n");
 }
 
 TEST(PlotCsv, AnEmptyPictureHasNoData) {

@@ -42,8 +42,8 @@
 
 namespace {
 
-const QString kInputErrorTitle = QStringLiteral("Ошибка ввода");
-const QString kComputeErrorTitle = QStringLiteral("Ошибка расчёта");
+const QString kInputErrorTitle = QString::fromUtf8(views::inputErrorTitle());
+const QString kComputeErrorTitle = QString::fromUtf8(views::computeErrorTitle());
 
 // The colour items: their names, captions and colours, in menu order.
 struct ColourRow {

@@ -8,6 +8,9 @@
 
 #include <QStringList>
 
+#include <deque>
+#include <string>
+
 namespace ui {
 
 namespace {
@@ -23,6 +26,18 @@ Control caption(Quantity quantity, int x, int y, int w = 0, int h = 0) {
     const views::Field& f = views::field(quantity);
     return {f.captionControl, Kind::Label, f.caption, x, y, w, h};
 }
+// The same where the caption is a formula, shown as a picture; `after` follows it.
+Control formulaCaption(Quantity quantity, const char* after, int x, int y, int w, int h) {
+    static std::deque<std::string> texts; // kept as long as the table
+    const views::Field& f = views::field(quantity);
+    texts.push_back(std::string(f.caption) + after);
+    return {f.captionControl, Kind::Formula, texts.back().c_str(), x, y, w, h};
+}
+// A block of the diagram, named as its description names its button; every block is 49
+// high.
+Control block(views::Block which, const char* text, int x, int y, int w) {
+    return {views::describe(which).button, Kind::Button, text, x, y, w, 49};
+}
 constexpr Control label(const char* name, const char* text, int x, int y, int w = 0, int h = 0) {
     return {name, Kind::Label, text, x, y, w, h};
 }
@@ -31,10 +46,6 @@ constexpr Control formula(const char* name, const char* text, int x, int y, int 
 }
 constexpr Control result(const char* name, int x, int y) {
     return {name, Kind::ResultLabel, "", x, y, kResultLabelSize.width(), kResultLabelSize.height()};
-}
-// Every block of the diagram is 49 high.
-constexpr Control block(const char* name, const char* text, int x, int y, int w) {
-    return {name, Kind::Button, text, x, y, w, 49};
 }
 constexpr Control option(const char* name, const char* text, int x, int y, int w, int h) {
     return Control{name, Kind::Option, text, x, y, w, h}.inside("fraCase");
@@ -75,11 +86,11 @@ const std::vector<Control>& formControls() {
         field(Quantity::Temperature2, "100", 120, 24, 33, 19),
         caption(Quantity::Temperature1, 8, 16, 73, 65).wrappedText(),
         field(Quantity::Temperature1, "304", 24, 88, 41, 19),
-        formula("imgdeltaf", "Δ<i>f</i>, МГц", 200, 40, 59, 21),
+        formulaCaption(Quantity::Bandwidth, "", 200, 40, 59, 21),
         field(Quantity::Bandwidth, "900", 264, 40, 33, 19),
         caption(Quantity::Gain, 221, 64),
         field(Quantity::Gain, "4", 264, 64, 33, 19),
-        formula("imgdeltaKp", "Δ<i>K</i><sub>p</sub>/<i>K</i><sub>p</sub>, %", 184, 88, 79, 18),
+        formulaCaption(Quantity::GainInstability, "", 184, 88, 79, 18),
         field(Quantity::GainInstability, "0", 264, 88, 33, 19),
         caption(Quantity::ReceiverNoise, 176, 112),
         field(Quantity::ReceiverNoise, "100", 264, 112, 33, 19),
@@ -95,17 +106,20 @@ const std::vector<Control>& formControls() {
         field(Quantity::Accumulation, "1", 736, 112, 33, 19),
 
         // The block diagram along y = 160.
-        block("btnT1", "&Антенна", 8, 136, 81).withFont(FontKind::Block975).on(kLightGrey),
-        block("btnT2", "Шумовой &эквивалент", 96, 48, 89).withFont(FontKind::Block975),
-        block("btnap", "А&П", 120, 136, 49).withFont(FontKind::Block12),
-        block("btnUVF", "&УВЧ", 208, 136, 57).withFont(FontKind::Block12),
-        block("btnDet", "К&ДО", 296, 136, 49).withFont(FontKind::Block12),
-        block("btnF1", "Фильтр однозвенный", 368, 136, 81),
-        block("btncap", "~", 480, 136, 41).withFont(FontKind::Symbol),
-        block("btnF2", "Фильтр двухзвенный", 552, 136, 81),
-        block("btnASP", "А&ЦП", 656, 136, 41),
-        block("btnsum", "&Сумматор", 720, 136, 65),
-        block("btnmod", "&Модулятор", 392, 208, 89).withFont(FontKind::Block975),
+        block(views::Block::Antenna, "&Антенна", 8, 136, 81)
+            .withFont(FontKind::Block975)
+            .on(kLightGrey),
+        block(views::Block::NoiseEquivalent, "Шумовой &эквивалент", 96, 48, 89)
+            .withFont(FontKind::Block975),
+        block(views::Block::Switch, "А&П", 120, 136, 49).withFont(FontKind::Block12),
+        block(views::Block::Uhf, "&УВЧ", 208, 136, 57).withFont(FontKind::Block12),
+        block(views::Block::Detector, "К&ДО", 296, 136, 49).withFont(FontKind::Block12),
+        block(views::Block::Filter1, "Фильтр однозвенный", 368, 136, 81),
+        block(views::Block::Capacitor, "~", 480, 136, 41).withFont(FontKind::Symbol),
+        block(views::Block::Filter2, "Фильтр двухзвенный", 552, 136, 81),
+        block(views::Block::Adc, "А&ЦП", 656, 136, 41),
+        block(views::Block::Summator, "&Сумматор", 720, 136, 65),
+        block(views::Block::Modulator, "&Модулятор", 392, 208, 89).withFont(FontKind::Block975),
         label("Label7", "Fмод=1кГц", 408, 192),
         formula("Image1", "η=0.9&nbsp;&nbsp;S<sub>a</sub>=2 m<sup>2</sup>", 8, 184, 96, 22),
         label("lblTa2", "Ta2=...", 80, 96, 57, 13),
@@ -115,7 +129,7 @@ const std::vector<Control>& formControls() {
         caption(Quantity::SamplingRate, 640, 184),
         Control{views::field(Quantity::SamplingRate).control, Kind::ComboBox, "", 640, 200, 65, 21},
         Control{"chkLepestok", Kind::CheckBox, "Учесть боковые лепестки?", 8, 208, 113, 25},
-        formula("imgBetta", "<i>β</i> =", 0, 248, 32, 24),
+        formulaCaption(Quantity::SideLobeFraction, " =", 0, 248, 32, 24),
         field(Quantity::SideLobeFraction, "0,1", 32, 248, 25, 19).disabled(),
         caption(Quantity::SideLobeTemperature, 72, 240, 221, 25).wrappedText(),
         field(Quantity::SideLobeTemperature, "300", 304, 248, 33, 19).disabled(),

@@ -4,6 +4,7 @@
 #include "ui/PictureTools.h"
 
 #include "canvas/PictureBox.h"
+#include "ui/SensitivityDialog.h"
 #include "views/PlotExport.h"
 
 #include <QAction>
@@ -26,9 +27,8 @@ PictureTools::PictureTools(canvas::PictureBox* picture, std::function<void()> op
     : QObject(picture), picture_(picture), question_(canvas::fileDialogQuestion(picture)) {
     saveData_ = canvas::addPictureAction(picture, QStringLiteral("Сохранить данные…"),
                                          "actSaveData", Qt::CTRL | Qt::SHIFT | Qt::Key_S);
-    experiment_ = canvas::addPictureAction(
-        picture, QStringLiteral("Опыт: чувствительность и время накопления…"), "actSensitivity",
-        Qt::CTRL | Qt::Key_E);
+    experiment_ = canvas::addPictureAction(picture, experimentTitle() + QStringLiteral("…"),
+                                           "actSensitivity", Qt::CTRL | Qt::Key_E);
     saveData_->setEnabled(false);
     connect(saveData_, &QAction::triggered, this, &PictureTools::saveDataAs);
     connect(experiment_, &QAction::triggered, this, std::move(openExperiment));
@@ -78,8 +78,8 @@ void PictureTools::saveDataAs() {
     canvas::askAndWrite(
         picture_, question_, folder_,
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        {QStringLiteral("Сохранить данные"), QStringLiteral("veltrum.csv"),
-         QStringLiteral("Данные CSV (*.csv)"), QStringLiteral("csv"), QStringLiteral("данные")},
+        {QStringLiteral("Сохранить данные"), QStringLiteral("veltrum.csv"), canvas::csvFilter(),
+         QStringLiteral("csv"), QStringLiteral("данные")},
         [this](const QString& fileName, QString* error) { return saveData(fileName, error); });
 }
 

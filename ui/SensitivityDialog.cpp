@@ -5,6 +5,7 @@
 
 #include "model/Numbers.h"
 #include "ui/PictureTools.h"
+#include "views/Messages.h"
 
 #include <QChart>
 #include <QChartView>
@@ -17,7 +18,6 @@
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QMessageBox>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScatterSeries>
@@ -30,6 +30,10 @@
 #include <cmath>
 
 namespace ui {
+
+QString experimentTitle() {
+    return QStringLiteral("Опыт: чувствительность и время накопления");
+}
 
 namespace {
 
@@ -50,16 +54,14 @@ QString number(double value) {
 // on.
 class RunProgress final : public views::Progress {
 public:
-    RunProgress(QPointer<SensitivityDialog> dialog, std::shared_ptr<std::atomic<bool>> stop,
-                std::function<void(double, double)> show)
-        : dialog_(std::move(dialog)), stop_(std::move(stop)), show_(std::move(show)) {}
+    RunProgress(std::shared_ptr<std::atomic<bool>> stop, std::function<void(double, double)> show)
+        : stop_(std::move(stop)), show_(std::move(show)) {}
     bool keepGoing(double done, double total) override {
         show_(done, total);
         return !stop_->load();
     }
 
 private:
-    QPointer<SensitivityDialog> dialog_;
     std::shared_ptr<std::atomic<bool>> stop_;
     std::function<void(double, double)> show_;
 };
@@ -72,7 +74,7 @@ SensitivityDialog::SensitivityDialog(QWidget* parent, std::function<views::Field
       stopRequested_(std::make_shared<std::atomic<bool>>(false)),
       question_(canvas::fileDialogQuestion(this)) {
     setObjectName(QStringLiteral("dlgSensitivity"));
-    setWindowTitle(QStringLiteral("Опыт: чувствительность и время накопления"));
+    setWindowTitle(experimentTitle());
     setModal(false);
     buildControls();
     buildChart();
@@ -161,7 +163,7 @@ void SensitivityDialog::buildChart() {
     chart_->setTitle(QStringLiteral("Реальная и потенциальная чувствительность"));
     chart_->legend()->setAlignment(Qt::AlignRight);
     timeAxis_ = new QLogValueAxis;
-    timeAxis_->setTitleText(QStringLiteral("Время накопления, мс"));
+    timeAxis_->setTitleText(QString::fromStdString(views::sensitivityColumns().front()));
     timeAxis_->setLabelFormat(QStringLiteral("%g"));
     timeAxis_->setBase(10);
     timeAxis_->setMinorTickCount(-1);
@@ -205,7 +207,8 @@ void SensitivityDialog::start() {
             fields_(), state_(), views::SensitivityExperiment::accumulationTimes(largest),
             spnPresses->value());
     } catch (const std::exception& error) {
-        QMessageBox::warning(this, QStringLiteral("Ошибка ввода"), QString::fromUtf8(error.what()));
+        QMessageBox::warning(this, QString::fromUtf8(views::inputErrorTitle()),
+                             QString::fromUtf8(error.what()));
         return;
     }
     experiment_ = experiment;
@@ -227,43 +230,38 @@ void SensitivityDialog::start() {
     attach(series.means);
     attach(series.potential);
     series_.push_back(series);
-    timeAxis_->setRange(1, std::max(10.0, experiment->times().back() * 2));
+    longestTime_ = std::max(longestTime_, experiment->times().back());
+    timeAxis_->setRange(1, longestTime_ * 2);
 
     stopRequested_ = std::make_shared<std::atomic<bool>>(false);
     btnStart->setEnabled(false);
     btnStop->setEnabled(true);
-    QPointer<SensitivityDialog> self(this);
+    btnClear->setEnabled(false);
+    // The worker posts to the dialog, which lives in the window's thread and outlives the
+    // run: its destructor waits for the run to end.
+    SensitivityDialog* dialog = this;
     const auto stop = stopRequested_;
-    future_ = QtConcurrent::run([self, experiment, stop] {
-        RunProgress progress(self, stop, [self](double done, double total) {
+    future_ = QtConcurrent::run([dialog, experiment, stop] {
+        RunProgress progress(stop, [dialog](double done, double total) {
             QMetaObject::invokeMethod(
-                self,
-                [self, done, total] {
-                    if (self)
-                        self->showProgress(done, total);
-                },
+                dialog, [dialog, done, total] { dialog->showProgress(done, total); },
                 Qt::QueuedConnection);
         });
         for (int index = 0; index < experiment->timeCount() && !stop->load(); ++index) {
             try {
                 const views::SensitivityRow row = experiment->runTime(index, &progress);
                 QMetaObject::invokeMethod(
-                    self,
-                    [self, row] {
-                        if (self)
-                            self->addRow(row);
-                    },
-                    Qt::QueuedConnection);
+                    dialog, [dialog, row] { dialog->addRow(row); }, Qt::QueuedConnection);
             } catch (const views::PressCancelled&) {
                 return;
             } catch (const std::exception& error) {
                 stop->store(true);
                 const QString message = QString::fromUtf8(error.what());
                 QMetaObject::invokeMethod(
-                    self,
-                    [self, message] {
-                        if (self)
-                            QMessageBox::warning(self, QStringLiteral("Ошибка расчёта"), message);
+                    dialog,
+                    [dialog, message] {
+                        QMessageBox::warning(dialog, QString::fromUtf8(views::computeErrorTitle()),
+                                             message);
                     },
                     Qt::QueuedConnection);
                 return;
@@ -280,6 +278,7 @@ void SensitivityDialog::stop() {
 void SensitivityDialog::finishRun() {
     btnStart->setEnabled(true);
     btnStop->setEnabled(false);
+    btnClear->setEnabled(true);
     if (!stopRequested_->load())
         prgSensitivity->setValue(kProgressSteps);
     emit runFinished();
@@ -349,6 +348,8 @@ void SensitivityDialog::clear() {
     lblSlope->clear();
     prgSensitivity->setValue(0);
     kelvinAxis_->setRange(0.01, 10);
+    longestTime_ = 10;
+    timeAxis_->setRange(1, 1000);
 }
 
 bool SensitivityDialog::saveChart(const QString& fileName, QString* error) {
@@ -364,7 +365,7 @@ void SensitivityDialog::saveChartAs() {
     canvas::askAndWrite(
         this, question_, folder_, documents(),
         {QStringLiteral("Сохранить график"), QStringLiteral("veltrum-опыт.png"),
-         QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png"), QStringLiteral("график")},
+         canvas::pngFilter(), QStringLiteral("png"), QStringLiteral("график")},
         [this](const QString& fileName, QString* error) { return saveChart(fileName, error); });
 }
 
@@ -372,13 +373,18 @@ void SensitivityDialog::saveTableAs() {
     canvas::askAndWrite(
         this, question_, folder_, documents(),
         {QStringLiteral("Сохранить таблицу"), QStringLiteral("veltrum-опыт.csv"),
-         QStringLiteral("Данные CSV (*.csv)"), QStringLiteral("csv"), QStringLiteral("таблицу")},
+         canvas::csvFilter(), QStringLiteral("csv"), QStringLiteral("таблицу")},
         [this](const QString& fileName, QString* error) { return saveTable(fileName, error); });
 }
 
 void SensitivityDialog::closeEvent(QCloseEvent* event) {
     stop();
     QDialog::closeEvent(event);
+}
+
+void SensitivityDialog::reject() {
+    stop();
+    QDialog::reject();
 }
 
 } // namespace ui

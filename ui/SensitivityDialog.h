@@ -37,6 +37,9 @@ class QTableWidget;
 
 namespace ui {
 
+// The experiment's name: the dialog's title and, with "…", the action that opens it.
+QString experimentTitle();
+
 class SensitivityDialog : public QDialog {
     Q_OBJECT
 
@@ -56,6 +59,9 @@ public:
     void clear();
     bool saveChart(const QString& fileName, QString* error = nullptr);
     bool saveTable(const QString& fileName, QString* error = nullptr) const;
+
+    // Closing the dialog (its button or Esc) stops a run.
+    void reject() override;
 
 signals:
     void runFinished();
@@ -105,6 +111,7 @@ private:
     QLogValueAxis* timeAxis_ = nullptr;
     QLogValueAxis* kelvinAxis_ = nullptr;
     QLabel* lblSlope = nullptr;
+    double longestTime_ = 10; // of every run on the chart, ms
 };
 
 } // namespace ui

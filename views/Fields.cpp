@@ -20,15 +20,16 @@ const std::vector<Field>& fields() {
         {Quantity::Temperature2, "txtT2", sceneLook(model::Scene::ExtendedTarget).lblT2, "lblT2"},
         {Quantity::Temperature1, "txtT1",
          "Температура излучения в пределах главного луча (Тягл), К ", "Label6"},
-        {Quantity::Bandwidth, "txtdeltaf", "Δf, МГц", nullptr},
+        {Quantity::Bandwidth, "txtdeltaf", "Δ<i>f</i>, МГц", "imgdeltaf"},
         {Quantity::Gain, "txtKp", "Kp", "Label2"},
-        {Quantity::GainInstability, "txtdeltaKp", "ΔKp/Kp, %", nullptr},
+        {Quantity::GainInstability, "txtdeltaKp", "Δ<i>K</i><sub>p</sub>/<i>K</i><sub>p</sub>, %",
+         "imgdeltaKp"},
         {Quantity::ReceiverNoise, "txtTprm", "Т-ра вн.шума, К", "Label8"},
         {Quantity::Cutoff1, "txtF11", "Частота  среза фильтра1, Гц", "Label11"},
         {Quantity::Cutoff2, "txtF22", "Частота  среза фильтра2, Гц", "Label12"},
         {Quantity::WordLength, "txtn", "Разрядность", "Label13"},
         {Quantity::Accumulation, "txtTint", "Время накопления,мс", "Label9"},
-        {Quantity::SideLobeFraction, "txtBetta", "β", nullptr},
+        {Quantity::SideLobeFraction, "txtBetta", "<i>β</i>", "imgBetta"},
         {Quantity::SideLobeTemperature, "txtTbokov",
          "Средняя тем-ра излучения, принимаемая по боковым лепесткам (Тяб), К", "Label1"},
         {Quantity::SamplingRate, "cboFd", "Fдискретиз.", "Label14"},
@@ -49,12 +50,25 @@ const Field* fieldOfControl(std::string_view control) {
     return found == table.end() ? nullptr : &*found;
 }
 
+std::string plainCaption(const char* caption) {
+    std::string plain;
+    bool inTag = false;
+    for (const char* c = caption; *c; ++c) {
+        if (*c == '<')
+            inTag = true;
+        else if (*c == '>')
+            inTag = false;
+        else if (!inTag)
+            plain += *c;
+    }
+    while (!plain.empty() && plain.back() == ' ')
+        plain.pop_back();
+    return plain;
+}
+
 std::string fieldCaption(Quantity quantity, model::Scene scene) {
-    std::string caption = quantity == Quantity::Temperature2 ? sceneLook(scene).temperature2
-                                                             : field(quantity).caption;
-    while (!caption.empty() && caption.back() == ' ')
-        caption.pop_back();
-    return caption;
+    return plainCaption(quantity == Quantity::Temperature2 ? sceneLook(scene).temperature2
+                                                           : field(quantity).caption);
 }
 
 std::string quoteFields(const std::vector<Quantity>& quantities, model::Scene scene) {

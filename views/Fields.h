@@ -18,8 +18,9 @@ namespace views {
 struct Field {
     model::Quantity quantity;
     const char* control;        // objectName of the text box (or list) that holds it
-    const char* caption;        // the caption beside it, exactly as the window shows it
-    const char* captionControl; // the label showing the caption; nullptr: a picture shows it
+    const char* caption;        // the caption beside it, exactly as the window shows it;
+                                // a formula in rich text (<i>, <sub>) where it is one
+    const char* captionControl; // the label (or formula picture) showing the caption
 };
 
 // Every field of the window, in the order of model::Quantity.
@@ -28,7 +29,10 @@ const Field& field(model::Quantity quantity);
 // The field a control holds; nullptr for a control that is not a field.
 const Field* fieldOfControl(std::string_view control);
 
-// How a message names a field: its caption without trailing blanks. txtT2 is the noise
+// A caption as plain text: without its rich-text tags and trailing blanks.
+std::string plainCaption(const char* caption);
+
+// How a message names a field: its plain caption. txtT2 is the noise
 // equivalent, the background or the second target, as the scene says.
 std::string fieldCaption(model::Quantity quantity, model::Scene scene);
 

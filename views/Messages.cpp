@@ -131,7 +131,15 @@ std::string message(const model::Fault& fault, model::Scene scene) {
                (fault.result ? resultName(*fault.result) : "результат") +
                ": результат не является конечным числом.";
     }
-    return "Ошибка расчёта.";
+    return std::string(computeErrorTitle()) + ".";
+}
+
+const char* inputErrorTitle() {
+    return "Ошибка ввода";
+}
+
+const char* computeErrorTitle() {
+    return "Ошибка расчёта";
 }
 
 } // namespace views

@@ -25,15 +25,34 @@ std::string roughly(double value, int digits, char decimalSeparator) {
     if (value == 0 || !std::isfinite(value))
         return number(value, decimalSeparator);
     const double scale = std::pow(10.0, digits - 1 - std::floor(std::log10(std::fabs(value))));
-    return number(std::round(value * scale) / scale, decimalSeparator);
+    const double rounded = std::round(value * scale) / scale;
+    return number(std::isfinite(rounded) ? rounded : value, decimalSeparator);
+}
+
+// The position 1..count nearest to x (x finite).
+std::size_t nearestIndex(double x, std::size_t count) {
+    return static_cast<std::size_t>(std::clamp(std::round(x), 1.0, static_cast<double>(count)));
 }
 
 // The record's point nearest to x among points at whole x = 1, 2, ...
 const PlotRecord::Point* sampleAt(const PlotRecord& record, double x) {
-    if (record.points.empty())
+    if (record.points.empty() || !std::isfinite(x))
         return nullptr;
-    const double index = std::clamp(std::round(x), 1.0, static_cast<double>(record.points.size()));
-    return &record.points[static_cast<std::size_t>(index) - 1];
+    return &record.points[nearestIndex(x, record.points.size()) - 1];
+}
+
+// A header cell as a spreadsheet reads it: in double quotes (doubled inside) when it holds
+// the field separator, a quote or a line end.
+std::string headerCell(const std::string& text, char field) {
+    if (text.find_first_of(std::string(1, field) + "\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
 }
 
 } // namespace
@@ -49,7 +68,7 @@ std::string csvTable(const std::vector<std::string>& header, const std::vector<C
     for (std::size_t k = 0; k < header.size(); ++k) {
         if (k > 0)
             csv += field;
-        csv += header[k];
+        csv += headerCell(header[k], field);
     }
     csv += kLineEnd;
     for (const CsvRow& row : rows) {
@@ -98,6 +117,8 @@ std::string plotCsv(const PlotRecord& record, char decimalSeparator) {
 }
 
 std::string readoutText(const PlotRecord& record, double x, double y, char decimalSeparator) {
+    if (!std::isfinite(x) || !std::isfinite(y))
+        return {};
     const auto position = [&](const char* xName, int xDigits) {
         return std::string(xName) + " " + roughly(x, xDigits, decimalSeparator) +
                "; y = " + roughly(y, 4, decimalSeparator);

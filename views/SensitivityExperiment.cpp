@@ -4,22 +4,30 @@
 #include "views/SensitivityExperiment.h"
 
 #include "canvas/NullCanvas.h"
-#include "model/Chain.h"
-#include "model/ChainNoise.h"
 #include "model/Numbers.h"
+#include "model/Summator.h"
 #include "views/PlotExport.h"
 #include "views/Scenes.h"
 
 #include <cmath>
 #include <memory>
 #include <numeric>
+#include <optional>
+#include <stdexcept>
 
 namespace views {
 
 namespace {
 
-constexpr std::uint64_t kPeriodUniforms =
-    model::uniformsOf(model::kSamplesPerPeriod, model::kChainDraws);
+constexpr std::uint64_t kPeriodUniforms = model::kUniformsPerPeriod;
+
+// A result the summator always gives.
+double resultOf(const PressOutcome& outcome, model::Result result) {
+    const std::optional<double> value = outcome.values.get(result);
+    if (!value)
+        throw std::logic_error("the summator gave no such result");
+    return *value;
+}
 
 double meanOf(const std::vector<double>& values) {
     return std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
@@ -118,10 +126,10 @@ SensitivityRow SensitivityExperiment::runTime(int index, Progress* progress) con
         state->uniform.skip(firstUniformOf(times_, pressesPerTime_, index, p));
         ExperimentProgress pressProgress(progress, before + p * periodsOfTime, periods());
         const PressOutcome outcome = runPressOutcome(press, *state, nowhere, '.', &pressProgress);
-        row.real.push_back(*outcome.values.get(model::Result::realSensitivity));
-        row.measured.push_back(*outcome.values.get(model::Result::measuredDifference));
-        row.potential = *outcome.values.get(model::Result::potentialSensitivity);
-        row.computedDifference = *outcome.values.get(model::Result::antennaDifference);
+        row.real.push_back(resultOf(outcome, model::Result::realSensitivity));
+        row.measured.push_back(resultOf(outcome, model::Result::measuredDifference));
+        row.potential = resultOf(outcome, model::Result::potentialSensitivity);
+        row.computedDifference = resultOf(outcome, model::Result::antennaDifference);
         if (progress && !progress->keepGoing(before + (p + 1) * periodsOfTime, periods()))
             throw PressCancelled();
     }
