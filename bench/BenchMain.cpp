@@ -46,13 +46,27 @@ public:
     std::map<std::string, double> seconds;
 };
 
+// The processor's name, with its vendor, family and model: a virtual machine may name it
+// only "AMD EPYC", and the family tells Zen 3 from Zen 4 or one Intel core from the next.
 std::string processorName() {
     std::ifstream info("/proc/cpuinfo");
-    std::string line;
-    while (std::getline(info, line))
+    std::string line, name, vendor, family, model;
+    const auto valueOf = [&line] { return line.substr(line.find(':') + 2); };
+    while (std::getline(info, line) && !line.empty()) {
         if (line.rfind("model name", 0) == 0)
-            return line.substr(line.find(':') + 2);
-    return "an unnamed processor";
+            name = valueOf();
+        else if (line.rfind("vendor_id", 0) == 0)
+            vendor = valueOf();
+        else if (line.rfind("cpu family", 0) == 0)
+            family = valueOf();
+        else if (line.rfind("model", 0) == 0 && line.find(':') != std::string::npos)
+            model = valueOf();
+    }
+    if (name.empty())
+        name = "an unnamed processor";
+    if (!vendor.empty())
+        name += " (" + vendor + ", family " + family + ", model " + model + ")";
+    return name;
 }
 
 void printRatio(const RecordingReporter& report, const std::string& what, const std::string& a,
