@@ -3,6 +3,8 @@
 
 #include "LibmvecReference.h"
 
+#include "model/Chain.h"
+
 #include <immintrin.h>
 
 #include <cmath>
@@ -70,8 +72,10 @@ __attribute__((target("avx512f"))) void gaussiansAvx512(std::uint32_t* lanes, do
     _mm512_storeu_si512(lanes, s);
 }
 
-constexpr double kA = 9500 * (1e-7 * 4 * 3.1415926);
-constexpr double kB = (7000 * (1e-7 * 8)) * 3.1415926;
+// The filters of the window's defaults: cut-offs of 9500 and 7000 Hz.
+const double kA = model::filter1Coefficient(9500);
+const double kB = model::filter2Coefficient(7000);
+const double kFeedback = model::filter2Feedback(kB);
 
 } // namespace
 
@@ -94,13 +98,12 @@ double floorPeriod(const LibmvecKernel& kernel, std::uint32_t* lanes, std::vecto
     double* filter1 = noise + 15000;
     double* filter2 = filter1 + 5002;
     kernel.gaussians(lanes, noise, 15000);
-    const double feedback = 1 - kB + kB * kB;
     filter1[1] = 0;
     for (int i = 1; i <= 5000; ++i)
         filter1[i + 1] = (1 - kA) * filter1[i] + kA * noise[3 * (i - 1)];
     filter2[1] = filter2[2] = 0;
     for (int i = 1; i <= 5000; ++i)
-        filter2[i + 2] = feedback * filter2[i + 1] + kB * filter1[i];
+        filter2[i + 2] = kFeedback * filter2[i + 1] + kB * filter1[i];
     return filter2[5002];
 }
 
@@ -118,10 +121,9 @@ double plainPass(const LibmvecKernel& kernel, std::uint32_t* lanes, PlainPass& p
         pass.filter1[i + 1] = kA * pass.detector[i] + (1 - kA) * pass.filter1[i];
         sum += pass.filter1[i];
     }
-    const double feedback = 1 - kB + kB * kB;
     pass.filter2[1] = pass.filter2[2] = 0;
     for (int i = 1; i <= 5000; ++i) {
-        pass.filter2[i + 2] = kB * (pass.filter1[i] - sum / 5000) + feedback * pass.filter2[i + 1];
+        pass.filter2[i + 2] = kB * (pass.filter1[i] - sum / 5000) + kFeedback * pass.filter2[i + 1];
         pass.f2max = pass.f2max < pass.filter2[i] ? pass.filter2[i] : pass.f2max;
         pass.f2min = pass.f2min > pass.filter2[i] ? pass.filter2[i] : pass.f2min;
     }

@@ -16,6 +16,7 @@
 #include "model/Chain.h"
 #include "model/Numbers.h"
 #include "model/Summator.h"
+#include "views/SummatorView.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,7 +24,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -101,7 +101,7 @@ const bool registered = [] {
     return true;
 }();
 
-// A press's periods as the summator view runs them: batches of 128 between two looks at
+// A press's periods as the summator view runs them: in batches, between two looks at
 // the progress. Arguments: periods, threads (0: one per core).
 void BM_SummatorAccumulation(benchmark::State& run) {
     const auto periods = static_cast<std::int64_t>(run.range(0));
@@ -110,8 +110,8 @@ void BM_SummatorAccumulation(benchmark::State& run) {
     model::Summator summator(defaultSettings(), model::selectedPeriodKernel(), threads);
     for (auto _ : run) {
         model::SummatorStatistics statistics;
-        for (std::int64_t done = 0; done < periods; done += 128)
-            summator.run(*state, std::min<std::int64_t>(128, periods - done), statistics);
+        for (std::int64_t done = 0; done < periods; done += views::kPeriodsPerBatch)
+            summator.run(*state, std::min(views::kPeriodsPerBatch, periods - done), statistics);
         benchmark::DoNotOptimize(statistics.sumX);
     }
     run.counters["threads"] = summator.threads();

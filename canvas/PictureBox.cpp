@@ -213,15 +213,15 @@ void PictureBox::setPosition(float x, float y) {
 }
 
 std::optional<QPointF> PictureBox::userPoint(const QPointF& widgetPoint) const {
-    if (!scaled_)
+    if (!scale_)
         return std::nullopt;
     // Each direction on its own: one without extent (a flat curve's scale) reads as its
     // first value everywhere.
     const auto axis = [](double point, double factor, double offset, double first) {
         return factor != 0.0 && std::isfinite(factor) ? (point - offset) / factor : first;
     };
-    return QPointF(axis(widgetPoint.x(), toPicture_.m11(), toPicture_.dx(), scaleLeft_),
-                   axis(widgetPoint.y(), toPicture_.m22(), toPicture_.dy(), scaleTop_));
+    return QPointF(axis(widgetPoint.x(), toPicture_.m11(), toPicture_.dx(), scale_->x1),
+                   axis(widgetPoint.y(), toPicture_.m22(), toPicture_.dy(), scale_->y1));
 }
 
 void PictureBox::showRecording(const RecordingCanvas& recording) {
@@ -273,7 +273,7 @@ void PictureBox::ensurePicture() {
     recreatePicture();
     if (complete) {
         // From the state of the last white picture: its scale is the first kept call.
-        scaled_ = false;
+        scale_.reset();
         updateTransform();
         Painting painting(*this);
         kept.replay(painting);
@@ -297,30 +297,21 @@ void PictureBox::recreatePicture() {
 }
 
 void PictureBox::applyScale(float x1, float y1, float x2, float y2) {
-    scaleLeft_ = x1;
-    scaleTop_ = y1;
-    scaleRight_ = x2;
-    scaleBottom_ = y2;
-    scaled_ = true;
+    scale_ = PictureHistory::Scale{x1, y1, x2, y2};
     updateTransform();
     if (Canvas* kept = history_.recorder())
         kept->setScale(x1, y1, x2, y2);
 }
 
 void PictureBox::restartHistory() {
-    std::optional<PictureHistory::Scale> scale;
-    if (scaled_)
-        scale = PictureHistory::Scale{static_cast<float>(scaleLeft_), static_cast<float>(scaleTop_),
-                                      static_cast<float>(scaleRight_),
-                                      static_cast<float>(scaleBottom_)};
-    history_.restart(scale);
+    history_.restart(scale_);
 }
 
 // (left, top) to the top-left corner, (right, bottom) to the bottom-right. A scale with
 // no extent (or not finite) in one direction sends that direction to the centre.
 void PictureBox::updateTransform() {
     const QSizeF area = image_.isNull() ? QSizeF(size()) : image_.deviceIndependentSize();
-    if (!scaled_) {
+    if (!scale_) {
         toPicture_ = QTransform();
         return;
     }
@@ -330,8 +321,8 @@ void PictureBox::updateTransform() {
             return std::pair<double, double>(0.0, extent / 2.0);
         return std::pair<double, double>(factor, -first * factor);
     };
-    const auto [sx, dx] = axis(scaleLeft_, scaleRight_, area.width());
-    const auto [sy, dy] = axis(scaleTop_, scaleBottom_, area.height());
+    const auto [sx, dx] = axis(scale_->x1, scale_->x2, area.width());
+    const auto [sy, dy] = axis(scale_->y1, scale_->y2, area.height());
     toPicture_ = QTransform(sx, 0.0, 0.0, sy, dx, dy);
 }
 

@@ -72,11 +72,9 @@ public:
 
     // The picture for a lab report (see PictureExport).
     PictureExport& exporter() { return *export_; }
-    void copyPicture() { export_->copyPicture(); }
     bool savePicture(const QString& fileName, QString* error = nullptr) {
         return export_->savePicture(fileName, error);
     }
-    void savePictureAs() { export_->savePictureAs(); }
     // The context menu's first actions: "actCopyPicture" (Ctrl+C), "actSavePicture" (Ctrl+S).
     QAction* copyAction() const { return export_->copyAction(); }
     QAction* saveAction() const { return export_->saveAction(); }
@@ -103,9 +101,9 @@ private:
     QImage image_;
     PictureHistory history_;
     QPointF position_{0.0, 0.0}; // user coordinates
-    // The scale as given, kept so that a new image size maps the same way.
-    double scaleLeft_ = 0.0, scaleTop_ = 0.0, scaleRight_ = 0.0, scaleBottom_ = 0.0;
-    bool scaled_ = false; // false: user units are device-independent pixels
+    // The scale as given, kept so that a new image size maps the same way; none: user
+    // units are device-independent pixels.
+    std::optional<PictureHistory::Scale> scale_;
     QTransform toPicture_;
     PictureExport* export_ = nullptr;
 };

@@ -26,7 +26,8 @@ public:
     Canvas* recorder();
     // Everything since the picture went white is kept.
     bool complete() const { return complete_; }
-    // Hands the kept calls over and starts empty (and complete) again.
+    // Hands the kept calls over and starts empty; complete() stays as it was, for the
+    // caller to see whether they were all.
     RecordingCanvas take();
 
     static constexpr std::size_t kLimit = std::size_t{1} << 20; // about 24 MB of calls

@@ -41,10 +41,10 @@ std::vector<double> drawChainNoise(ReceiverState& state, int samples, int draws)
 void fillChainNoise(const NoiseKernel& kernel, std::uint32_t seed, std::uint64_t firstUniform,
                     int samples, int draws, double* results);
 
-// The raw sample that a generator's last draw of such a run leaves in lastNoise1 (or
-// lastNoise2); `current` when the run has no draw of that generator.
-double lastRawNoise(std::uint32_t seed, std::uint64_t firstUniform, int samples, int draws,
-                    Generator generator, double current);
+// Moves the state's stream past a run of `samples` samples whose noise was taken with
+// fillChainNoise from the stream's position, leaving lastNoise1 and lastNoise2 as the
+// generators' last draws of the run would.
+void skipChainNoise(ReceiverState& state, int samples, int draws);
 
 // Uniforms taken by a run of samples.
 inline constexpr std::uint64_t uniformsOf(std::int64_t samples, int draws) {

@@ -18,15 +18,15 @@ namespace {
 #endif
 
 // Samples from..to, every one on the same input; noise[0] is the
-// first draw of sample `first`. The settings come as values and the buffers as restrict
+// first draw of sample `from`. The settings come as values and the buffers as restrict
 // pointers, so that the loop vectorises.
 template <bool Keep>
-VELTRUM_PERIOD_INLINE void frontEndRun(const double* __restrict noise, int first,
+VELTRUM_PERIOD_INLINE void frontEndRun(const double* __restrict noise,
                                        double* __restrict switchWave, double* __restrict uhfWave,
                                        double* __restrict detectorWave, int from, int to,
                                        double temperature, AmplifierSettings amp) {
     for (int i = from; i <= to; ++i) {
-        const double* draw = noise + kChainDraws * (i - first);
+        const double* draw = noise + kChainDraws * (i - from);
         const double input = draw[kInputDraw] * temperature; // the switch's noisy sample
         const double uhf = summatorUhfOutput(input, draw[kXi1Draw], draw[kXi2Draw], amp);
         if (Keep) {
@@ -41,10 +41,9 @@ VELTRUM_PERIOD_INLINE void frontEndBody(const double* noise, double* switchWave,
                                         double* detectorWave, int from, int to, double temperature,
                                         const AmplifierSettings& amp) {
     if (switchWave && uhfWave)
-        frontEndRun<true>(noise, from, switchWave, uhfWave, detectorWave, from, to, temperature,
-                          amp);
+        frontEndRun<true>(noise, switchWave, uhfWave, detectorWave, from, to, temperature, amp);
     else
-        frontEndRun<false>(noise, from, nullptr, nullptr, detectorWave, from, to, temperature, amp);
+        frontEndRun<false>(noise, nullptr, nullptr, detectorWave, from, to, temperature, amp);
 }
 
 // The converter's rule for samples 1..5000. With SSE4.1 and later the floor is one
@@ -99,20 +98,12 @@ quantiseAvx512(const double* filter2Wave, double* adcWave, double levels, double
 #define VELTRUM_PERIOD_X86_KERNELS 0
 #endif
 
-const NoiseKernel* noiseKernelNamed(const std::vector<NoiseKernel>& kernels,
-                                    const std::string& name) {
-    for (const NoiseKernel& kernel : kernels)
-        if (kernel.name == name)
-            return &kernel;
-    return &kernels.front();
-}
-
 std::vector<PeriodKernel> buildKernels() {
     static const std::vector<NoiseKernel> noise = noiseKernels();
     std::vector<PeriodKernel> kernels;
     for (const NoiseKernel& kernel : noise) {
-        PeriodKernel period{kernel.name, kernel.supported, noiseKernelNamed(noise, kernel.name),
-                            &frontEndBaseline, &quantiseBaseline};
+        PeriodKernel period{kernel.name, kernel.supported, &kernel, &frontEndBaseline,
+                            &quantiseBaseline};
 #if VELTRUM_PERIOD_X86_KERNELS
         if (kernel.name == "avx2") {
             period.frontEnd = &frontEndAvx2;

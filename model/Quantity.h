@@ -39,5 +39,14 @@ enum class Result {
     antennaDifference,    // |Ta1 − Ta2|, K
     measuredDifference,   // m, the mean of the summator's readings, K
 };
+inline constexpr Result kResults[] = {
+    Result::ta1,
+    Result::ta2,
+    Result::realSensitivity,
+    Result::potentialSensitivity,
+    Result::brightnessDifference,
+    Result::antennaDifference,
+    Result::measuredDifference,
+};
 
 } // namespace model

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <type_traits>
 
 #ifdef _OPENMP
 #include <omp.h>
@@ -24,8 +25,8 @@ constexpr std::uint64_t kPeriodUniforms = kUniformsPerPeriod;
 // Periods whose filters run in one loop: their recursions are independent chains, so the
 // processor works on all of them while each waits on its own multiply and add.
 constexpr int kGroup = 4;
-// Periods computed between two looks at the caller's progress and cancel, and at most
-// held at once: their summed samples, 32 kB a period at the finest sampling.
+// Periods computed at once, whose summed samples are held together: 32 kB a period at
+// the finest sampling.
 constexpr int kChunkPeriods = 128;
 
 int threadCount(int asked) {
@@ -67,30 +68,28 @@ struct PeriodBuffers {
     double capacitorAfterPeriod = 0; // capacitorWave[5001], read by the last step, never cleared
 };
 
-// The single-section filter of G periods in one loop, over samples from..to:
-// filter1Wave[i + 1] from filter1Wave[i] and detectorWave[i]; `value` holds each period's
-// filter1Wave[from] and `sum` its filter1Sum so far, and both go on to the next run.
+// The single-section filter of G periods in one loop, over the whole period:
+// filter1Wave[i + 1] from filter1Wave[i] (from rest) and detectorWave[i]; `sum` gets
+// each period's filter1Sum.
 template <int G>
-void filter1Run(const std::array<PeriodBuffers, kGroup>& periods, double a, int from, int to,
-                std::array<double, kGroup>& value, std::array<double, kGroup>& sum) {
+void filter1Group(const std::array<PeriodBuffers, kGroup>& periods, double a,
+                  std::array<double, kGroup>& sum) {
     const double keep = 1 - a;
     double v[G];
     double total[G];
     for (int p = 0; p < G; ++p) {
-        v[p] = value[p];
-        total[p] = sum[p];
+        v[p] = 0;
+        total[p] = 0;
     }
-    for (int i = from; i <= to; ++i) {
+    for (int i = 1; i <= kSamplesPerPeriod; ++i) {
         for (int p = 0; p < G; ++p) {
             total[p] += v[p];
             v[p] = keep * v[p] + a * periods[p].detectorWave[i];
             periods[p].filter1Wave[i + 1] = v[p];
         }
     }
-    for (int p = 0; p < G; ++p) {
-        value[p] = v[p];
+    for (int p = 0; p < G; ++p)
         sum[p] = total[p];
-    }
 }
 
 // The coupling capacitor and the two-section filter of G periods in one loop, as the
@@ -136,16 +135,30 @@ void filter2Group(const std::array<PeriodBuffers, kGroup>& periods,
     }
 }
 
-} // namespace
+// Calls `body` with the group's size as a compile-time constant, so that its loops over
+// the periods of a group are unrolled.
+template <typename Body> void forGroupSize(int size, Body&& body) {
+    switch (size) {
+    case 1:
+        body(std::integral_constant<int, 1>{});
+        break;
+    case 2:
+        body(std::integral_constant<int, 2>{});
+        break;
+    case 3:
+        body(std::integral_constant<int, 3>{});
+        break;
+    default:
+        body(std::integral_constant<int, kGroup>{});
+        break;
+    }
+}
 
-// Samples of a period whose noise is drawn in one call, before their front end and first
-// filter. The whole period: cut into runs of 8 to 100 samples, so that the filter's chain
-// might overlap the next run's noise, it measured no faster and up to 25 % slower.
-constexpr int kBlockSamples = kSamplesPerPeriod;
+} // namespace
 
 // A thread's buffers for a group of periods.
 struct Summator::Workspace {
-    std::vector<double> noise = std::vector<double>(kChainDraws * kBlockSamples);
+    std::vector<double> noise = std::vector<double>(kChainDraws * kSamplesPerPeriod);
     std::array<std::vector<double>, kGroup> detector, filter1, filter2;
     Workspace() {
         for (int p = 0; p < kGroup; ++p) {
@@ -287,13 +300,7 @@ void Summator::runChunk(ReceiverState& state, int periods, SummatorStatistics& s
     }
 
     // The stream moves past the chunk; the generators remember the last period's draws.
-    const std::uint64_t lastPeriod = chunk.firstUniform + kPeriodUniforms * (count - 1);
-    const std::uint32_t seed = state.uniform.seed();
-    state.lastNoise1 = lastRawNoise(seed, lastPeriod, kSamplesPerPeriod, kChainDraws,
-                                    Generator::First, state.lastNoise1);
-    state.lastNoise2 = lastRawNoise(seed, lastPeriod, kSamplesPerPeriod, kChainDraws,
-                                    Generator::Second, state.lastNoise2);
-    state.uniform.skip(kPeriodUniforms * count);
+    skipChainNoise(state, periods * kSamplesPerPeriod, kChainDraws);
 }
 
 void Summator::frontEndsAndFilters(ReceiverState& state, Chunk& chunk, int group, Workspace& work) {
@@ -320,64 +327,32 @@ void Summator::frontEndsAndFilters(ReceiverState& state, Chunk& chunk, int group
         buffers.filter1Wave[1] = 0; // the filter starts from rest in every period
     }
 
-    // Block by block: each period's noise and front end, then the first filter of all.
-    std::array<double, kGroup> filter1Value{};
-    std::array<double, kGroup> filter1Sums{};
-    for (int from = 1; from <= kSamplesPerPeriod; from += kBlockSamples) {
-        const int to = std::min(from + kBlockSamples - 1, kSamplesPerPeriod);
-        for (int p = 0; p < size; ++p) {
-            const auto j = static_cast<std::uint64_t>(first + p);
-            const std::uint64_t start =
-                chunk.firstUniform + kPeriodUniforms * j + uniformsOf(from - 1, kChainDraws);
-            fillChainNoise(*kernel_.noise, state.uniform.seed(), start, to - from + 1, kChainDraws,
-                           work.noise.data());
-            const PeriodBuffers& buffers = periods[p];
-            for (const SwitchRun& run : runs_) {
-                const int runFrom = std::max(from, run.from);
-                const int runTo = std::min(to, run.to);
-                if (runFrom > runTo)
-                    continue;
-                const double temperature = run.input == SwitchInput::First
-                                               ? settings_.temperatures.ta1
-                                               : settings_.temperatures.ta2;
-                kernel_.frontEnd(work.noise.data() + kChainDraws * (runFrom - from),
-                                 buffers.switchWave, buffers.uhfWave, buffers.detectorWave, runFrom,
-                                 runTo, temperature, settings_.amplifier);
-            }
-        }
-        switch (size) {
-        case 1:
-            filter1Run<1>(periods, filter1Coefficient_, from, to, filter1Value, filter1Sums);
-            break;
-        case 2:
-            filter1Run<2>(periods, filter1Coefficient_, from, to, filter1Value, filter1Sums);
-            break;
-        case 3:
-            filter1Run<3>(periods, filter1Coefficient_, from, to, filter1Value, filter1Sums);
-            break;
-        default:
-            filter1Run<4>(periods, filter1Coefficient_, from, to, filter1Value, filter1Sums);
-            break;
+    // Each period's noise, drawn in one call, and its front end, run by run of the switch;
+    // then the filters of all. (Cutting the period into blocks of 8 to 100 samples, so
+    // that the filter's chain might overlap the next block's noise, measured no faster
+    // and up to 25 % slower.)
+    for (int p = 0; p < size; ++p) {
+        const auto j = static_cast<std::uint64_t>(first + p);
+        fillChainNoise(*kernel_.noise, state.uniform.seed(),
+                       chunk.firstUniform + kPeriodUniforms * j, kSamplesPerPeriod, kChainDraws,
+                       work.noise.data());
+        const PeriodBuffers& buffers = periods[p];
+        for (const SwitchRun& run : runs_) {
+            const double temperature = run.input == SwitchInput::First ? settings_.temperatures.ta1
+                                                                       : settings_.temperatures.ta2;
+            kernel_.frontEnd(work.noise.data() + kChainDraws * (run.from - 1), buffers.switchWave,
+                             buffers.uhfWave, buffers.detectorWave, run.from, run.to, temperature,
+                             settings_.amplifier);
         }
     }
-
+    std::array<double, kGroup> filter1Sums{};
     std::array<double, kGroup> largest{};
     std::array<double, kGroup> smallest{};
-    const double b = filter2Coefficient_;
-    switch (size) {
-    case 1:
-        filter2Group<1>(periods, filter1Sums, b, largest, smallest);
-        break;
-    case 2:
-        filter2Group<2>(periods, filter1Sums, b, largest, smallest);
-        break;
-    case 3:
-        filter2Group<3>(periods, filter1Sums, b, largest, smallest);
-        break;
-    default:
-        filter2Group<4>(periods, filter1Sums, b, largest, smallest);
-        break;
-    }
+    forGroupSize(size, [&](auto groupSize) {
+        constexpr int G = decltype(groupSize)::value;
+        filter1Group<G>(periods, filter1Coefficient_, filter1Sums);
+        filter2Group<G>(periods, filter1Sums, filter2Coefficient_, largest, smallest);
+    });
 
     // Each period's extremes and its summed samples.
     for (int p = 0; p < size; ++p) {

@@ -34,6 +34,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -260,6 +261,23 @@ TEST_F(Experiment, StopLeavesTheRowsFinishedSoFar) {
     EXPECT_LT(rows, 9);
     EXPECT_EQ(static_cast<int>(dialog->rows().size()), rows);
     EXPECT_TRUE(startButton(dialog)->isEnabled());
+}
+
+TEST_F(Experiment, ClosingTheDialogStopsTheRun) {
+    const std::pair<const char*, std::function<void(ui::SensitivityDialog*)>> ways[] = {
+        {"the window manager's close", [](ui::SensitivityDialog* dialog) { dialog->close(); }},
+        {"Esc", [](ui::SensitivityDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }},
+    };
+    for (const auto& [way, close] : ways) {
+        auto* dialog = openSmall(6, 20); // about 1 s of work when nothing stops it
+        startButton(dialog)->click();
+        ASSERT_TRUE(dialog->running()) << way;
+        close(dialog);
+        EXPECT_FALSE(dialog->isVisible()) << way;
+        ASSERT_TRUE(waitFor([dialog] { return !dialog->running(); }, 5000)) << way;
+        QTest::qWait(20);
+        EXPECT_LT(table(dialog)->rowCount(), 9) << way;
+    }
 }
 
 TEST_F(Experiment, AFaultInAFieldIsReportedOnceAndNothingRuns) {

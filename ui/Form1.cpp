@@ -13,6 +13,7 @@
 #include "ui/PictureTools.h"
 #include "ui/PressProgress.h"
 #include "ui/SensitivityDialog.h"
+#include "ui/Translations.h"
 #include "ui/WidgetFactory.h"
 #include "views/Fields.h"
 #include "views/Messages.h"
@@ -123,26 +124,15 @@ void Form1::bindControls() {
     }
     for (const views::BlockDescription& block : views::blockDescriptions())
         find(blockButtons_[block.block], block.button);
-    txtVisota = field(model::Quantity::FlightHeight);
-    txtScel = field(model::Quantity::TargetArea);
-    txtF = field(model::Quantity::Frequency);
-    txtBetta = field(model::Quantity::SideLobeFraction);
-    txtTbokov = field(model::Quantity::SideLobeTemperature);
-    find(optBigCel, "optBigCel");
-    find(optGranica, "optGranica");
-    find(optCel, "optCel");
+    for (const views::SceneLook& look : views::sceneLooks())
+        find(sceneOptions_[look.scene], look.option);
+    for (const model::Result result : model::kResults)
+        find(resultLabels_[result], ui::resultLabel(result));
     find(chkLepestok, "chkLepestok");
     find(cboFd, views::field(model::Quantity::SamplingRate).control);
     find(lblT2, "lblT2");
-    find(lblTa1, "lblTa1");
-    find(lblTa2, "lblTa2");
     find(lblname, "lblname");
     find(lblRmax, "lblRmax");
-    find(lblmo1, "lblmo1");
-    find(lblmo, "lblmo");
-    find(lblEnterT, "lblEnterT");
-    find(lblEnter, "lblEnter");
-    find(lblexit, "lblexit");
     find(PicRes, "PicRes");
     find(cmdExit, "cmdExit");
 
@@ -195,8 +185,7 @@ void Form1::connectHandlers() {
 
     // An option's click is its becoming selected, however that happens.
     for (const views::SceneLook& look : views::sceneLooks()) {
-        auto* option = findChild<QRadioButton*>(QString::fromUtf8(look.option));
-        connect(option, &QRadioButton::toggled, this, [this, &look](bool on) {
+        connect(sceneOptions_.at(look.scene), &QRadioButton::toggled, this, [this, &look](bool on) {
             if (on)
                 showScene(look);
         });
@@ -224,13 +213,10 @@ void Form1::Form_Load() {
 }
 
 void Form1::resetResultLabels() {
-    setBoxText(lblTa1, QStringLiteral("Ta1=..."));
-    setBoxText(lblTa2, QStringLiteral("Ta2=..."));
-    setBoxText(lblmo, QString());
-    setBoxText(lblmo1, QString());
-    setBoxText(lblexit, QString());
-    setBoxText(lblEnterT, QString());
-    setBoxText(lblEnter, QString());
+    for (const auto& [result, label] : resultLabels_)
+        setBoxText(label, QString());
+    setBoxText(resultLabel(model::Result::ta1), QStringLiteral("Ta1=..."));
+    setBoxText(resultLabel(model::Result::ta2), QStringLiteral("Ta2=..."));
     setRange(QString());
 }
 
@@ -249,10 +235,9 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 model::Scene Form1::currentScene() const {
-    if (optCel->isChecked())
-        return model::Scene::PointTarget;
-    if (optGranica->isChecked())
-        return model::Scene::Boundary;
+    for (const auto& [scene, option] : sceneOptions_)
+        if (option->isChecked())
+            return scene;
     return model::Scene::ExtendedTarget;
 }
 
@@ -260,9 +245,9 @@ model::Scene Form1::currentScene() const {
 
 // Steps 1 to 8 of an option click: the three scene fields, the captions, the titles.
 void Form1::showScene(const views::SceneLook& look) {
-    setFieldEnabled(txtVisota, look.sceneFieldsEnabled);
-    setFieldEnabled(txtF, look.sceneFieldsEnabled);
-    setFieldEnabled(txtScel, look.sceneFieldsEnabled);
+    for (const model::Quantity quantity :
+         {model::Quantity::FlightHeight, model::Quantity::Frequency, model::Quantity::TargetArea})
+        setFieldEnabled(field(quantity), look.sceneFieldsEnabled);
     lblT2->setText(QString::fromUtf8(look.lblT2));
     lblT2->adjustSize();
     blockButtons_.at(views::Block::NoiseEquivalent)->setText(QString::fromUtf8(look.btnT2));
@@ -279,6 +264,8 @@ void Form1::setFieldEnabled(QLineEdit* field, bool enabled) {
 }
 
 void Form1::chkLepestok_Click() {
+    QLineEdit* const txtBetta = field(model::Quantity::SideLobeFraction);
+    QLineEdit* const txtTbokov = field(model::Quantity::SideLobeTemperature);
     if (chkLepestok->checkState() == Qt::Unchecked) {
         setFieldEnabled(txtTbokov, false);
         setFieldEnabled(txtBetta, false);
@@ -347,7 +334,7 @@ void Form1::pressBlock(views::Block block) {
             showBeamFilledMessage();
         else
             setRange(QString::fromStdString(
-                views::rangeText(press.pointTarget->range, decimalSeparator())));
+                views::rangeText(press.pointTarget->range, ui::localeDecimalSeparator())));
     }
 
     // The chain, on a copy of the state, drawn into a recording.
@@ -359,8 +346,8 @@ void Form1::pressBlock(views::Block block) {
     {
         ui::PressProgress progress(this);
         try {
-            outcome =
-                views::runPressOutcome(press, *scratch, recording, decimalSeparator(), &progress);
+            outcome = views::runPressOutcome(press, *scratch, recording,
+                                             ui::localeDecimalSeparator(), &progress);
         } catch (const views::PressCancelled&) {
             cancelled = true;
         } catch (const std::exception& error) {
@@ -396,7 +383,7 @@ QLineEdit* Form1::field(model::Quantity quantity) const {
 }
 
 QLabel* Form1::resultLabel(model::Result result) const {
-    return findChild<QLabel*>(QString::fromUtf8(ui::resultLabel(result)));
+    return resultLabels_.at(result);
 }
 
 views::FieldTexts Form1::fieldTexts() const {
@@ -410,11 +397,8 @@ views::FieldTexts Form1::fieldTexts() const {
 
 Form1::LabelTexts Form1::saveLabels() const {
     LabelTexts saved{lblname->text(), lblRmax->text(), {}};
-    for (const model::Result result :
-         {model::Result::ta1, model::Result::ta2, model::Result::realSensitivity,
-          model::Result::potentialSensitivity, model::Result::brightnessDifference,
-          model::Result::antennaDifference, model::Result::measuredDifference})
-        saved.results[result] = resultLabel(result)->text();
+    for (const auto& [result, label] : resultLabels_)
+        saved.results[result] = label->text();
     return saved;
 }
 
@@ -463,8 +447,4 @@ void Form1::setBoxText(QLabel* label, const QString& text) {
     const bool tooWide = label->fontMetrics().horizontalAdvance(text) >
                          label->contentsRect().width() - label->indent();
     label->setToolTip(tooWide ? text : QString());
-}
-
-char Form1::decimalSeparator() {
-    return ui::localeDecimalSeparator();
 }

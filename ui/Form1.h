@@ -102,7 +102,6 @@ private:
     void setTitle(const QString& text);
     void setRange(const QString& text);
     static void setBoxText(QLabel* label, const QString& text);
-    static char decimalSeparator();
 
     model::ReceiverState state_;
     ui::BusyCursor* busy_ = nullptr; // set while a press runs
@@ -110,28 +109,15 @@ private:
     ui::SensitivityDialog* experiment_ = nullptr;
     std::map<views::Block, QPushButton*> blockButtons_;
     std::map<model::Quantity, QLineEdit*> fields_;
+    std::map<model::Result, QLabel*> resultLabels_;
+    std::map<model::Scene, QRadioButton*> sceneOptions_;
 
-    // Controls the handlers use by name, named as in the window's description.
-    QLineEdit* txtVisota = nullptr;
-    QLineEdit* txtScel = nullptr;
-    QLineEdit* txtF = nullptr;
-    QLineEdit* txtBetta = nullptr;
-    QLineEdit* txtTbokov = nullptr;
-    QRadioButton* optBigCel = nullptr;
-    QRadioButton* optGranica = nullptr;
-    QRadioButton* optCel = nullptr;
+    // Controls the handlers use by name, named as in the control table.
     QCheckBox* chkLepestok = nullptr;
     QComboBox* cboFd = nullptr;
     QLabel* lblT2 = nullptr;
-    QLabel* lblTa1 = nullptr;
-    QLabel* lblTa2 = nullptr;
     QLabel* lblname = nullptr;
     QLabel* lblRmax = nullptr;
-    QLabel* lblmo1 = nullptr;
-    QLabel* lblmo = nullptr;
-    QLabel* lblEnterT = nullptr;
-    QLabel* lblEnter = nullptr;
-    QLabel* lblexit = nullptr;
     canvas::PictureBox* PicRes = nullptr;
     QPushButton* cmdExit = nullptr;
     QMenu* mnuGraph = nullptr;

@@ -5,33 +5,26 @@
 
 #include "canvas/PictureBox.h"
 #include "ui/SensitivityDialog.h"
+#include "ui/Translations.h"
 #include "views/PlotExport.h"
 
 #include <QAction>
 #include <QHelpEvent>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QStandardPaths>
 #include <QToolTip>
 
 namespace ui {
 
-char localeDecimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    if (point == QStringLiteral(",") || point == QStringLiteral("."))
-        return point.at(0).toLatin1();
-    return '.';
-}
-
 PictureTools::PictureTools(canvas::PictureBox* picture, std::function<void()> openExperiment)
     : QObject(picture), picture_(picture), question_(canvas::fileDialogQuestion(picture)) {
     saveData_ = canvas::addPictureAction(picture, QStringLiteral("Сохранить данные…"),
                                          "actSaveData", Qt::CTRL | Qt::SHIFT | Qt::Key_S);
-    experiment_ = canvas::addPictureAction(picture, experimentTitle() + QStringLiteral("…"),
-                                           "actSensitivity", Qt::CTRL | Qt::Key_E);
+    QAction* experiment = canvas::addPictureAction(picture, experimentTitle() + QStringLiteral("…"),
+                                                   "actSensitivity", Qt::CTRL | Qt::Key_E);
     saveData_->setEnabled(false);
     connect(saveData_, &QAction::triggered, this, &PictureTools::saveDataAs);
-    connect(experiment_, &QAction::triggered, this, std::move(openExperiment));
+    connect(experiment, &QAction::triggered, this, std::move(openExperiment));
     picture->setMouseTracking(true);
     picture->installEventFilter(this);
 }

@@ -39,9 +39,6 @@ public:
     void setRecord(views::PlotRecord record);
     const views::PlotRecord& record() const { return record_; }
 
-    QAction* saveDataAction() const { return saveData_; }
-    QAction* experimentAction() const { return experiment_; }
-
     // The readout at a point of the picture (widget coordinates); empty when the picture
     // is empty.
     QString readoutAt(const QPointF& point) const;
@@ -61,12 +58,8 @@ private:
     canvas::PictureBox* picture_;
     views::PlotRecord record_;
     QAction* saveData_ = nullptr;
-    QAction* experiment_ = nullptr;
     canvas::FileQuestion question_;
     canvas::SaveFolder folder_;
 };
-
-// The decimal separator of the user's locale, as the window writes its numbers.
-char localeDecimalSeparator();
 
 } // namespace ui

@@ -4,12 +4,11 @@
 #include "ui/SensitivityDialog.h"
 
 #include "model/Numbers.h"
-#include "ui/PictureTools.h"
+#include "ui/Translations.h"
 #include "views/Messages.h"
 
 #include <QChart>
 #include <QChartView>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -167,13 +166,12 @@ void SensitivityDialog::buildChart() {
     timeAxis_->setLabelFormat(QStringLiteral("%g"));
     timeAxis_->setBase(10);
     timeAxis_->setMinorTickCount(-1);
-    timeAxis_->setRange(1, 1000);
     kelvinAxis_ = new QLogValueAxis;
     kelvinAxis_->setTitleText(QStringLiteral("Чувствительность, К"));
     kelvinAxis_->setLabelFormat(QStringLiteral("%g"));
     kelvinAxis_->setBase(10);
     kelvinAxis_->setMinorTickCount(-1);
-    kelvinAxis_->setRange(0.01, 10);
+    resetAxes();
     chart_->addAxis(timeAxis_, Qt::AlignBottom);
     chart_->addAxis(kelvinAxis_, Qt::AlignLeft);
     chtSensitivity = new QChartView(chart_, this);
@@ -185,13 +183,20 @@ void SensitivityDialog::buildChart() {
     layout->addWidget(lblSlope);
 }
 
-void SensitivityDialog::attach(QScatterSeries* series) {
-    chart_->addSeries(series);
-    series->attachAxis(timeAxis_);
-    series->attachAxis(kelvinAxis_);
+void SensitivityDialog::resetAxes() {
+    longestTime_ = 10;
+    timeAxis_->setRange(1, 1000);
+    kelvinAxis_->setRange(0.01, 10);
 }
 
-void SensitivityDialog::attach(QLineSeries* series) {
+void SensitivityDialog::clearTable() {
+    rows_.clear();
+    tblSensitivity->setRowCount(0);
+    lblSlope->clear();
+    prgSensitivity->setValue(0);
+}
+
+void SensitivityDialog::attach(QAbstractSeries* series) {
     chart_->addSeries(series);
     series->attachAxis(timeAxis_);
     series->attachAxis(kelvinAxis_);
@@ -211,11 +216,7 @@ void SensitivityDialog::start() {
                              QString::fromUtf8(error.what()));
         return;
     }
-    experiment_ = experiment;
-    rows_.clear();
-    tblSensitivity->setRowCount(0);
-    lblSlope->clear();
-    prgSensitivity->setValue(0);
+    clearTable();
 
     const QString name = QString::fromStdString(experiment->name());
     Series series{new QScatterSeries, new QLineSeries, new QLineSeries};
@@ -281,7 +282,6 @@ void SensitivityDialog::finishRun() {
     btnClear->setEnabled(true);
     if (!stopRequested_->load())
         prgSensitivity->setValue(kProgressSteps);
-    emit runFinished();
 }
 
 void SensitivityDialog::showProgress(double done, double total) {
@@ -343,13 +343,8 @@ void SensitivityDialog::clear() {
         }
     }
     series_.clear();
-    rows_.clear();
-    tblSensitivity->setRowCount(0);
-    lblSlope->clear();
-    prgSensitivity->setValue(0);
-    kelvinAxis_->setRange(0.01, 10);
-    longestTime_ = 10;
-    timeAxis_->setRange(1, 1000);
+    clearTable();
+    resetAxes();
 }
 
 bool SensitivityDialog::saveChart(const QString& fileName, QString* error) {
@@ -375,11 +370,6 @@ void SensitivityDialog::saveTableAs() {
         {QStringLiteral("Сохранить таблицу"), QStringLiteral("veltrum-опыт.csv"),
          canvas::csvFilter(), QStringLiteral("csv"), QStringLiteral("таблицу")},
         [this](const QString& fileName, QString* error) { return saveTable(fileName, error); });
-}
-
-void SensitivityDialog::closeEvent(QCloseEvent* event) {
-    stop();
-    QDialog::closeEvent(event);
 }
 
 void SensitivityDialog::reject() {

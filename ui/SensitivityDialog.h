@@ -23,6 +23,7 @@
 #include <memory>
 #include <vector>
 
+class QAbstractSeries;
 class QChart;
 class QChartView;
 class QComboBox;
@@ -60,14 +61,9 @@ public:
     bool saveChart(const QString& fileName, QString* error = nullptr);
     bool saveTable(const QString& fileName, QString* error = nullptr) const;
 
-    // Closing the dialog (its button or Esc) stops a run.
+    // Closing the dialog (its button, Esc, or the window manager's close, which QDialog
+    // turns into a rejection) stops a run.
     void reject() override;
-
-signals:
-    void runFinished();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     struct Series {
@@ -81,14 +77,16 @@ private:
     void showProgress(double done, double total);
     void finishRun();
     void updateSlope();
-    void attach(QScatterSeries* series);
-    void attach(QLineSeries* series);
+    void attach(QAbstractSeries* series);
+    // The axes as a new dialog shows them.
+    void resetAxes();
+    // The table, its slope and the progress emptied.
+    void clearTable();
     void saveChartAs();
     void saveTableAs();
 
     std::function<views::FieldTexts()> fields_;
     std::function<model::ReceiverState()> state_;
-    std::shared_ptr<const views::SensitivityExperiment> experiment_;
     std::shared_ptr<std::atomic<bool>> stopRequested_;
     QFuture<void> future_;
     QFutureWatcher<void> watcher_;
@@ -111,7 +109,7 @@ private:
     QLogValueAxis* timeAxis_ = nullptr;
     QLogValueAxis* kelvinAxis_ = nullptr;
     QLabel* lblSlope = nullptr;
-    double longestTime_ = 10; // of every run on the chart, ms
+    double longestTime_ = 0; // of every run on the chart, ms
 };
 
 } // namespace ui

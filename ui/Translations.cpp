@@ -10,6 +10,13 @@
 
 namespace ui {
 
+char localeDecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    if (point == QStringLiteral(",") || point == QStringLiteral("."))
+        return point.at(0).toLatin1();
+    return '.';
+}
+
 bool installQtTranslations(QCoreApplication& application) {
     auto* translator = new QTranslator(&application);
     const bool loaded =

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Qt's own texts (the buttons of message boxes and file dialogs, the context menus of the
-// fields) in Russian, like the rest of the window.
+// The user's language and locale: Qt's own texts (the buttons of message boxes and file
+// dialogs, the context menus of the fields) in Russian, like the rest of the window; and
+// the decimal separator the window writes its numbers with.
 
 class QCoreApplication;
 
@@ -13,5 +14,8 @@ namespace ui {
 // application; the translator lives as long as the application. Returns false when the
 // translation is not installed on this machine: Qt's texts then stay in English.
 bool installQtTranslations(QCoreApplication& application);
+
+// The decimal separator of the user's locale: ',' or '.' ('.' for any other).
+char localeDecimalSeparator();
 
 } // namespace ui

@@ -196,21 +196,29 @@ int inputNumber(SwitchInput input) {
     return input == SwitchInput::First ? 1 : 2;
 }
 
-// Step 9: a segment to each sample 1..10000, coloured by the input connected there; the
-// samples noted for the export and the readout.
-PlotRecord drawRecord(canvas::Canvas& canvas, const double* wave, const Connections& connected,
-                      const ObjectColours& colours) {
+// The curve: a segment to each sample 1..count, coloured by the input connected there,
+// connectedAt(i); the samples noted for the export and the readout.
+template <typename ConnectedAt>
+PlotRecord drawRecord(canvas::Canvas& canvas, const double* wave, int count,
+                      ConnectedAt connectedAt, const ObjectColours& colours) {
     PlotRecord record;
     record.kind = PlotRecord::Kind::Samples;
-    record.points.reserve(kSamples);
-    for (int i = 1; i <= kSamples; ++i) {
-        canvas.lineTo(static_cast<float>(i), toCanvas(wave[i]), colours.of(connected[i]));
-        record.points.push_back({static_cast<double>(i), wave[i], inputNumber(connected[i])});
+    record.points.reserve(static_cast<std::size_t>(count));
+    for (int i = 1; i <= count; ++i) {
+        const SwitchInput input = connectedAt(i);
+        canvas.lineTo(static_cast<float>(i), toCanvas(wave[i]), colours.of(input));
+        record.points.push_back({static_cast<double>(i), wave[i], inputNumber(input)});
     }
     return record;
 }
+// The record of 10000 samples, with the switch's connections.
+PlotRecord drawRecord(canvas::Canvas& canvas, const double* wave, const Connections& connected,
+                      const ObjectColours& colours) {
+    return drawRecord(
+        canvas, wave, kSamples, [&connected](int i) { return connected[i]; }, colours);
+}
 
-// Step 10 of the views from the switch on: Ta1, then Ta2; with the record drawn.
+// What the views from the switch on report: Ta1, then Ta2; with the record drawn.
 ViewOutput temperatures(const ChainSettings& chain, PlotRecord record) {
     ViewOutput output;
     output.values.set(model::Result::ta1, chain.temperatures.ta1);
@@ -248,16 +256,11 @@ ViewOutput inputView(SwitchInput input, const Press& press, model::ReceiverState
     requireFinite(&start, 0, 0);
     requireFinite(state.inputWave.data(), 1, kInputSamples);
 
-    const canvas::Colour colour = first ? firstObjectColour(state) : secondObjectColour(state);
     openPicture(canvas, kInputScale, 0, 0, toCanvas(start));
     ViewOutput output;
-    output.record.kind = PlotRecord::Kind::Samples;
-    output.record.points.reserve(kInputSamples);
-    for (int i = 1; i <= kInputSamples; ++i) {
-        canvas.lineTo(static_cast<float>(i), toCanvas(state.inputWave[i]), colour);
-        output.record.points.push_back(
-            {static_cast<double>(i), state.inputWave[i], inputNumber(input)});
-    }
+    output.record = drawRecord(
+        canvas, state.inputWave.data(), kInputSamples, [input](int) { return input; },
+        objectColours(state));
     output.values.set(first ? model::Result::ta1 : model::Result::ta2, ta);
     return output;
 }

@@ -141,10 +141,9 @@ std::string readoutText(const PlotRecord& record, double x, double y, char decim
     }
     std::string text = position("накоплено", 4);
     if (!record.runningMeans.empty()) {
-        const double index =
-            std::clamp(std::round(x), 1.0, static_cast<double>(record.runningMeans.size()));
-        text += "\nсреднее " + number(index, decimalSeparator) + " отсчётов: " +
-                number(record.runningMeans[static_cast<std::size_t>(index) - 1], decimalSeparator);
+        const std::size_t index = nearestIndex(x, record.runningMeans.size());
+        text += "\nсреднее " + number(static_cast<double>(index), decimalSeparator) +
+                " отсчётов: " + number(record.runningMeans[index - 1], decimalSeparator);
     }
     return text;
 }

@@ -93,11 +93,9 @@ PressOutcome runPressOutcome(const Press& press, model::ReceiverState& state,
     if (press.pointTarget)
         state.beamTemperature = press.pointTarget->beamTemperature;
     try {
-        ViewOutput output = description.view(press, state, canvas, progress);
         PressOutcome outcome;
-        outcome.texts = formatResults(output.values, description.results, decimalSeparator);
-        outcome.values = std::move(output.values);
-        outcome.record = std::move(output.record);
+        static_cast<ViewOutput&>(outcome) = description.view(press, state, canvas, progress);
+        outcome.texts = formatResults(outcome.values, description.results, decimalSeparator);
         return outcome;
     } catch (const model::ModelError& error) {
         throw pressError(error.fault(), press);

@@ -86,12 +86,10 @@ public:
     virtual bool keepGoing(double passesDone, double passesTotal) = 0;
 };
 
-// What a press gives back: the texts of its results in the order the window writes them,
-// the results as numbers, and the numbers behind its picture.
-struct PressOutcome {
+// What a press gives back: its view's results as numbers and the numbers behind its
+// picture, with the texts of the results in the order the window writes them.
+struct PressOutcome : ViewOutput {
     ResultTexts texts;
-    ResultValues values;
-    PlotRecord record;
 };
 
 // Runs the view: sets state.beamTemperature from the point target, computes the chain

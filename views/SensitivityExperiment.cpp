@@ -33,15 +33,6 @@ double meanOf(const std::vector<double>& values) {
     return std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
 }
 
-// Where press p of time `index` takes its noise: after every earlier press's periods.
-std::uint64_t firstUniformOf(const std::vector<double>& times, int presses, int index, int p) {
-    std::uint64_t periods = 0;
-    for (int k = 0; k < index; ++k)
-        periods += static_cast<std::uint64_t>(std::floor(times[k])) * presses;
-    periods += static_cast<std::uint64_t>(std::floor(times[index])) * p;
-    return SensitivityExperiment::kFirstUniform + kPeriodUniforms * periods;
-}
-
 } // namespace
 
 double SensitivityRow::realMean() const {
@@ -87,11 +78,15 @@ SensitivityExperiment::SensitivityExperiment(const FieldTexts& texts,
         ", " + sceneLook(texts.scene).name;
 }
 
-double SensitivityExperiment::periods() const {
+double SensitivityExperiment::periodsBefore(int index) const {
     double periods = 0;
-    for (const double tau : times_)
-        periods += std::floor(tau) * pressesPerTime_;
+    for (int k = 0; k < index; ++k)
+        periods += std::floor(times_[static_cast<std::size_t>(k)]) * pressesPerTime_;
     return periods;
+}
+
+double SensitivityExperiment::periods() const {
+    return periodsBefore(timeCount());
 }
 
 namespace {
@@ -116,21 +111,22 @@ SensitivityRow SensitivityExperiment::runTime(int index, Progress* progress) con
     SensitivityRow row;
     row.accumulation = times_[static_cast<std::size_t>(index)];
     const double periodsOfTime = std::floor(row.accumulation);
-    double before = 0;
-    for (int k = 0; k < index; ++k)
-        before += std::floor(times_[static_cast<std::size_t>(k)]) * pressesPerTime_;
+    const double before = periodsBefore(index);
+    const double total = periods();
     canvas::NullCanvas nowhere;
     for (int p = 0; p < pressesPerTime_; ++p) {
+        // Each press takes its noise after every earlier press's periods.
+        const double start = before + p * periodsOfTime;
         auto state = std::make_unique<model::ReceiverState>(state_);
         state->uniform = model::UniformSource(state_.uniform.seed());
-        state->uniform.skip(firstUniformOf(times_, pressesPerTime_, index, p));
-        ExperimentProgress pressProgress(progress, before + p * periodsOfTime, periods());
+        state->uniform.skip(kFirstUniform + kPeriodUniforms * static_cast<std::uint64_t>(start));
+        ExperimentProgress pressProgress(progress, start, total);
         const PressOutcome outcome = runPressOutcome(press, *state, nowhere, '.', &pressProgress);
         row.real.push_back(resultOf(outcome, model::Result::realSensitivity));
         row.measured.push_back(resultOf(outcome, model::Result::measuredDifference));
         row.potential = resultOf(outcome, model::Result::potentialSensitivity);
         row.computedDifference = resultOf(outcome, model::Result::antennaDifference);
-        if (progress && !progress->keepGoing(before + (p + 1) * periodsOfTime, periods()))
+        if (progress && !progress->keepGoing(start + periodsOfTime, total))
             throw PressCancelled();
     }
     return row;

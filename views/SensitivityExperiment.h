@@ -57,6 +57,9 @@ public:
     SensitivityRow runTime(int index, Progress* progress) const;
 
 private:
+    // Periods of the presses of the times before `index`.
+    double periodsBefore(int index) const;
+
     std::vector<double> times_;
     int pressesPerTime_;
     std::vector<Press> presses_;

@@ -18,10 +18,6 @@ namespace {
 
 using model::Quantity;
 
-// Periods between two looks at the progress: a few milliseconds of work on two cores,
-// a few tens on one core of an old processor, so "Отмена" answers within 0.1 s.
-constexpr std::int64_t kPeriodsPerBatch = 128;
-
 model::SummatorSettings summatorSettings(const Press& press, const model::ReceiverState& state) {
     const PressInputs& in = press.inputs;
     model::SummatorSettings settings;
