@@ -3,6 +3,8 @@
 
 #include "ui/Form1.h"
 
+#include "front/ControlTable.h"
+
 #include "canvas/PictureBox.h"
 #include "canvas/RecordingCanvas.h"
 #include "model/Fault.h"
@@ -41,30 +43,6 @@
 #include <memory>
 #include <optional>
 
-namespace {
-
-const QString kInputErrorTitle = QString::fromUtf8(views::inputErrorTitle());
-const QString kComputeErrorTitle = QString::fromUtf8(views::computeErrorTitle());
-
-// The colour items: their names, captions and colours, in menu order.
-struct ColourRow {
-    const char* name;
-    const char* caption;
-    std::uint8_t red, green, blue;
-};
-constexpr ColourRow kColourRows[] = {
-    {"mnuRed", "Красный", 255, 0, 0},         {"mnuYellow", "Желтый", 255, 255, 0},
-    {"mnuGreen", "Зеленый", 0, 255, 0},       {"mnuBlue", "Синий", 0, 0, 255},
-    {"mnuGreenBlue", "Голубой", 0, 255, 255}, {"mnuRedBlue", "Сиреневый", 255, 0, 255},
-    {"mnuBlack", "Черный", 0, 0, 0},
-};
-// The rows of the start-up colours, cyan and yellow, and the order in which a click
-// writes the marks: black, blue, green, light blue, red, lilac, yellow.
-constexpr int kStartColourRow[] = {4, 1};
-constexpr int kMarkOrder[] = {6, 3, 2, 4, 0, 5, 1};
-
-} // namespace
-
 // The texts a press may change, kept to put them back when it fails.
 struct Form1::LabelTexts {
     QString title;
@@ -73,7 +51,7 @@ struct Form1::LabelTexts {
 };
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral("Veltrum"));
+    setWindowTitle(QString::fromUtf8(front::windowCaption()));
     setWindowIcon(ui::applicationIcon());
     createControls();
     bindControls();
@@ -142,23 +120,24 @@ void Form1::bindControls() {
 }
 
 void Form1::createMenu() {
-    mnuGraph = menuBar()->addMenu(QStringLiteral("&Графика"));
-    mnuGraph->setObjectName(QStringLiteral("mnuGraph"));
-    mnuObject1 = mnuGraph->addMenu(QStringLiteral("Первый объект"));
-    mnuObject1->setObjectName(QStringLiteral("mnuObject1"));
-    mnuObject2 = mnuGraph->addMenu(QStringLiteral("Второй объект"));
-    mnuObject2->setObjectName(QStringLiteral("mnuObject2"));
+    const auto menu = [](QMenu* made, const front::MenuText& text) {
+        made->setTitle(QString::fromUtf8(text.caption));
+        made->setObjectName(QString::fromUtf8(text.name));
+        return made;
+    };
+    mnuGraph = menu(menuBar()->addMenu(QString()), front::graphicsMenu());
+    mnuObject1 = menu(mnuGraph->addMenu(QString()), front::objectMenu(0));
+    mnuObject2 = menu(mnuGraph->addMenu(QString()), front::objectMenu(1));
 
     QMenu* const submenus[] = {mnuObject1, mnuObject2};
     for (int object = 0; object < 2; ++object) {
-        for (int row = 0; row < 7; ++row) {
+        for (int row = 0; row < front::kColourCount; ++row) {
             QAction* item =
-                submenus[object]->addAction(QString::fromUtf8(kColourRows[row].caption));
-            item->setObjectName(QString::fromUtf8(kColourRows[row].name) +
-                                QString::number(object + 1));
+                submenus[object]->addAction(QString::fromUtf8(front::colourRows()[row].caption));
+            item->setObjectName(QString::fromStdString(front::colourItemName(object, row)));
             item->setCheckable(true);
             // The marks at start match the start-up colours: light blue and yellow.
-            item->setChecked(row == kStartColourRow[object]);
+            item->setChecked(row == front::startColourRow(object));
             colourItems_[object][row] = item;
         }
     }
@@ -204,24 +183,26 @@ void Form1::connectHandlers() {
 // ---- start-up, reset, clock and exit -----------------------------------------------
 
 void Form1::Form_Load() {
-    // Colours of the two objects, side lobes off, the titles of the extended target.
-    model::applyStartupDefaults(state_);
+    // The colours of the two objects, side lobes off and the titles of the extended
+    // target are the session's from its start.
     // The sampling rates of the summator.
-    for (const views::SamplingRate& rate : views::samplingRates())
-        cboFd->addItem(QString::fromUtf8(rate.name));
-    cboFd->setCurrentIndex(views::kStartSamplingRate);
+    for (const std::string& item : front::samplingRateItems())
+        cboFd->addItem(QString::fromStdString(item));
+    cboFd->setCurrentIndex(front::startSamplingRateItem());
 }
 
 void Form1::resetResultLabels() {
     for (const auto& [result, label] : resultLabels_)
         setBoxText(label, QString());
-    setBoxText(resultLabel(model::Result::ta1), QStringLiteral("Ta1=..."));
-    setBoxText(resultLabel(model::Result::ta2), QStringLiteral("Ta2=..."));
+    for (const model::Result result : {model::Result::ta1, model::Result::ta2})
+        setBoxText(resultLabel(result), QString::fromUtf8(front::unsetResultText(result)));
     setRange(QString());
 }
 
 void Form1::tmrTime_Timer() {
-    setWindowTitle(QStringLiteral("Veltrum  ") + QTime::currentTime().toString(u"HH:mm:ss"));
+    const QTime now = QTime::currentTime();
+    setWindowTitle(
+        QString::fromStdString(front::clockCaption(now.hour(), now.minute(), now.second())));
 }
 
 void Form1::cmdExit_Click() {
@@ -252,9 +233,7 @@ void Form1::showScene(const views::SceneLook& look) {
     lblT2->adjustSize();
     blockButtons_.at(views::Block::NoiseEquivalent)->setText(QString::fromUtf8(look.btnT2));
     blockButtons_.at(views::Block::Antenna)->setText(QString::fromUtf8(look.btnT1));
-    const model::InputTitles titles = model::inputTitles(look.scene);
-    state_.input1Title = titles.input1;
-    state_.input2Title = titles.input2;
+    session_.chooseScene(look.scene);
 }
 
 // Background first, then the enabled state.
@@ -269,44 +248,26 @@ void Form1::chkLepestok_Click() {
     if (chkLepestok->checkState() == Qt::Unchecked) {
         setFieldEnabled(txtTbokov, false);
         setFieldEnabled(txtBetta, false);
-        state_.sideLobeFraction = 0.0f;
-        state_.sideLobeTemperature = 0;
+        session_.tickSideLobes(false, {}, {});
         return;
     }
     setFieldEnabled(txtTbokov, true);
     setFieldEnabled(txtBetta, true);
-    try {
-        const float fraction =
-            model::readFloat32(model::Quantity::SideLobeFraction, txtBetta->text().toStdString());
-        const std::int16_t temperature =
-            model::readInt16(model::Quantity::SideLobeTemperature, txtTbokov->text().toStdString());
-        state_.sideLobeFraction = fraction;
-        state_.sideLobeTemperature = temperature;
-    } catch (const model::ModelError& error) {
+    const std::optional<front::Warning> refused = session_.tickSideLobes(
+        true, txtBetta->text().toStdString(), txtTbokov->text().toStdString());
+    if (refused) {
         // The side lobes stay off; the fields stay open for the correction.
-        state_.sideLobeFraction = 0.0f;
-        state_.sideLobeTemperature = 0;
         chkLepestok->setChecked(false);
-        showWarning(kInputErrorTitle,
-                    QString::fromStdString(views::message(error.fault(), currentScene())));
+        showWarning(*refused);
     }
 }
 
 // ---- the colour menus ----------------------------------------------------------------
 
 void Form1::chooseColour(int object, int row) {
-    for (const int mark : kMarkOrder)
+    for (const int mark : front::colourMarkOrder())
         colourItems_[object][mark]->setChecked(mark == row);
-    const ColourRow& colour = kColourRows[row];
-    if (object == 0) {
-        state_.obj1Red = colour.red;
-        state_.obj1Green = colour.green;
-        state_.obj1Blue = colour.blue;
-    } else {
-        state_.obj2Red = colour.red;
-        state_.obj2Green = colour.green;
-        state_.obj2Blue = colour.blue;
-    }
+    session_.chooseColour(object, row);
 }
 
 // ---- a press of a block button ---------------------------------------------------------
@@ -315,63 +276,61 @@ void Form1::pressBlock(views::Block block) {
     ui::BusyCursor busy;
     busy_ = &busy;
     const auto noLongerBusy = qScopeGuard([this] { busy_ = nullptr; });
+    const char separator = ui::localeDecimalSeparator();
 
     // Every field the view reads, converted before anything changes.
-    views::Press press;
+    front::PressOpening opening;
     try {
-        press = views::preparePress(block, fieldTexts(), state_);
-    } catch (const std::exception& error) {
-        showWarning(kInputErrorTitle, QString::fromUtf8(error.what()));
+        opening = session_.open(block, fieldTexts(), separator);
+    } catch (const front::PressFailed& failed) {
+        showWarning(failed.warning());
         return;
     }
 
     // The opening of the view: labels reset, the title, the point target.
     const LabelTexts saved = saveLabels();
     resetResultLabels();
-    setTitle(QString::fromStdString(press.title));
-    if (press.pointTarget) {
-        if (press.pointTarget->beam.filled)
-            showBeamFilledMessage();
-        else
-            setRange(QString::fromStdString(
-                views::rangeText(press.pointTarget->range, ui::localeDecimalSeparator())));
-    }
+    setTitle(QString::fromStdString(opening.press.title));
+    if (opening.beamFilled)
+        showBeamFilledMessage();
+    else if (!opening.range.empty())
+        setRange(QString::fromStdString(opening.range));
 
     // The chain, on a copy of the state, drawn into a recording.
-    auto scratch = std::make_unique<model::ReceiverState>(state_);
-    canvas::RecordingCanvas recording;
-    views::PressOutcome outcome;
-    std::optional<QString> fault;
+    front::PressRun run;
+    std::optional<front::Warning> fault;
     bool cancelled = false;
     {
         ui::PressProgress progress(this);
         try {
-            outcome = views::runPressOutcome(press, *scratch, recording,
-                                             ui::localeDecimalSeparator(), &progress);
+            run = session_.run(opening, separator, &progress);
         } catch (const views::PressCancelled&) {
             cancelled = true;
+        } catch (const front::PressFailed& failed) {
+            fault = failed.warning();
         } catch (const std::exception& error) {
-            fault = QString::fromUtf8(error.what());
+            fault = front::Warning{views::computeErrorTitle(), error.what(), {}};
         }
     } // the progress dialog closes here
     if (cancelled || fault) {
         restoreLabels(saved);
         if (fault)
-            showWarning(kComputeErrorTitle, *fault);
+            showWarning(*fault);
         return;
     }
 
     // The press has succeeded: keep its state, show its picture and texts.
-    state_ = *scratch;
-    PicRes->showRecording(recording);
-    tools_->setRecord(std::move(outcome.record));
-    applyResults(outcome.texts);
+    PicRes->showRecording(run.recording);
+    const views::ResultTexts results = run.outcome.texts;
+    session_.keep(opening, std::move(run));
+    tools_->setRecord(session_.record());
+    applyResults(results);
 }
 
 ui::SensitivityDialog* Form1::openExperiment() {
     if (!experiment_)
         experiment_ = new ui::SensitivityDialog(
-            this, [this] { return fieldTexts(); }, [this] { return state_; });
+            this, [this] { return fieldTexts(); }, [this] { return session_.state(); });
     experiment_->show();
     experiment_->raise();
     experiment_->activateWindow();
@@ -425,9 +384,22 @@ void Form1::showBeamFilledMessage() {
     box.exec();
 }
 
-void Form1::showWarning(const QString& title, const QString& text) {
-    const ui::BusyCursor::Released arrow(busy_);
-    QMessageBox::warning(this, title, text);
+void Form1::showWarning(const front::Warning& warning) {
+    {
+        const ui::BusyCursor::Released arrow(busy_);
+        QMessageBox::warning(this, QString::fromStdString(warning.title),
+                             QString::fromStdString(warning.text));
+    }
+    // The student goes on where the message points: the first field it names, selected.
+    const std::string control = warning.focusControl();
+    if (control.empty())
+        return;
+    auto* named = findChild<QWidget*>(QString::fromStdString(control));
+    if (!named || !named->isEnabled())
+        return;
+    named->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(named))
+        edit->selectAll();
 }
 
 // ---- label texts -----------------------------------------------------------------------

@@ -8,6 +8,7 @@
 // block button: read the fields, run the view on a copy of the state, then show the
 // picture and the texts, or put everything back when the press fails.
 
+#include "front/Session.h"
 #include "model/Quantity.h"
 #include "model/ReceiverState.h"
 #include "views/Blocks.h"
@@ -49,7 +50,7 @@ public:
     ~Form1() override;
 
     // What the window keeps between presses (for the tests and the screenshot tool).
-    const model::ReceiverState& receiverState() const { return state_; }
+    const model::ReceiverState& receiverState() const { return session_.state(); }
     // The result picture's tools for lab work and the experiment's dialog (made at its
     // first opening).
     ui::PictureTools* pictureTools() const { return tools_; }
@@ -95,7 +96,8 @@ private:
     void restoreLabels(const LabelTexts& saved);
     void applyResults(const views::ResultTexts& results);
     void showBeamFilledMessage();
-    void showWarning(const QString& title, const QString& text);
+    // A warning box; then the focus goes to the first field it names, its text selected.
+    void showWarning(const front::Warning& warning);
 
     // Label texts: the title and the range widen with their text; the fixed boxes show
     // a text too wide for them in full as a tooltip.
@@ -103,7 +105,7 @@ private:
     void setRange(const QString& text);
     static void setBoxText(QLabel* label, const QString& text);
 
-    model::ReceiverState state_;
+    front::Session session_;
     ui::BusyCursor* busy_ = nullptr; // set while a press runs
     ui::PictureTools* tools_ = nullptr;
     ui::SensitivityDialog* experiment_ = nullptr;

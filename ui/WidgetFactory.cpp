@@ -104,7 +104,7 @@ QWidget* makeControl(const Control& control, QWidget* parent) {
         widget->setFont(fontFor(control.font));
     widget->setEnabled(control.enabled);
     if (control.width > 0) {
-        widget->setGeometry(control.geometry());
+        widget->setGeometry(toQRect(control.geometry()));
     } else {
         widget->adjustSize();
         widget->setGeometry(control.x, control.y, widget->width(),

@@ -65,10 +65,16 @@ const char* resultName(model::Result result) {
     return "результат";
 }
 
+// "поле «a»" or "поля «a» и «b»": the fields a message asks the student to check.
+std::string fieldsToCheck(const std::vector<model::Quantity>& quantities, model::Scene scene) {
+    return (quantities.size() == 1 ? "поле " : "поля ") + quoteFields(quantities, scene);
+}
+
 } // namespace
 
 std::string message(const model::Fault& fault, model::Scene scene) {
     const std::string fields = quoteFields(fault.quantities, scene);
+    const std::string check = "Проверьте " + fieldsToCheck(fault.quantities, scene) + ".";
     const auto aboutField = [&](const std::string& why) {
         return "Поле «" + fieldCaption(fault.quantities.front(), scene) + "»: «" + fault.text +
                "» — " + why + ".";
@@ -91,19 +97,15 @@ std::string message(const model::Fault& fault, model::Scene scene) {
     case FaultKind::BeamTooNarrow:
         return "Поле " + fields + ": частота слишком велика, телесный угол луча равен нулю.";
     case FaultKind::PointTargetNotFinite:
-        return "Для малоразмерной цели получен бесконечный или неопределённый результат. "
-               "Проверьте поля " +
-               fields + ".";
+        return "Для малоразмерной цели получен бесконечный или неопределённый результат. " +
+               check;
     case FaultKind::NegativeTimeBandwidth:
         return "Поля " + fields +
                ": произведение времени накопления на полосу не может быть отрицательным.";
     case FaultKind::Ta1IsMinus100:
-        return "Антенная температура Ta1 равна −100 К: деление на ноль. Проверьте поля " + fields +
-               ".";
+        return "Антенная температура Ta1 равна −100 К: деление на ноль. " + check;
     case FaultKind::NegativeRangeRadicand:
-        return "Дальность Rmax не определена: подкоренное выражение отрицательно. Проверьте "
-               "поля " +
-               fields + ".";
+        return "Дальность Rmax не определена: подкоренное выражение отрицательно. " + check;
     case FaultKind::SamplingRateNotChosen:
         return "Не выбрана частота дискретизации " + fields + ".";
     case FaultKind::AccumulationTooShort:
@@ -116,20 +118,20 @@ std::string message(const model::Fault& fault, model::Scene scene) {
                           number(model::kLongestWordLength));
     case FaultKind::SignalNotFinite:
         return "Сигнал вышел за пределы представимых чисел (переполнение или расходящийся "
-               "фильтр). Проверьте поля " +
-               fields + ".";
+               "фильтр). " +
+               check;
     case FaultKind::ZeroAdcRange:
-        return "Все отсчёты на выходе двухзвенного фильтра равны нулю: диапазон АЦП равен нулю. "
-               "Проверьте поля " +
-               fields + ".";
+        return "Все отсчёты на выходе двухзвенного фильтра равны нулю: диапазон АЦП равен нулю. " +
+               check;
     case FaultKind::ZeroMeasuredDifference:
         return "Измеренная разность антенных температур равна нулю: реальную чувствительность "
-               "вычислить нельзя. Проверьте поля " +
-               fields + ".";
+               "вычислить нельзя. " +
+               check;
     case FaultKind::ResultNotFinite:
         return std::string("Не удалось вычислить ") +
                (fault.result ? resultName(*fault.result) : "результат") +
-               ": результат не является конечным числом.";
+               ": результат не является конечным числом." +
+               (fault.quantities.empty() ? std::string() : " " + check);
     }
     return std::string(computeErrorTitle()) + ".";
 }

@@ -9,6 +9,8 @@
 #include "model/Summator.h"
 #include "views/Messages.h"
 
+#include <utility>
+
 namespace views {
 
 namespace {
@@ -65,10 +67,13 @@ void readBlockField(Press& press, const FieldTexts& texts, Quantity quantity) {
 PressError pressError(model::Fault fault, const Press& press) {
     if (fault.quantities.empty())
         fault.quantities = signalFields(describe(press.block));
-    return PressError(message(fault, press.scene));
+    return PressError(std::move(fault), press.scene);
 }
 
 } // namespace
+
+PressError::PressError(model::Fault fault, model::Scene scene)
+    : std::runtime_error(message(fault, scene)), fault_(std::move(fault)) {}
 
 Press preparePress(Block block, const FieldTexts& texts, const model::ReceiverState& state) {
     const BlockDescription& description = describe(block);

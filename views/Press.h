@@ -13,6 +13,7 @@
 //   4. on success the window keeps the new state, the picture and the result texts.
 
 #include "canvas/Canvas.h"
+#include "model/Fault.h"
 #include "model/PointTarget.h"
 #include "model/Quantity.h"
 #include "model/ReceiverState.h"
@@ -44,10 +45,15 @@ struct FieldTexts {
 };
 
 // A bad input or a fault met while computing; what() is the whole Russian message,
-// naming the field by its caption and the text typed, or the cause.
+// naming the field by its caption and the text typed, or the cause. fault() holds the
+// fields the message names, in its order.
 class PressError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    PressError(model::Fault fault, model::Scene scene);
+    const model::Fault& fault() const { return fault_; }
+
+private:
+    model::Fault fault_;
 };
 
 // The user stopped a long press.
