@@ -3,7 +3,7 @@
 
 // Makes the README's pictures from the program's own window: the window at start, after
 // a press of the UHF amplifier, after an accumulation of 100 ms in the summator, and the
-// experiment's dialog after a run with its defaults.
+// experiment's window after a run with the defaults and one with a noisier receiver.
 // Usage: veltrum_screenshot FOLDER. Runs on any platform plugin, offscreen included.
 
 #include "ui/Form1.h"
@@ -65,12 +65,17 @@ int main(int argc, char* argv[]) {
     window.findChild<QLineEdit*>(QStringLiteral("txtTint"))->setText(QStringLiteral("1"));
     ui::SensitivityDialog* experiment = window.openExperiment();
     experiment->resize(1000, 760);
-    experiment->findChild<QPushButton*>(QStringLiteral("btnStart"))->click();
-    QElapsedTimer clock;
-    clock.start();
-    while (experiment->running() && clock.elapsed() < 120000)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    QApplication::processEvents();
+    // Two runs: the defaults, then a receiver twice as noisy.
+    for (const char* noise : {"100", "200"}) {
+        window.findChild<QLineEdit*>(QStringLiteral("txtTprm"))
+            ->setText(QString::fromLatin1(noise));
+        experiment->findChild<QPushButton*>(QStringLiteral("btnStart"))->click();
+        QElapsedTimer clock;
+        clock.start();
+        while (experiment->running() && clock.elapsed() < 120000)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QApplication::processEvents(QEventLoop::AllEvents, 100);
+    }
     ok = save(*experiment, folder, QStringLiteral("screenshot-experiment.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -153,6 +153,11 @@ float readFloat32(Quantity quantity, std::string_view text) {
 }
 
 std::string formatNumber(double value, char decimalSeparator) {
+    return formatNumber(value, decimalSeparator, 15);
+}
+
+std::string formatNumber(double value, char decimalSeparator, int digits) {
+    digits = digits < 1 ? 1 : digits > 15 ? 15 : digits;
     if (std::isnan(value))
         return "nan";
     if (std::isinf(value))
@@ -160,17 +165,17 @@ std::string formatNumber(double value, char decimalSeparator) {
     if (value == 0.0)
         return "0";
 
-    // Shortest form at 15 significant digits, in the shape printf's %.15G would give.
+    // Rounded to `digits` significant digits, in the shape printf's %.15G would give.
     char buffer[64];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                         std::chars_format::scientific, digits - 1);
     (void)ec;
     std::string scientific(buffer, end); // d.dddddddddddddde±XX
     const std::size_t ePos = scientific.find('e');
     const int exponent = std::stoi(scientific.substr(ePos + 1));
 
     std::string text;
-    if (exponent < -5 || exponent >= 15) {
+    if (exponent < -5 || exponent >= digits) {
         std::string mantissa = scientific.substr(0, ePos);
         if (mantissa.find('.') != std::string::npos) {
             while (mantissa.back() == '0')
@@ -182,7 +187,7 @@ std::string formatNumber(double value, char decimalSeparator) {
         text = mantissa + 'E' + (exponent < 0 ? '-' : '+') + (magnitude < 10 ? "0" : "") +
                std::to_string(magnitude);
     } else {
-        const int decimals = 14 - exponent; // 15 significant digits in all
+        const int decimals = digits - 1 - exponent; // `digits` significant digits in all
         const auto [fixedEnd, fixedEc] = std::to_chars(buffer, buffer + sizeof buffer, value,
                                                        std::chars_format::fixed, decimals);
         (void)fixedEc;

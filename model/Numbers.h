@@ -53,5 +53,8 @@ float readFloat32(Quantity quantity, std::string_view text);
 // Negative zero is written "0". Non-finite values are written "nan", "inf" or "-inf"
 // only so that a caller's mistake is visible; the views never pass them.
 std::string formatNumber(double value, char decimalSeparator);
+// The same with fewer significant digits (1..15), for a table cell: exponent form from a
+// decimal exponent of `digits` on, so that no digit is made up.
+std::string formatNumber(double value, char decimalSeparator, int digits);
 
 } // namespace model

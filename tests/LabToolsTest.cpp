@@ -14,6 +14,8 @@
 #include "views/PlotExport.h"
 
 #include <QAction>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -44,15 +46,6 @@ using window_testing::WindowTest;
 class LabTools : public WindowTest {
 protected:
     ui::PictureTools& tools() { return *window().pictureTools(); }
-
-    // The widget point of a user point of the picture's scale in force: the scale is
-    // linear in each direction, so two probes invert it.
-    QPointF widgetPointOf(double x, double y) {
-        const auto origin = *picture()->userPoint(QPointF(0, 0));
-        const auto corner = *picture()->userPoint(QPointF(picture()->width(), picture()->height()));
-        return {(x - origin.x()) / (corner.x() - origin.x()) * picture()->width(),
-                (y - origin.y()) / (corner.y() - origin.y()) * picture()->height()};
-    }
 
     // Waits (handling events) until the experiment is done or a limit passes.
     static bool waitFor(const std::function<bool()>& done, int milliseconds = 60000) {
@@ -157,20 +150,27 @@ TEST_F(LabTools, FlatScaleStillReadsThePosition) {
     EXPECT_EQ(user->y(), 5);
 }
 
+// The widget points are worked out by hand from each view's scale over the 649 × 249
+// picture, not with the picture's own conversion.
 TEST_F(LabTools, ReadoutFollowsTheMouseInTheViewsUnits) {
+    ASSERT_EQ(picture()->size(), QSize(649, 249));
     EXPECT_TRUE(tools().readoutAt(QPointF(100, 100)).isEmpty()); // nothing drawn yet
 
-    press("btnmod");
-    EXPECT_EQ(tools().readoutAt(widgetPointOf(1.5, 15)).toStdString(), "x = 1,5; y = 15");
+    press("btnmod"); // (0, 20) at the top left, (4, 0) at the bottom right
+    EXPECT_EQ(tools().readoutAt(QPointF(1.5 / 4 * 649, 5.0 / 20 * 249)).toStdString(),
+              "x = 1,5; y = 15");
 
-    press("btnap");
-    const QPointF at = widgetPointOf(2600, 100);
+    press("btnap"); // (0, 350) to (10000, −350)
+    const QPointF at(2600.0 / 10000 * 649, 250.0 / 700 * 249);
     const QString text = tools().readoutAt(at);
     const double sample = tools().record().points[2600 - 1].y;
     EXPECT_TRUE(text.startsWith(QStringLiteral("x = 2600; y = 100"))) << text;
     EXPECT_TRUE(text.endsWith(
         QString::fromStdString("отсчёт 2600: " + model::formatNumber(sample, ',') + " (вход 2)")))
         << text;
+    // The last sample at the right edge, the first at the left.
+    EXPECT_TRUE(tools().readoutAt(QPointF(649, 124.5)).contains(QStringLiteral("отсчёт 10000:")));
+    EXPECT_TRUE(tools().readoutAt(QPointF(0, 124.5)).contains(QStringLiteral("отсчёт 1:")));
 
     // The tool tip shows it where the mouse moves.
     QMouseEvent move(QEvent::MouseMove, at, picture()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
@@ -178,11 +178,14 @@ TEST_F(LabTools, ReadoutFollowsTheMouseInTheViewsUnits) {
     QApplication::sendEvent(picture(), &move);
     EXPECT_EQ(QToolTip::text(), text);
 
+    // The summator at 50 kHz: x counts the 21 samples accumulated in the first half-period.
     type("txtTint", QStringLiteral("2"));
     press("btnsum");
-    const QString summed = tools().readoutAt(widgetPointOf(10, 0));
-    EXPECT_TRUE(summed.startsWith(QStringLiteral("накоплено 10; y = 0"))) << summed;
-    EXPECT_TRUE(summed.contains(QStringLiteral("среднее 10 отсчётов: "))) << summed;
+    const QString summed = tools().readoutAt(QPointF(10.0 / 21 * 649, 100));
+    EXPECT_TRUE(summed.startsWith(QStringLiteral("накоплено 10; y = "))) << summed;
+    EXPECT_TRUE(summed.endsWith(QString::fromStdString(
+        "среднее 10 отсчётов: " + model::formatNumber(tools().record().runningMeans[9], ','))))
+        << summed;
 }
 
 // The experiment's dialog, with small settings so that it ends quickly.
@@ -205,10 +208,14 @@ protected:
 TEST_F(Experiment, ATableOfEveryTimeWithThePotentialOfTheFormula) {
     QAction* open = find<QAction>("actSensitivity");
     open->trigger();
-    auto* dialog = window().findChild<ui::SensitivityDialog*>(QStringLiteral("dlgSensitivity"));
+    ui::SensitivityDialog* dialog = window().experiment();
     ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->objectName(), QStringLiteral("dlgSensitivity"));
     EXPECT_FALSE(dialog->isModal());
-    EXPECT_EQ(dialog->parent(), &window());
+    // A window of its own: not a child of the main window, so never held above it.
+    EXPECT_TRUE(dialog->isWindow());
+    EXPECT_EQ(dialog->parentWidget(), nullptr);
+    EXPECT_FALSE(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     openSmall(1, 4); // up to 20 ms: 2, 5, 10, 20
     startButton(dialog)->click();
     EXPECT_FALSE(startButton(dialog)->isEnabled());
@@ -217,20 +224,96 @@ TEST_F(Experiment, ATableOfEveryTimeWithThePotentialOfTheFormula) {
     EXPECT_TRUE(startButton(dialog)->isEnabled());
     QTableWidget* rows = table(dialog);
     ASSERT_EQ(rows->rowCount(), 4);
-    ASSERT_EQ(rows->columnCount(), 6);
-    EXPECT_EQ(rows->horizontalHeaderItem(0)->text().toStdString(), "Время накопления, мс");
-    EXPECT_EQ(rows->horizontalHeaderItem(1)->text().toStdString(), "Реальная чувствительность, К");
-    EXPECT_EQ(rows->horizontalHeaderItem(3)->text().toStdString(),
-              "Потенциальная чувствительность, К");
+    ASSERT_EQ(rows->columnCount(), 7);
+    EXPECT_EQ(rows->horizontalHeaderItem(0)->text().toStdString(), "Опыт");
+    EXPECT_EQ(rows->horizontalHeaderItem(1)->text().toStdString(), "Время накопления, мс");
+    EXPECT_EQ(rows->horizontalHeaderItem(2)->text().toStdString(), "Реальная чувствительность, К");
     EXPECT_EQ(rows->horizontalHeaderItem(4)->text().toStdString(),
+              "Потенциальная чувствительность, К");
+    EXPECT_EQ(rows->horizontalHeaderItem(5)->text().toStdString(),
               "Измеренная разность антенных температур, К");
     const double tsys = model::systemTemperature(100, 304);
     const double times[] = {2, 5, 10, 20};
     for (int row = 0; row < 4; ++row) {
-        EXPECT_EQ(rows->item(row, 0)->text().toStdString(), model::formatNumber(times[row], ','));
-        EXPECT_EQ(rows->item(row, 3)->text().toStdString(),
-                  model::formatNumber(model::potentialSensitivity(tsys, times[row]), ','));
+        EXPECT_EQ(rows->item(row, 0)->text().toStdString(), "1");
+        EXPECT_EQ(rows->item(row, 1)->text().toStdString(), model::formatNumber(times[row], ','));
+        // Six significant digits in a cell, the whole number in the CSV.
+        const double potential = model::potentialSensitivity(tsys, times[row]);
+        EXPECT_EQ(rows->item(row, 4)->text().toStdString(), model::formatNumber(potential, ',', 6));
+        EXPECT_LE(rows->item(row, 4)->text().size(), 8);
     }
+}
+
+// A second run adds its rows under the first's and its series beside them, named with its
+// number and what differs; the saved chart carries the fitted slopes under it.
+TEST_F(Experiment, EveryRunStaysInTheTableAndTheChartSavesItsSlope) {
+    auto* dialog = openSmall(1, 3); // 2, 5, 10, 20 ms
+    const auto finished = [dialog] {
+        return !dialog->running() && startButton(dialog)->isEnabled();
+    };
+    startButton(dialog)->click();
+    ASSERT_TRUE(waitFor(finished));
+    type("txtTprm", QStringLiteral("200"));
+    startButton(dialog)->click();
+    ASSERT_TRUE(waitFor(finished));
+    QTest::qWait(20);
+    QTableWidget* rows = table(dialog);
+    ASSERT_EQ(rows->rowCount(), 8);
+    EXPECT_EQ(rows->item(3, 0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(rows->item(4, 0)->text(), QStringLiteral("2"));
+    ASSERT_EQ(dialog->log().runs().size(), 2u);
+    EXPECT_EQ(dialog->log().runs()[0].name, "Опыт 1: 50кГц, протяжённая цель");
+    EXPECT_EQ(dialog->log().runs()[1].name, "Опыт 2: Т-ра вн.шума, К = 200");
+    QStringList names;
+    for (QAbstractSeries* series : dialog->findChild<QChartView*>()->chart()->series())
+        names << series->name();
+    EXPECT_EQ(names.filter(QStringLiteral("Опыт 2: Т-ра вн.шума, К = 200: среднее")).size(), 1)
+        << names.join(QStringLiteral(" | ")).toStdString();
+    EXPECT_EQ(names.filter(QStringLiteral("Опыт 2: σ = ")).size(), 1)
+        << names.join(QStringLiteral(" | ")).toStdString();
+
+    const auto* slope = dialog->findChild<QLabel*>(QStringLiteral("lblSlope"));
+    EXPECT_TRUE(slope->text().contains(QStringLiteral("опыт 2: -0,"))) << slope->text();
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("опыт.png"));
+    ASSERT_TRUE(dialog->saveChart(file));
+    const QImage saved(file);
+    const QWidget* pane = dialog->findChild<QWidget*>(QStringLiteral("wgtChart"));
+    EXPECT_EQ(saved.size(), pane->size() * pane->devicePixelRatioF());
+    EXPECT_GT(pane->height(), dialog->findChild<QChartView*>()->height()); // the slope too
+    dialog->close();
+}
+
+TEST(ExperimentPlacement, BesideTheMainWindowWhereTheScreenAllows) {
+    const QSize wanted(900, 700);
+    const QSize minimum(560, 420);
+    const QRect window(0, 0, 800, 600); // the main window's frame
+    const struct {
+        const char* what;
+        QRect available;
+        QRect main;
+        QRect expected;
+    } cases[] = {
+        {"1920 × 1080: to the right", {0, 0, 1920, 1040}, window, {800, 0, 900, 700}},
+        {"right edge of a wide screen: to the left",
+         {0, 0, 1920, 1040},
+         window.translated(1100, 100),
+         {200, 100, 900, 700}},
+        {"1280 × 1024: what is left to the right, as wide as it may be",
+         {0, 0, 1280, 1000},
+         window,
+         {720, 0, 560, 700}},
+        {"1024 × 768: narrowed, at the right edge, as low as the screen",
+         {0, 0, 1024, 740},
+         window.translated(0, 100),
+         {464, 40, 560, 700}},
+        {"a window at the right: its left is wider",
+         {0, 0, 1280, 1000},
+         window.translated(480, 0),
+         {0, 0, 560, 700}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ui::besideMainWindow(c.main, c.available, wanted, minimum), c.expected) << c.what;
 }
 
 TEST_F(Experiment, TheWindowsNextReadingsAreTheSameAsWithoutIt) {
@@ -259,7 +342,7 @@ TEST_F(Experiment, StopLeavesTheRowsFinishedSoFar) {
     const int rows = table(dialog)->rowCount();
     EXPECT_GE(rows, 2);
     EXPECT_LT(rows, 9);
-    EXPECT_EQ(static_cast<int>(dialog->rows().size()), rows);
+    EXPECT_EQ(dialog->log().rowCount(), rows);
     EXPECT_TRUE(startButton(dialog)->isEnabled());
 }
 

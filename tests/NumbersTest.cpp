@@ -183,6 +183,24 @@ TEST_P(FormatNumberTest, GeneralFormWithFifteenDigits) {
 
 INSTANTIATE_TEST_SUITE_P(Table, FormatNumberTest, ::testing::ValuesIn(kFormatCases));
 
+// A table cell: six significant digits, the exponent form once a seventh would be needed.
+TEST(FormatNumber, SixDigitsForATableCell) {
+    const FormatCase cases[] = {
+        {0.006584173219847, ',', "0,00658417"},
+        {203.61234567, ',', "203,612"},
+        {1000, '.', "1000"},
+        {999999.4, '.', "999999"},
+        {999999.7, '.', "1E+06"},
+        {1234567, ',', "1,23457E+06"},
+        {0.0000099999996, '.', "0.00001"},
+        {2.5e-7, ',', "2,5E-07"},
+        {-0.0, ',', "0"},
+        {-1.0 / 3.0, '.', "-0.333333"},
+    };
+    for (const FormatCase& c : cases)
+        EXPECT_EQ(model::formatNumber(c.value, c.separator, 6), c.text) << c.value;
+}
+
 TEST(FormatNumber, RoundTripsThroughTheParserToFifteenDigits) {
     const double values[] = {303.6,    1.1138599951919, 6e-5,
                              1.125e-4, 60595.77,        -133000.5,

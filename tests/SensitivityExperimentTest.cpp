@@ -90,11 +90,86 @@ TEST(SensitivityExperiment, AFaultInAFieldBeforeAnythingRuns) {
     }
 }
 
-TEST(SensitivityExperiment, ItsNameIsTheSamplingRateAndTheScene) {
-    views::FieldTexts texts = defaultTexts(model::Scene::Boundary);
-    texts.samplingRateIndex = 3;
-    EXPECT_EQ(SensitivityExperiment(texts, startupState(), {2}, 2).name(),
-              "1МГц, граница двух целей");
+// Press p of time i is a plain summator press of that time from the window's state with
+// the stream moved on to the experiment's first position plus the periods of every press
+// before it: 2 ms × 3 presses, then p presses of 5 ms.
+TEST(SensitivityExperiment, EachPressTakesItsNoiseFromItsOwnPlaceOfTheStream) {
+    const model::ReceiverState window = startupState();
+    const SensitivityExperiment experiment(defaultTexts(), window, {2, 5}, 3);
+    const SensitivityRow row = experiment.runTime(1, nullptr);
+    ASSERT_EQ(row.real.size(), 3u);
+    const std::uint64_t firstPosition = std::uint64_t{1} << 62;
+    const std::uint64_t uniformsPerPeriod = 5000 * 3 * 2; // three draws of two uniforms
+    for (std::uint64_t p = 0; p < 3; ++p) {
+        SCOPED_TRACE(p);
+        model::ReceiverState state = window;
+        state.uniform.skip(firstPosition + uniformsPerPeriod * (2 * 3 + 5 * p));
+        views::FieldTexts texts = defaultTexts();
+        texts[model::Quantity::Accumulation] = "5";
+        const testing_support::Recorded plain =
+            testing_support::press(views::Block::Summator, texts, state);
+        EXPECT_EQ(plain.texts.get(model::Result::measuredDifference),
+                  model::formatNumber(row.measured[p], ','));
+        EXPECT_EQ(plain.texts.get(model::Result::realSensitivity),
+                  model::formatNumber(row.real[p], ','));
+    }
+    // And never the window's own noise: its first 5 ms press reads otherwise.
+    model::ReceiverState own = window;
+    views::FieldTexts texts = defaultTexts();
+    texts[model::Quantity::Accumulation] = "5";
+    EXPECT_NE(testing_support::press(views::Block::Summator, texts, own)
+                  .texts.get(model::Result::measuredDifference),
+              model::formatNumber(row.measured[0], ','));
+}
+
+// The spread column of a real run is the sample standard deviation of its presses.
+TEST(SensitivityExperiment, SpreadOfARealRunIsTheSampleDeviationOfItsPresses) {
+    const SensitivityExperiment experiment(defaultTexts(), startupState(), {10}, 6);
+    const SensitivityRow row = experiment.runTime(0, nullptr);
+    ASSERT_EQ(row.real.size(), 6u);
+    double mean = 0;
+    for (const double real : row.real)
+        mean += real / 6;
+    double squares = 0;
+    for (const double real : row.real)
+        squares += (real - mean) * (real - mean);
+    EXPECT_NEAR(row.realMean(), mean, 1e-12 * mean);
+    EXPECT_NEAR(row.realSpread(), std::sqrt(squares / 5), 1e-12 * mean);
+    EXPECT_GT(row.realSpread(), 0.02 * mean); // six presses of 10 ms do scatter
+}
+
+TEST(SensitivityExperiment, RunsAreNamedWithTheirNumberAndWhatDiffersFromTheFirst) {
+    views::ExperimentSettings first;
+    first.texts = defaultTexts(model::Scene::Boundary);
+    first.texts.samplingRateIndex = 3;
+    views::ExperimentSettings other = first;
+    other.texts.samplingRateIndex = 7;
+    other.texts[model::Quantity::ReceiverNoise] = "200";
+    other.texts[model::Quantity::Gain] = "8"; // the summator does not read the gain
+    other.presses = 20;
+    views::ExperimentSettings lobes = first;
+    lobes.sideLobeFraction = 0.25f;
+    lobes.sideLobeTemperature = 280;
+    const struct {
+        int number;
+        const views::ExperimentSettings* settings;
+        const views::ExperimentSettings* first;
+        const char* name;
+    } cases[] = {
+        {1, &first, nullptr, "Опыт 1: 1МГц, граница двух целей"},
+        {2, &first, &first, "Опыт 2: как опыт 1"},
+        {3, &other, &first,
+         "Опыт 3: Fдискретиз. 25кГц; Т-ра вн.шума, К = 200; 20 нажатий на время"},
+        {4, &lobes, &first, "Опыт 4: боковые лепестки β = 0,25, Тяб = 280 К"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(views::runName(c.number, *c.settings, c.first), c.name);
+
+    views::ExperimentLog log;
+    EXPECT_EQ(log.startRun(first).name, "Опыт 1: 1МГц, граница двух целей");
+    EXPECT_EQ(log.startRun(other).number, 2);
+    log.clear();
+    EXPECT_EQ(log.startRun(other).number, 1);
 }
 
 TEST(SensitivityExperiment, SlopeOfExactRootLawAndTooFewRows) {
@@ -109,26 +184,49 @@ TEST(SensitivityExperiment, SlopeOfExactRootLawAndTooFewRows) {
     EXPECT_TRUE(std::isnan(views::fittedSlope({rows[0], rows[1]})));
 }
 
-TEST(SensitivityExperiment, TableAsCsv) {
+// Every run's rows, with their run; a cell of the table to six digits, of the CSV to
+// fifteen; the fitted line of each run under the chart.
+TEST(SensitivityExperiment, TableOfEveryRunAsCsvAndItsSlopes) {
     SensitivityRow row;
     row.accumulation = 10;
     row.real = {1.0, 3.0};
     row.measured = {200, 210};
     row.potential = 0.35;
     row.computedDifference = 203.6;
-    const std::string csv = views::sensitivityCsv({row}, ',');
-    EXPECT_EQ(csv, "\xEF\xBB\xBF"
-                   "Время накопления, мс;Реальная чувствительность, К;Разброс реальной "
-                   "чувствительности, К;Потенциальная чувствительность, К;Измеренная разность "
-                   "антенных температур, К;Разность антенных температур, К\r\n"
-                   "10;2;1,4142135623731;0,35;205;203,6\r\n");
+    views::ExperimentLog log;
+    log.startRun({});
+    log.addRow(row);
+    log.startRun({});
+    row.accumulation = 20;
+    log.addRow(row);
+    EXPECT_EQ(log.rowCount(), 2);
+    EXPECT_EQ(log.csv(','), "\xEF\xBB\xBF"
+                            "Опыт;Время накопления, мс;Реальная чувствительность, К;Разброс "
+                            "реальной чувствительности, К;Потенциальная чувствительность, К;"
+                            "Измеренная разность антенных температур, К;Разность антенных "
+                            "температур, К\r\n"
+                            "1;10;2;1,4142135623731;0,35;205;203,6\r\n"
+                            "2;20;2;1,4142135623731;0,35;205;203,6\r\n");
     // With a decimal point, commas between the fields and the titles that hold one quoted.
-    EXPECT_EQ(views::sensitivityCsv({row}, '.'),
-              "\xEF\xBB\xBF"
-              "\"Время накопления, мс\",\"Реальная чувствительность, К\",\"Разброс реальной "
-              "чувствительности, К\",\"Потенциальная чувствительность, К\",\"Измеренная разность "
-              "антенных температур, К\",\"Разность антенных температур, К\"\r\n"
-              "10,2,1.4142135623731,0.35,205,203.6\r\n");
+    EXPECT_EQ(log.csv('.').rfind("\xEF\xBB\xBF"
+                                 "Опыт,\"Время накопления, мс\",",
+                                 0),
+              0u);
+    EXPECT_EQ(views::tableCell(row.realSpread(), ','), "1,41421");
+
+    std::vector<SensitivityRow> exact;
+    for (const double tau : {10.0, 100.0, 1000.0}) {
+        SensitivityRow r;
+        r.accumulation = tau;
+        r.real = {3.5 / std::sqrt(tau)};
+        exact.push_back(r);
+    }
+    const views::FittedLine line = views::fittedLine(exact);
+    EXPECT_NEAR(line.slope, -0.5, 1e-12);
+    EXPECT_NEAR(line.coefficient, 3.5, 1e-12);
+    EXPECT_EQ(views::fittedEquation(line, ','), "σ = 3,5·τ^-0,5");
+    EXPECT_EQ(log.slopeText(','), "Наклон реальной чувствительности от 10 мс: опыт 1: —; "
+                                  "опыт 2: —; уравнение радиометра: -0,5");
 }
 
 } // namespace

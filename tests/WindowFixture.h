@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,15 +50,25 @@ struct SeenMessage {
     int buttonCount = 0;
 };
 
+// How many ModalWatchers live: while one does, the boxes are expected.
+inline int& watchersAlive() {
+    static int alive = 0;
+    return alive;
+}
+
 // Looks at the modal widget every few milliseconds while it lives: closes message boxes
 // (recording what they said) and, when asked, cancels a progress dialog once it shows.
 class ModalWatcher {
 public:
     ModalWatcher() {
+        ++watchersAlive();
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
         timer_.start();
     }
+    ~ModalWatcher() { --watchersAlive(); }
+    ModalWatcher(const ModalWatcher&) = delete;
+    ModalWatcher& operator=(const ModalWatcher&) = delete;
 
     void cancelProgress(bool cancel = true) { cancelProgress_ = cancel; }
     const std::vector<SeenMessage>& messages() const { return messages_; }
@@ -124,13 +135,48 @@ inline const QStringList& blockButtonNames() {
     return names;
 }
 
+// Closes any modal dialog that opens while no ModalWatcher expects one, so that a fault
+// which opens a box the test did not foresee fails the test with the box's text instead
+// of waiting for a click that never comes.
+class UnexpectedModalGuard {
+public:
+    UnexpectedModalGuard() {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+        timer_.start();
+    }
+    const QStringList& seen() const { return seen_; }
+
+private:
+    void look() {
+        if (watchersAlive() > 0)
+            return;
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        if (auto* box = qobject_cast<QMessageBox*>(dialog))
+            seen_ << box->windowTitle() + QStringLiteral(": ") + box->text();
+        else
+            seen_ << QString::fromLatin1(dialog->metaObject()->className()) + QStringLiteral(" «") +
+                         dialog->windowTitle() + QStringLiteral("»");
+        dialog->reject();
+    }
+
+    QTimer timer_;
+    QStringList seen_;
+};
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         window_ = std::make_unique<Form1>();
         window_->show();
     }
-    void TearDown() override { window_.reset(); }
+    void TearDown() override {
+        window_.reset();
+        for (const QString& unexpected : guard_.seen())
+            ADD_FAILURE() << "an unexpected dialog was open: " << unexpected.toStdString();
+    }
 
     Form1& window() { return *window_; }
 
@@ -164,6 +210,7 @@ protected:
     }
 
 private:
+    UnexpectedModalGuard guard_;
     std::unique_ptr<Form1> window_;
     int lastProgressDialogs_ = 0;
 };

@@ -15,6 +15,7 @@
 #include "ui/PictureTools.h"
 #include "ui/PressProgress.h"
 #include "ui/SensitivityDialog.h"
+#include "ui/ToolShortcuts.h"
 #include "ui/Translations.h"
 #include "ui/WidgetFactory.h"
 #include "views/Fields.h"
@@ -56,6 +57,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     createControls();
     bindControls();
     tools_ = new ui::PictureTools(PicRes, [this] { openExperiment(); });
+    new ui::ToolShortcuts(this, PicRes);
     createMenu();
     applyTabOrder();
     tmrTime = new QTimer(this);
@@ -212,6 +214,9 @@ void Form1::cmdExit_Click() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     tmrTime->stop();
+    // The experiment's window goes with the program's window (it stops a run).
+    if (experiment_)
+        experiment_->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -329,12 +334,12 @@ void Form1::pressBlock(views::Block block) {
 
 ui::SensitivityDialog* Form1::openExperiment() {
     if (!experiment_)
-        experiment_ = new ui::SensitivityDialog(
+        experiment_ = std::make_unique<ui::SensitivityDialog>(
             this, [this] { return fieldTexts(); }, [this] { return session_.state(); });
     experiment_->show();
     experiment_->raise();
     experiment_->activateWindow();
-    return experiment_;
+    return experiment_.get();
 }
 
 QLineEdit* Form1::field(model::Quantity quantity) const {

@@ -19,6 +19,7 @@
 
 #include <array>
 #include <map>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -55,6 +56,8 @@ public:
     // first opening).
     ui::PictureTools* pictureTools() const { return tools_; }
     ui::SensitivityDialog* openExperiment();
+    // The experiment's window once it has been opened; it closes with the main window.
+    ui::SensitivityDialog* experiment() const { return experiment_.get(); }
     // The scene is never stored: it is whichever option button is selected.
     model::Scene currentScene() const;
     // The fields as they stand, as a press reads them.
@@ -108,7 +111,7 @@ private:
     front::Session session_;
     ui::BusyCursor* busy_ = nullptr; // set while a press runs
     ui::PictureTools* tools_ = nullptr;
-    ui::SensitivityDialog* experiment_ = nullptr;
+    std::unique_ptr<ui::SensitivityDialog> experiment_; // a top-level window of its own
     std::map<views::Block, QPushButton*> blockButtons_;
     std::map<model::Quantity, QLineEdit*> fields_;
     std::map<model::Result, QLabel*> resultLabels_;

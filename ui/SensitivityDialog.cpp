@@ -20,12 +20,15 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QScreen>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ui {
@@ -43,6 +46,13 @@ constexpr int kDefaultPresses = 10;
 
 QString documents() {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+// The colour of a run's series: distinct for the first eight runs, then again.
+QColor runColour(int run) {
+    static const QRgb colours[] = {0x1f77b4, 0xd62728, 0x2ca02c, 0x9467bd,
+                                   0xff7f0e, 0x17becf, 0x8c564b, 0xe377c2};
+    return QColor(colours[(run - 1) % 8]);
 }
 
 QString number(double value) {
@@ -67,18 +77,66 @@ private:
 
 } // namespace
 
-SensitivityDialog::SensitivityDialog(QWidget* parent, std::function<views::FieldTexts()> fields,
+QRect besideMainWindow(const QRect& main, const QRect& available, const QSize& wanted,
+                       const QSize& minimum) {
+    const int height = std::min(wanted.height(), available.height());
+    const int right = available.right() - main.right(); // free columns right of the window
+    const int left = main.left() - available.left();    // and left of it
+    int width = std::min(wanted.width(), available.width());
+    int x = 0;
+    if (right >= width) {
+        x = main.right() + 1;
+    } else if (left >= width) {
+        x = main.left() - width;
+    } else if (right >= left) {
+        width = std::max(std::min(width, std::max(right, minimum.width())), 1);
+        x = available.right() + 1 - width;
+    } else {
+        width = std::max(std::min(width, std::max(left, minimum.width())), 1);
+        x = available.left();
+    }
+    const int y = std::clamp(main.top(), available.top(), available.bottom() + 1 - height);
+    return {x, y, width, height};
+}
+
+SensitivityDialog::SensitivityDialog(QWidget* mainWindow, std::function<views::FieldTexts()> fields,
                                      std::function<model::ReceiverState()> state)
-    : QDialog(parent), fields_(std::move(fields)), state_(std::move(state)),
+    : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      mainWindow_(mainWindow), fields_(std::move(fields)), state_(std::move(state)),
       stopRequested_(std::make_shared<std::atomic<bool>>(false)),
       question_(canvas::fileDialogQuestion(this)) {
     setObjectName(QStringLiteral("dlgSensitivity"));
     setWindowTitle(experimentTitle());
+    setWindowIcon(mainWindow->windowIcon());
     setModal(false);
     buildControls();
     buildChart();
     connect(&watcher_, &QFutureWatcher<void>::finished, this, &SensitivityDialog::finishRun);
     resize(900, 700);
+}
+
+void SensitivityDialog::showEvent(QShowEvent* event) {
+    if (!placed_) {
+        placed_ = true;
+        placeBesideMainWindow();
+    }
+    QDialog::showEvent(event);
+}
+
+void SensitivityDialog::placeBesideMainWindow() {
+    const QScreen* screen = mainWindow_->screen();
+    if (!screen)
+        return;
+    // The frame's margins are known only once a window is shown; until then the main
+    // window's as an estimate.
+    const QMargins frame(geometry().left() - frameGeometry().left(),
+                         geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(),
+                         frameGeometry().bottom() - geometry().bottom());
+    const QRect outer = besideMainWindow(mainWindow_->frameGeometry(), screen->availableGeometry(),
+                                         size().grownBy(frame), minimumSizeHint().grownBy(frame));
+    setGeometry(outer.marginsRemoved(frame));
 }
 
 SensitivityDialog::~SensitivityDialog() {
@@ -128,12 +186,15 @@ void SensitivityDialog::buildControls() {
         titles << QString::fromStdString(title);
     tblSensitivity->setHorizontalHeaderLabels(titles);
     tblSensitivity->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The run's number needs little room.
+    tblSensitivity->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tblSensitivity->horizontalHeader()->setDefaultAlignment(
         Qt::AlignCenter | static_cast<Qt::Alignment>(Qt::TextWordWrap));
     tblSensitivity->horizontalHeader()->setMinimumHeight(
-        3 * tblSensitivity->fontMetrics().height() + 8);
+        4 * tblSensitivity->fontMetrics().height() + 8);
     tblSensitivity->verticalHeader()->setVisible(false);
     tblSensitivity->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblSensitivity->setWordWrap(false); // a number is never broken over two lines
 
     lblSlope = new QLabel(this);
     lblSlope->setObjectName(QStringLiteral("lblSlope"));
@@ -162,7 +223,7 @@ void SensitivityDialog::buildChart() {
     chart_->setTitle(QStringLiteral("Реальная и потенциальная чувствительность"));
     chart_->legend()->setAlignment(Qt::AlignRight);
     timeAxis_ = new QLogValueAxis;
-    timeAxis_->setTitleText(QString::fromStdString(views::sensitivityColumns().front()));
+    timeAxis_->setTitleText(QString::fromStdString(views::sensitivityColumns()[1]));
     timeAxis_->setLabelFormat(QStringLiteral("%g"));
     timeAxis_->setBase(10);
     timeAxis_->setMinorTickCount(-1);
@@ -174,13 +235,21 @@ void SensitivityDialog::buildChart() {
     resetAxes();
     chart_->addAxis(timeAxis_, Qt::AlignBottom);
     chart_->addAxis(kelvinAxis_, Qt::AlignLeft);
-    chtSensitivity = new QChartView(chart_, this);
+    wgtChart = new QWidget(this);
+    wgtChart->setObjectName(QStringLiteral("wgtChart"));
+    wgtChart->setAutoFillBackground(true);
+    chtSensitivity = new QChartView(chart_, wgtChart);
     chtSensitivity->setObjectName(QStringLiteral("chtSensitivity"));
     chtSensitivity->setRenderHint(QPainter::Antialiasing);
-    chtSensitivity->setMinimumHeight(320);
+    chtSensitivity->setMinimumHeight(240);
+    lblSlope->setParent(wgtChart);
+    lblSlope->setWordWrap(true);
+    auto* pane = new QVBoxLayout(wgtChart);
+    pane->setContentsMargins(0, 0, 0, 0);
+    pane->addWidget(chtSensitivity, 1);
+    pane->addWidget(lblSlope);
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
-    layout->addWidget(chtSensitivity, 3);
-    layout->addWidget(lblSlope);
+    layout->addWidget(wgtChart, 3);
 }
 
 void SensitivityDialog::resetAxes() {
@@ -190,7 +259,7 @@ void SensitivityDialog::resetAxes() {
 }
 
 void SensitivityDialog::clearTable() {
-    rows_.clear();
+    log_.clear();
     tblSensitivity->setRowCount(0);
     lblSlope->clear();
     prgSensitivity->setValue(0);
@@ -206,33 +275,53 @@ void SensitivityDialog::start() {
     if (running())
         return;
     std::shared_ptr<const views::SensitivityExperiment> experiment;
+    views::ExperimentSettings settings;
     try {
-        const double largest = cboLargest->currentData().toDouble();
+        settings.texts = fields_();
+        const model::ReceiverState state = state_();
+        settings.sideLobeFraction = state.sideLobeFraction;
+        settings.sideLobeTemperature = state.sideLobeTemperature;
+        settings.largest = cboLargest->currentData().toDouble();
+        settings.presses = spnPresses->value();
         experiment = std::make_shared<const views::SensitivityExperiment>(
-            fields_(), state_(), views::SensitivityExperiment::accumulationTimes(largest),
-            spnPresses->value());
+            settings.texts, state,
+            views::SensitivityExperiment::accumulationTimes(settings.largest), settings.presses);
     } catch (const std::exception& error) {
         QMessageBox::warning(this, QString::fromUtf8(views::inputErrorTitle()),
                              QString::fromUtf8(error.what()));
         return;
     }
-    clearTable();
+    prgSensitivity->setValue(0);
 
-    const QString name = QString::fromStdString(experiment->name());
-    Series series{new QScatterSeries, new QLineSeries, new QLineSeries};
+    // A new run: its rows go under the earlier runs', its points into series of its own.
+    const QString name = QString::fromStdString(log_.startRun(settings).name);
+    Series series{new QScatterSeries, new QLineSeries, new QLineSeries, new QLineSeries};
     series.presses->setName(name + QStringLiteral(": нажатия"));
     series.presses->setMarkerSize(6);
     series.means->setName(name + QStringLiteral(": среднее"));
     series.potential->setName(name + QStringLiteral(": потенциальная"));
-    QPen dashed = series.potential->pen();
-    dashed.setStyle(Qt::DashLine);
-    series.potential->setPen(dashed);
-    attach(series.presses);
-    attach(series.means);
-    attach(series.potential);
+    // Every series of a run in the run's colour: the presses as points, the mean as a
+    // line, the potential sensitivity dashed, the fitted line dotted.
+    const QColor colour = runColour(log_.runs().back().number);
+    series.presses->setColor(colour.lighter(130));
+    series.presses->setBorderColor(colour.lighter(130));
+    const auto line = [&colour](QLineSeries* made, Qt::PenStyle style) {
+        QPen pen(colour);
+        pen.setWidthF(style == Qt::SolidLine ? 2 : 1.5);
+        pen.setStyle(style);
+        made->setPen(pen);
+    };
+    line(series.means, Qt::SolidLine);
+    line(series.potential, Qt::DashLine);
+    line(series.fitted, Qt::DotLine);
+    for (QAbstractSeries* each : std::initializer_list<QAbstractSeries*>{
+             series.presses, series.means, series.potential, series.fitted})
+        attach(each);
+    series.fitted->setVisible(false); // until the fit has two rows
     series_.push_back(series);
     longestTime_ = std::max(longestTime_, experiment->times().back());
     timeAxis_->setRange(1, longestTime_ * 2);
+    updateSlope();
 
     stopRequested_ = std::make_shared<std::atomic<bool>>(false);
     btnStart->setEnabled(false);
@@ -290,16 +379,21 @@ void SensitivityDialog::showProgress(double done, double total) {
 }
 
 void SensitivityDialog::addRow(const views::SensitivityRow& row) {
-    rows_.push_back(row);
+    log_.addRow(row);
+    const int run = log_.runs().back().number;
     const int at = tblSensitivity->rowCount();
     tblSensitivity->insertRow(at);
-    const double cells[] = {row.accumulation, row.realMean(),     row.realSpread(),
-                            row.potential,    row.measuredMean(), row.computedDifference};
-    for (int column = 0; column < static_cast<int>(std::size(cells)); ++column) {
-        auto* item = new QTableWidgetItem(number(cells[column]));
+    const auto cell = [this, at](int column, const QString& text) {
+        auto* item = new QTableWidgetItem(text);
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         tblSensitivity->setItem(at, column, item);
-    }
+    };
+    cell(0, QString::number(run));
+    const std::vector<double> cells = views::rowCells(row);
+    for (std::size_t column = 0; column < cells.size(); ++column)
+        cell(static_cast<int>(column) + 1,
+             QString::fromStdString(views::tableCell(cells[column], localeDecimalSeparator())));
+    tblSensitivity->scrollToItem(tblSensitivity->item(at, 0));
     if (!series_.empty()) {
         const Series& series = series_.back();
         for (const double real : row.real)
@@ -324,12 +418,24 @@ void SensitivityDialog::addRow(const views::SensitivityRow& row) {
 }
 
 void SensitivityDialog::updateSlope() {
-    const double slope = views::fittedSlope(rows_);
-    const QString fitted =
-        std::isnan(slope) ? QStringLiteral("—") : number(std::round(slope * 1000) / 1000);
-    lblSlope->setText(QStringLiteral("Наклон реальной чувствительности от 10 мс: %1 "
-                                     "(уравнение радиометра: %2)")
-                          .arg(fitted, number(-0.5)));
+    const char separator = localeDecimalSeparator();
+    lblSlope->setText(QString::fromStdString(log_.slopeText(separator)));
+    if (series_.empty() || log_.runs().empty())
+        return;
+    // The last run's fitted line over the times it was fitted on, named with its equation.
+    const views::ExperimentRun& run = log_.runs().back();
+    const views::FittedLine line = views::fittedLine(run.rows);
+    QLineSeries* fitted = series_.back().fitted;
+    fitted->clear();
+    fitted->setName(QString::fromStdString(run.name.substr(0, run.name.find(':')) + ": " +
+                                           views::fittedEquation(line, separator)));
+    fitted->setVisible(line.valid());
+    if (!line.valid())
+        return;
+    for (const views::SensitivityRow& row : run.rows)
+        if (row.accumulation >= 10)
+            fitted->append(row.accumulation,
+                           line.coefficient * std::pow(row.accumulation, line.slope));
 }
 
 void SensitivityDialog::clear() {
@@ -337,7 +443,7 @@ void SensitivityDialog::clear() {
         return;
     for (const Series& series : series_) {
         for (QAbstractSeries* each : std::initializer_list<QAbstractSeries*>{
-                 series.presses, series.means, series.potential}) {
+                 series.presses, series.means, series.potential, series.fitted}) {
             chart_->removeSeries(each);
             delete each;
         }
@@ -348,11 +454,12 @@ void SensitivityDialog::clear() {
 }
 
 bool SensitivityDialog::saveChart(const QString& fileName, QString* error) {
-    return canvas::writePng(chtSensitivity->grab().toImage(), fileName, error);
+    // The chart with the fitted slopes and their equations under it.
+    return canvas::writePng(wgtChart->grab().toImage(), fileName, error);
 }
 
 bool SensitivityDialog::saveTable(const QString& fileName, QString* error) const {
-    const std::string csv = views::sensitivityCsv(rows_, localeDecimalSeparator());
+    const std::string csv = log_.csv(localeDecimalSeparator());
     return canvas::writeBytes(QByteArray::fromStdString(csv), fileName, error);
 }
 

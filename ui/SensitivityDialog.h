@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The radiometer equation as an experiment, in a modeless dialog of the window: "Пуск"
+// The radiometer equation as an experiment, in a window of its own beside the main window
+// (never held above it, so that either can be in front): "Пуск"
 // takes the window's fields at that moment and presses the summator many times for each
 // accumulation time, in the background on every core; the table shows the real
 // sensitivity (mean and spread of the presses), the potential one, the measured and the
 // computed antenna-temperature difference; the chart puts every press's real sensitivity,
 // their means and the potential sensitivity against τ on logarithmic axes, with the slope
-// fitted from 10 ms on. Earlier runs stay as further series until "Очистить".
+// fitted from 10 ms on. Earlier runs stay, as further series and rows, until "Очистить".
 
 #include "canvas/PictureExport.h"
 #include "model/ReceiverState.h"
@@ -17,6 +18,7 @@
 
 #include <QDialog>
 #include <QFutureWatcher>
+#include <QRect>
 
 #include <atomic>
 #include <functional>
@@ -41,18 +43,27 @@ namespace ui {
 // The experiment's name: the dialog's title and, with "…", the action that opens it.
 QString experimentTitle();
 
+// Where a window of `wanted` size goes beside a main window whose frame is `main`, on a
+// screen whose free area is `available`: to its right, else to its left, else on the
+// side with more room, as narrow as `minimum` allows, covering as little of it as it can.
+QRect besideMainWindow(const QRect& main, const QRect& available, const QSize& wanted,
+                       const QSize& minimum);
+
 class SensitivityDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // fields and state give the window's fields and state at the moment of "Пуск".
-    SensitivityDialog(QWidget* parent, std::function<views::FieldTexts()> fields,
+    // fields and state give the window's fields and state at the moment of "Пуск"; the
+    // dialog is a top-level window of its own, placed beside `mainWindow` when shown first.
+    SensitivityDialog(QWidget* mainWindow, std::function<views::FieldTexts()> fields,
                       std::function<model::ReceiverState()> state);
     ~SensitivityDialog() override;
 
     bool running() const { return future_.isRunning(); }
-    // The rows of the last run, as far as it went.
-    const std::vector<views::SensitivityRow>& rows() const { return rows_; }
+    // Every run since the last "Очистить", with its rows as far as it went.
+    const views::ExperimentLog& log() const { return log_; }
+    // Puts the window beside the main window (its first showing does so).
+    void placeBesideMainWindow();
     void setFileQuestion(canvas::FileQuestion question) { question_ = std::move(question); }
 
     void start();
@@ -70,6 +81,7 @@ private:
         QScatterSeries* presses;
         QLineSeries* means;
         QLineSeries* potential;
+        QLineSeries* fitted; // the straight line of the fit, named with its equation
     };
     void buildControls();
     void buildChart();
@@ -77,6 +89,7 @@ private:
     void showProgress(double done, double total);
     void finishRun();
     void updateSlope();
+    void showEvent(QShowEvent* event) override;
     void attach(QAbstractSeries* series);
     // The axes as a new dialog shows them.
     void resetAxes();
@@ -85,13 +98,15 @@ private:
     void saveChartAs();
     void saveTableAs();
 
+    QWidget* mainWindow_;
+    bool placed_ = false;
     std::function<views::FieldTexts()> fields_;
     std::function<model::ReceiverState()> state_;
     std::shared_ptr<std::atomic<bool>> stopRequested_;
     QFuture<void> future_;
     QFutureWatcher<void> watcher_;
-    std::vector<views::SensitivityRow> rows_;
-    std::vector<Series> series_;
+    views::ExperimentLog log_;
+    std::vector<Series> series_; // one per run of the log
     canvas::FileQuestion question_;
     canvas::SaveFolder folder_;
 
@@ -104,6 +119,7 @@ private:
     QPushButton* btnSaveTable = nullptr;
     QProgressBar* prgSensitivity = nullptr;
     QTableWidget* tblSensitivity = nullptr;
+    QWidget* wgtChart = nullptr; // the chart and its slope: what "Сохранить график…" saves
     QChartView* chtSensitivity = nullptr;
     QChart* chart_ = nullptr;
     QLogValueAxis* timeAxis_ = nullptr;

@@ -6,6 +6,7 @@
 #include "canvas/NullCanvas.h"
 #include "model/Numbers.h"
 #include "model/Summator.h"
+#include "views/Fields.h"
 #include "views/PlotExport.h"
 #include "views/Scenes.h"
 
@@ -71,11 +72,6 @@ SensitivityExperiment::SensitivityExperiment(const FieldTexts& texts,
         timed[model::Quantity::Accumulation] = model::formatNumber(tau, '.');
         presses_.push_back(preparePress(Block::Summator, timed, state_));
     }
-    const auto& rates = samplingRates();
-    const int rate = texts.samplingRateIndex;
-    name_ =
-        std::string(rate >= 0 && rate < static_cast<int>(rates.size()) ? rates[rate].name : "") +
-        ", " + sceneLook(texts.scene).name;
 }
 
 double SensitivityExperiment::periodsBefore(int index) const {
@@ -132,7 +128,7 @@ SensitivityRow SensitivityExperiment::runTime(int index, Progress* progress) con
     return row;
 }
 
-double fittedSlope(const std::vector<SensitivityRow>& rows, double from) {
+FittedLine fittedLine(const std::vector<SensitivityRow>& rows, double from) {
     double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
     for (const SensitivityRow& row : rows) {
         if (row.accumulation < from || !(row.realMean() > 0))
@@ -147,12 +143,33 @@ double fittedSlope(const std::vector<SensitivityRow>& rows, double from) {
     }
     const double denominator = n * sxx - sx * sx;
     if (n < 2 || denominator == 0)
-        return std::nan("");
-    return (n * sxy - sx * sy) / denominator;
+        return {std::nan(""), std::nan("")};
+    const double slope = (n * sxy - sx * sy) / denominator;
+    const double intercept = (sy - slope * sx) / n;
+    return {slope, std::pow(10.0, intercept)};
+}
+
+double fittedSlope(const std::vector<SensitivityRow>& rows, double from) {
+    return fittedLine(rows, from).slope;
+}
+
+namespace {
+// A slope to three decimals, as a fit of a few rows can tell it.
+std::string slopeNumber(double slope, char decimalSeparator) {
+    return model::formatNumber(std::round(slope * 1000) / 1000, decimalSeparator);
+}
+} // namespace
+
+std::string fittedEquation(const FittedLine& line, char decimalSeparator) {
+    if (!line.valid())
+        return "σ: мало точек для прямой";
+    return "σ = " + model::formatNumber(line.coefficient, decimalSeparator, 3) + "·τ^" +
+           slopeNumber(line.slope, decimalSeparator);
 }
 
 const std::vector<std::string>& sensitivityColumns() {
     static const std::vector<std::string> columns = {
+        "Опыт",
         "Время накопления, мс",
         "Реальная чувствительность, К",
         "Разброс реальной чувствительности, К",
@@ -163,12 +180,128 @@ const std::vector<std::string>& sensitivityColumns() {
     return columns;
 }
 
-std::string sensitivityCsv(const std::vector<SensitivityRow>& rows, char decimalSeparator) {
+std::vector<double> rowCells(const SensitivityRow& row) {
+    return {row.accumulation, row.realMean(),     row.realSpread(),
+            row.potential,    row.measuredMean(), row.computedDifference};
+}
+
+std::string tableCell(double value, char decimalSeparator) {
+    return model::formatNumber(value, decimalSeparator, 6);
+}
+
+namespace {
+
+std::string sceneAndRate(const FieldTexts& texts) {
+    const auto& rates = samplingRates();
+    const int rate = texts.samplingRateIndex;
+    return std::string(rate >= 0 && rate < static_cast<int>(rates.size()) ? rates[rate].name : "") +
+           ", " + sceneLook(texts.scene).name;
+}
+
+// The fields a run's summator presses read in its scene, the sampling rate aside.
+std::vector<model::Quantity> fieldsOfRun(model::Scene scene) {
+    using Q = model::Quantity;
+    std::vector<Q> read;
+    if (scene == model::Scene::PointTarget)
+        read = {Q::TargetArea, Q::FlightHeight, Q::Frequency};
+    for (const Q quantity : describe(Block::Summator).fields)
+        if (quantity != Q::SamplingRate && quantity != Q::Accumulation)
+            read.push_back(quantity);
+    return read;
+}
+
+} // namespace
+
+std::string runName(int number, const ExperimentSettings& settings,
+                    const ExperimentSettings* first) {
+    const std::string prefix = "Опыт " + std::to_string(number) + ": ";
+    if (!first)
+        return prefix + sceneAndRate(settings.texts);
+    const FieldTexts& now = settings.texts;
+    const FieldTexts& then = first->texts;
+    std::vector<std::string> differences;
+    if (now.scene != then.scene)
+        differences.push_back(sceneLook(now.scene).name);
+    if (now.samplingRateIndex != then.samplingRateIndex) {
+        const auto& rates = samplingRates();
+        const int rate = now.samplingRateIndex;
+        if (rate >= 0 && rate < static_cast<int>(rates.size()))
+            differences.push_back(plainCaption(field(model::Quantity::SamplingRate).caption) + " " +
+                                  rates[rate].name);
+    }
+    for (const model::Quantity quantity : fieldsOfRun(now.scene))
+        if (now[quantity] != then[quantity])
+            differences.push_back(fieldCaption(quantity, now.scene) + " = " + now[quantity]);
+    if (settings.sideLobeFraction != first->sideLobeFraction ||
+        settings.sideLobeTemperature != first->sideLobeTemperature)
+        differences.push_back(
+            settings.sideLobeFraction == 0 && settings.sideLobeTemperature == 0
+                ? std::string("без боковых лепестков")
+                : "боковые лепестки β = " + model::formatNumber(settings.sideLobeFraction, ',') +
+                      ", Тяб = " + std::to_string(settings.sideLobeTemperature) + " К");
+    if (settings.presses != first->presses)
+        differences.push_back(std::to_string(settings.presses) + " нажатий на время");
+    if (settings.largest != first->largest)
+        differences.push_back("до " + model::formatNumber(settings.largest, ',') + " мс");
+    if (differences.empty())
+        return prefix + "как опыт 1";
+    std::string joined;
+    for (const std::string& difference : differences)
+        joined += (joined.empty() ? "" : "; ") + difference;
+    return prefix + joined;
+}
+
+const ExperimentRun& ExperimentLog::startRun(const ExperimentSettings& settings) {
+    ExperimentRun run;
+    run.number = runs_.empty() ? 1 : runs_.back().number + 1;
+    run.name = runName(run.number, settings, runs_.empty() ? nullptr : &runs_.front().settings);
+    run.settings = settings;
+    runs_.push_back(std::move(run));
+    return runs_.back();
+}
+
+void ExperimentLog::addRow(const SensitivityRow& row) {
+    if (!runs_.empty())
+        runs_.back().rows.push_back(row);
+}
+
+void ExperimentLog::clear() {
+    runs_.clear();
+}
+
+int ExperimentLog::rowCount() const {
+    int count = 0;
+    for (const ExperimentRun& run : runs_)
+        count += static_cast<int>(run.rows.size());
+    return count;
+}
+
+std::string ExperimentLog::csv(char decimalSeparator) const {
     std::vector<CsvRow> cells;
-    for (const SensitivityRow& row : rows)
-        cells.push_back({row.accumulation, row.realMean(), row.realSpread(), row.potential,
-                         row.measuredMean(), row.computedDifference});
+    for (const ExperimentRun& run : runs_) {
+        for (const SensitivityRow& row : run.rows) {
+            CsvRow line = {static_cast<double>(run.number)};
+            for (const double value : rowCells(row))
+                line.push_back(value);
+            cells.push_back(std::move(line));
+        }
+    }
     return csvTable(sensitivityColumns(), cells, decimalSeparator);
+}
+
+std::string ExperimentLog::slopeText(char decimalSeparator) const {
+    std::string text = "Наклон реальной чувствительности от 10 мс:";
+    if (runs_.empty())
+        text += " —";
+    for (const ExperimentRun& run : runs_) {
+        const FittedLine line = fittedLine(run.rows);
+        text += " опыт " + std::to_string(run.number) + ": " +
+                (line.valid() ? slopeNumber(line.slope, decimalSeparator) + " (" +
+                                    fittedEquation(line, decimalSeparator) + ")"
+                              : std::string("—")) +
+                ";";
+    }
+    return text + " уравнение радиометра: " + model::formatNumber(-0.5, decimalSeparator);
 }
 
 } // namespace views

@@ -48,8 +48,6 @@ public:
     const std::vector<double>& times() const { return times_; }
     // Periods of the whole experiment, for its progress.
     double periods() const;
-    // The label of this experiment's series: its sampling rate and scene.
-    const std::string& name() const { return name_; }
 
     // The presses of one time, each on a copy of the state with its own part of the
     // stream. PressError for a fault met while computing; PressCancelled when progress
@@ -64,16 +62,70 @@ private:
     int pressesPerTime_;
     std::vector<Press> presses_;
     model::ReceiverState state_;
-    std::string name_;
 };
 
-// The slope of log(real sensitivity) against log(τ) by least squares over the rows from
-// `from` ms on (the radiometer equation says −1/2); NaN with fewer than two such rows.
+// The straight line through log(real sensitivity) against log(τ) by least squares over
+// the rows from `from` ms on: σ = coefficient·τ^slope (the radiometer equation says a
+// slope of −1/2); NaN for both with fewer than two such rows.
+struct FittedLine {
+    double slope;
+    double coefficient;
+    bool valid() const { return slope == slope; }
+};
+FittedLine fittedLine(const std::vector<SensitivityRow>& rows, double from = 10);
 double fittedSlope(const std::vector<SensitivityRow>& rows, double from = 10);
+// "σ = 3,12·τ^-0,497": the fitted line as the chart's legend and the saved chart show it.
+std::string fittedEquation(const FittedLine& line, char decimalSeparator);
 
-// The table as CSV (the rules of the picture's data).
-std::string sensitivityCsv(const std::vector<SensitivityRow>& rows, char decimalSeparator);
-// Its column titles.
+// What a run is started with: the window's fields and state at "Пуск" and the
+// experiment's own settings.
+struct ExperimentSettings {
+    FieldTexts texts;
+    float sideLobeFraction = 0;
+    std::int16_t sideLobeTemperature = 0;
+    double largest = 1000; // the longest accumulation time, ms
+    int presses = 10;      // presses per time
+};
+
+// One run of the experiment: its number, the name of its series and its rows.
+struct ExperimentRun {
+    int number = 1;
+    std::string name;
+    ExperimentSettings settings;
+    std::vector<SensitivityRow> rows;
+};
+
+// The runs since the table was last cleared: the table shows every row of every run, the
+// chart one series per run.
+class ExperimentLog {
+public:
+    // A new run, numbered after the last; named with what differs from the first run.
+    const ExperimentRun& startRun(const ExperimentSettings& settings);
+    void addRow(const SensitivityRow& row); // to the last run
+    void clear();
+
+    const std::vector<ExperimentRun>& runs() const { return runs_; }
+    int rowCount() const;
+    // The table as CSV (the rules of the picture's data): a run column, then the row.
+    std::string csv(char decimalSeparator) const;
+    // The fitted slope of every run with the radiometer equation's, for under the chart.
+    std::string slopeText(char decimalSeparator) const;
+
+private:
+    std::vector<ExperimentRun> runs_;
+};
+
+// The name of a run's series: "Опыт 1: 50кГц, протяжённая цель" for the first; a later
+// one names what differs from the first ("Опыт 2: Fдискретиз. 25кГц; Т-ра вн.шума, К =
+// 200"), or says that nothing does.
+std::string runName(int number, const ExperimentSettings& settings,
+                    const ExperimentSettings* first);
+
+// The table's columns: the run, then the row.
 const std::vector<std::string>& sensitivityColumns();
+// A cell of the table: six significant digits (the CSV keeps fifteen).
+std::string tableCell(double value, char decimalSeparator);
+// The numbers of a row in the order of the columns after the run.
+std::vector<double> rowCells(const SensitivityRow& row);
 
 } // namespace views

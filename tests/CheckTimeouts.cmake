@@ -1,0 +1,43 @@
+# SPDX-FileCopyrightText: 2026 Veltrum developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Every test of the build has a timeout of at most a few minutes, so that none can hang a
+# run. Usage: cmake -DBUILD_DIR=... -DCTEST=... -DLIMIT=seconds -P CheckTimeouts.cmake
+execute_process(COMMAND ${CTEST} --test-dir ${BUILD_DIR} --show-only=json-v1
+                OUTPUT_VARIABLE listing RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "ctest could not list the tests")
+endif()
+string(JSON count LENGTH "${listing}" tests)
+if(count LESS 2)
+    message(FATAL_ERROR "only ${count} tests listed")
+endif()
+math(EXPR last "${count} - 1")
+set(without "")
+foreach(index RANGE ${last})
+    string(JSON name GET "${listing}" tests ${index} name)
+    string(JSON properties ERROR_VARIABLE none GET "${listing}" tests ${index} properties)
+    set(timeout "")
+    if(NOT none)
+        string(JSON properties_count LENGTH "${properties}")
+        if(properties_count GREATER 0)
+            math(EXPR last_property "${properties_count} - 1")
+            foreach(p RANGE ${last_property})
+                string(JSON property GET "${properties}" ${p} name)
+                if(property STREQUAL "TIMEOUT")
+                    string(JSON timeout GET "${properties}" ${p} value)
+                endif()
+            endforeach()
+        endif()
+    endif()
+    if(timeout STREQUAL "" OR timeout GREATER LIMIT OR timeout LESS_EQUAL 0)
+        list(APPEND without "${name} (${timeout})")
+    endif()
+endforeach()
+if(without)
+    list(LENGTH without missing)
+    list(GET without 0 first)
+    message(FATAL_ERROR "${missing} of ${count} tests have no timeout of at most ${LIMIT} s, "
+                        "for example ${first}")
+endif()
+message(STATUS "all ${count} tests time out within ${LIMIT} s")
