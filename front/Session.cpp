@@ -70,18 +70,45 @@ PressOpening Session::open(views::Block block, const views::FieldTexts& texts,
     return opening;
 }
 
-PressRun Session::run(const PressOpening& opening, char decimalSeparator,
-                      views::Progress* progress) const {
-    PressRun run;
-    run.state = std::make_unique<model::ReceiverState>(*state_);
+PressJob::PressJob(const Session& session, const PressOpening& opening, char decimalSeparator)
+    : session_(session), opening_(opening),
+      state_(std::make_unique<model::ReceiverState>(*session.state_)),
+      recording_(std::make_unique<canvas::RecordingCanvas>()) {
     try {
-        run.outcome = views::runPressOutcome(opening.press, *run.state, run.recording,
-                                             decimalSeparator, progress);
+        computation_ = std::make_unique<views::PressComputation>(opening.press, *state_,
+                                                                  *recording_, decimalSeparator);
     } catch (const views::PressError& error) {
         throw PressFailed(warningOf(error, views::computeErrorTitle(), opening.press.block,
-                                    opening.texts, good_, *state_, true));
+                                    opening.texts, session.good_, *session.state_, true));
     }
+}
+
+PressJob::~PressJob() = default;
+
+bool PressJob::step() {
+    try {
+        return computation_->step();
+    } catch (const views::PressError& error) {
+        throw PressFailed(warningOf(error, views::computeErrorTitle(), opening_.press.block,
+                                    opening_.texts, session_.good_, *session_.state_, true));
+    }
+}
+
+PressRun PressJob::takeRun() {
+    PressRun run;
+    run.outcome = computation_->takeOutcome();
+    run.state = std::move(state_);
+    run.recording = std::move(*recording_);
     return run;
+}
+
+PressRun Session::run(const PressOpening& opening, char decimalSeparator,
+                      views::Progress* progress) const {
+    PressJob job(*this, opening, decimalSeparator);
+    while (!job.step())
+        if (progress && !progress->keepGoing(job.done(), job.total()))
+            throw views::PressCancelled();
+    return job.takeRun();
 }
 
 void Session::keep(const PressOpening& opening, PressRun&& run) {

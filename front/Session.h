@@ -65,6 +65,32 @@ struct PressRun {
     views::PressOutcome outcome; // results, their texts, the numbers behind the picture
 };
 
+class Session;
+
+// A press being computed, a step at a time (the summator a batch of periods per step), on
+// its own copy of the state: the window's stays as it was until keep().
+class PressJob {
+public:
+    PressJob(const Session& session, const PressOpening& opening, char decimalSeparator);
+    ~PressJob();
+    PressJob(const PressJob&) = delete;
+    PressJob& operator=(const PressJob&) = delete;
+
+    // One step; true once the press is complete. PressFailed for a fault.
+    bool step();
+    double done() const { return computation_->done(); }
+    double total() const { return computation_->total(); }
+    // Once complete: the state after the press, its picture and its results.
+    PressRun takeRun();
+
+private:
+    const Session& session_;
+    const PressOpening& opening_;
+    std::unique_ptr<model::ReceiverState> state_;
+    std::unique_ptr<canvas::RecordingCanvas> recording_;
+    std::unique_ptr<views::PressComputation> computation_;
+};
+
 class Session {
 public:
     Session(); // the window's start-up
@@ -75,6 +101,8 @@ public:
     // writes numbers.
     PressOpening open(views::Block block, const views::FieldTexts& texts,
                       char decimalSeparator) const;
+    // The whole computation at once, with progress told between the summator's batches
+    // (PressCancelled when it says stop); PressJob for a caller that steps it itself.
     PressRun run(const PressOpening& opening, char decimalSeparator,
                  views::Progress* progress = nullptr) const;
     void keep(const PressOpening& opening, PressRun&& run);
@@ -96,6 +124,7 @@ public:
     const GoodTexts& goodTexts() const { return good_; }
 
 private:
+    friend class PressJob;
     std::unique_ptr<model::ReceiverState> state_;
     GoodTexts good_;
     views::PlotRecord record_;

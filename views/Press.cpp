@@ -8,6 +8,7 @@
 #include "model/Numbers.h"
 #include "model/Summator.h"
 #include "views/Messages.h"
+#include "views/SummatorView.h"
 
 #include <utility>
 
@@ -92,19 +93,61 @@ Press preparePress(Block block, const FieldTexts& texts, const model::ReceiverSt
     return press;
 }
 
-PressOutcome runPressOutcome(const Press& press, model::ReceiverState& state,
-                             canvas::Canvas& canvas, char decimalSeparator, Progress* progress) {
-    const BlockDescription& description = describe(press.block);
+PressComputation::PressComputation(const Press& press, model::ReceiverState& state,
+                                   canvas::Canvas& canvas, char decimalSeparator)
+    : press_(press), state_(state), canvas_(canvas), decimalSeparator_(decimalSeparator) {
     if (press.pointTarget)
         state.beamTemperature = press.pointTarget->beamTemperature;
     try {
-        PressOutcome outcome;
-        static_cast<ViewOutput&>(outcome) = description.view(press, state, canvas, progress);
-        outcome.texts = formatResults(outcome.values, description.results, decimalSeparator);
-        return outcome;
+        if (press.block == Block::Summator)
+            summator_ = std::make_unique<SummatorRun>(press, state);
     } catch (const model::ModelError& error) {
         throw pressError(error.fault(), press);
     }
+}
+
+PressComputation::~PressComputation() = default;
+
+bool PressComputation::step() {
+    if (complete_)
+        return true;
+    const BlockDescription& description = describe(press_.block);
+    try {
+        ViewOutput output;
+        if (summator_) {
+            summator_->runBatch();
+            if (!summator_->finished())
+                return false;
+            output = summator_->draw(canvas_);
+        } else {
+            output = description.view(press_, state_, canvas_, nullptr);
+        }
+        static_cast<ViewOutput&>(outcome_) = std::move(output);
+        outcome_.texts = formatResults(outcome_.values, description.results, decimalSeparator_);
+    } catch (const model::ModelError& error) {
+        throw pressError(error.fault(), press_);
+    }
+    complete_ = true;
+    return true;
+}
+
+double PressComputation::done() const {
+    if (summator_)
+        return static_cast<double>(summator_->periodsDone());
+    return complete_ ? 1 : 0;
+}
+
+double PressComputation::total() const {
+    return summator_ ? static_cast<double>(summator_->periodsTotal()) : 1;
+}
+
+PressOutcome runPressOutcome(const Press& press, model::ReceiverState& state,
+                             canvas::Canvas& canvas, char decimalSeparator, Progress* progress) {
+    PressComputation computation(press, state, canvas, decimalSeparator);
+    while (!computation.step())
+        if (progress && !progress->keepGoing(computation.done(), computation.total()))
+            throw PressCancelled();
+    return computation.takeOutcome();
 }
 
 ResultTexts runPress(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,

@@ -23,6 +23,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -96,6 +97,37 @@ public:
 // picture, with the texts of the results in the order the window writes them.
 struct PressOutcome : ViewOutput {
     ResultTexts texts;
+};
+
+// A press computed in steps: a block view in one, the summator a batch of periods at a
+// time. Between two steps the caller may look at the progress, stop, or (in a browser's
+// worker) take its messages. Works on `state`, the press's own copy of the window's state,
+// and draws into `canvas` in the last step. A step throws PressError for a fault.
+class PressComputation {
+public:
+    PressComputation(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                     char decimalSeparator);
+    ~PressComputation();
+    PressComputation(const PressComputation&) = delete;
+    PressComputation& operator=(const PressComputation&) = delete;
+
+    // One step; true once the press is complete.
+    bool step();
+    bool complete() const { return complete_; }
+    // The work done and to do, in the summator's periods (0 of 1 for a block view).
+    double done() const;
+    double total() const;
+    // Once complete: the results, their texts and the numbers behind the picture.
+    PressOutcome takeOutcome() { return std::move(outcome_); }
+
+private:
+    const Press& press_;
+    model::ReceiverState& state_;
+    canvas::Canvas& canvas_;
+    char decimalSeparator_;
+    std::unique_ptr<class SummatorRun> summator_; // the summator's press; none for a view
+    bool complete_ = false;
+    PressOutcome outcome_;
 };
 
 // Runs the view: sets state.beamTemperature from the point target, computes the chain

@@ -59,36 +59,44 @@ void drawAccumulation(canvas::Canvas& canvas, const std::vector<double>& buffer,
 
 } // namespace
 
-ViewOutput summatorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
-                        Progress* progress) {
-    const PressInputs& in = press.inputs;
-    const model::SummatorSettings settings = summatorSettings(press, state);
-    model::Summator summator(settings);
+struct SummatorRun::Parts {
+    model::SummatorSettings settings;
+    model::Summator summator;
     model::SummatorStatistics statistics;
+    std::vector<double> readings;
+    explicit Parts(const model::SummatorSettings& given) : settings(given), summator(given) {}
+};
+
+SummatorRun::SummatorRun(const Press& press, model::ReceiverState& state)
+    : press_(press), state_(state),
+      parts_(std::make_unique<Parts>(summatorSettings(press, state))),
+      // One period per whole millisecond.
+      periods_(static_cast<std::int64_t>(std::floor(press.inputs[Quantity::Accumulation]))) {}
+
+SummatorRun::~SummatorRun() = default;
+
+void SummatorRun::runBatch() {
+    const std::int64_t batch = std::min(kPeriodsPerBatch, periods_ - done_);
+    if (batch <= 0)
+        return;
+    parts_->summator.run(state_, batch, parts_->statistics, &parts_->readings);
+    done_ += batch;
+}
+
+ViewOutput SummatorRun::draw(canvas::Canvas& canvas) {
+    const PressInputs& in = press_.inputs;
     ViewOutput output;
     output.record.kind = PlotRecord::Kind::Summator;
-
-    canvas.clearPicture();
-    const double accumulation = in[Quantity::Accumulation];
-    // One period per whole millisecond, run in batches on every core; between two
-    // batches the progress is told and may stop the press.
-    const auto periods = static_cast<std::int64_t>(std::floor(accumulation));
-    for (std::int64_t done = 0; done < periods;) {
-        const std::int64_t batch = std::min(kPeriodsPerBatch, periods - done);
-        summator.run(state, batch, statistics, &output.record.readings);
-        done += batch;
-        if (progress && done < periods &&
-            !progress->keepGoing(static_cast<double>(done), static_cast<double>(periods)))
-            throw PressCancelled();
-    }
-    drawAccumulation(canvas, summator.buffer(), summator.windows().countA(),
-                     output.record.runningMeans);
-
+    output.record.readings = std::move(parts_->readings);
     // The statistics divide by the periods actually run; the potential sensitivity is
     // written for the accumulation time as typed.
-    const model::SummatorResults results =
-        model::summatorResults(statistics, in[Quantity::ReceiverNoise], in[Quantity::Temperature1],
-                               in[Quantity::Temperature2], accumulation, settings.temperatures);
+    const model::SummatorResults results = model::summatorResults(
+        parts_->statistics, in[Quantity::ReceiverNoise], in[Quantity::Temperature1],
+        in[Quantity::Temperature2], in[Quantity::Accumulation], parts_->settings.temperatures);
+
+    canvas.clearPicture();
+    drawAccumulation(canvas, parts_->summator.buffer(), parts_->summator.windows().countA(),
+                     output.record.runningMeans);
     ResultValues& values = output.values;
     values.set(model::Result::realSensitivity, results.realSensitivity);
     values.set(model::Result::potentialSensitivity, results.potentialSensitivity);
@@ -98,6 +106,21 @@ ViewOutput summatorView(const Press& press, model::ReceiverState& state, canvas:
     values.set(model::Result::ta1, results.ta1);
     values.set(model::Result::ta2, results.ta2);
     return output;
+}
+
+ViewOutput summatorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
+                        Progress* progress) {
+    // In batches on every core; between two batches the progress is told and may stop
+    // the press.
+    SummatorRun run(press, state);
+    while (!run.finished()) {
+        run.runBatch();
+        if (progress && !run.finished() &&
+            !progress->keepGoing(static_cast<double>(run.periodsDone()),
+                                 static_cast<double>(run.periodsTotal())))
+            throw PressCancelled();
+    }
+    return run.draw(canvas);
 }
 
 } // namespace views

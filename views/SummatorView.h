@@ -8,12 +8,41 @@
 #include "views/Blocks.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace views {
 
 // Periods between two looks at the progress: a few milliseconds of work on two cores,
 // a few tens on one core of an old processor, so "Отмена" answers within 0.1 s.
 inline constexpr std::int64_t kPeriodsPerBatch = 128;
+
+// One press of the summator in batches of periods, for a caller that looks at its progress
+// (or lets a page's worker take its messages) between two batches. The state is the press's
+// own copy; it is read and moved on as the periods run.
+class SummatorRun {
+public:
+    SummatorRun(const Press& press, model::ReceiverState& state);
+    ~SummatorRun();
+    SummatorRun(const SummatorRun&) = delete;
+    SummatorRun& operator=(const SummatorRun&) = delete;
+
+    bool finished() const { return done_ >= periods_; }
+    std::int64_t periodsDone() const { return done_; }
+    std::int64_t periodsTotal() const { return periods_; }
+    // The next batch of periods; a ModelError for a fault met in it.
+    void runBatch();
+    // Once finished: the picture of the accumulation and the results; a ModelError for a
+    // result that cannot be computed.
+    ViewOutput draw(canvas::Canvas& canvas);
+
+private:
+    struct Parts;
+    const Press& press_;
+    model::ReceiverState& state_;
+    std::unique_ptr<Parts> parts_;
+    std::int64_t periods_ = 0;
+    std::int64_t done_ = 0;
+};
 
 ViewOutput summatorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
                         Progress* progress);
