@@ -6,6 +6,8 @@
 #include "model/Fault.h"
 #include "model/Temperatures.h"
 
+#include <cmath>
+
 namespace model {
 
 std::vector<SwitchRun> switchRuns(int samples) {
@@ -49,6 +51,21 @@ void uhfStep(ReceiverState& state, int i, const AmplifierSettings& amp) {
     const double xi1 = nextNoise1(state);
     const double xi2 = nextNoise2(state);
     state.uhfWave[i] = uhfOutput(state.switchWave[i], xi1, xi2, amp);
+}
+
+double adcLevels(double wordLength) {
+    const double whole = std::round(wordLength);
+    const double fraction = wordLength - whole; // exact, in [−1/2, 1/2]
+    double power = 1;
+    if (fraction != 0) {
+        // e^x with x = f·ln 2, |x| < 0.35, by Horner's rule over 18 terms of its series.
+        const double x = fraction * 0.6931471805599453;
+        for (int k = 18; k >= 1; --k)
+            power = 1 + x / k * power;
+    }
+    if (!(std::fabs(whole) < 4096))
+        return whole > 0 ? HUGE_VAL : 0; // far beyond any word length the press accepts
+    return std::ldexp(power, static_cast<int>(whole));
 }
 
 void checkWordLength(double wordLength, const std::string& typed) {

@@ -184,9 +184,9 @@ inline double adcOutput(double filter2, double levels, double range) {
     const double q = floorExact(levels * (filter2 / range));
     return q / levels * range;
 }
-inline double adcLevels(double wordLength) {
-    return std::pow(2.0, wordLength);
-}
+// 2ⁿ: exact for a whole n; for a fractional one 2^⌊n⌋ times the series of 2^(n − ⌊n⌋), built
+// from + × ÷ only, so that every build and every C library gives the same bits.
+double adcLevels(double wordLength);
 
 // The word lengths whose 2ⁿ levels a 64-bit float holds: from the smallest subnormal
 // power 2⁻¹⁰⁷⁴ to the largest power 2¹⁰²³. A ModelError (WordLengthOutOfRange) beyond.

@@ -23,7 +23,7 @@ namespace model {
 
 inline constexpr std::uint32_t kNoiseSeed = 0x2545F491u;
 
-// ρ = e^(-6.2831852e-8), evaluated at every call as the generators do.
+// ρ = e^(-6.2831852e-8), correctly rounded (the generators evaluate it at every call).
 double noiseCorrelation();
 
 // The k-th uniform number of the stream with this seed: U in [0, 1) on the 2^-24 grid.

@@ -5,7 +5,9 @@
 
 #include "model/Fault.h"
 
-#include <charconv>
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <cmath>
 #include <limits>
 #include <system_error>
@@ -102,14 +104,21 @@ ParseResult parseNumber(std::string_view rawText) {
             return {0.0, NumberError::NotANumber};
     }
 
+    // The nearest 64-bit float, by fast_float (the same library in every build, so that a
+    // browser reads a text exactly as the desktop does).
     double value = 0.0;
     const char* first = canonical.data();
     const char* last = first + canonical.size();
-    const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range)
-        return {0.0, NumberError::OutOfRange};
-    if (ec != std::errc() || end != last || !std::isfinite(value))
+    const auto [end, ec] =
+        fast_float::from_chars(first, last, value, fast_float::chars_format::general);
+    if (ec != std::errc() || end != last)
         return {0.0, NumberError::NotANumber};
+    // Too large for a 64-bit float, or so small that it would read as zero.
+    const std::string_view mantissa =
+        std::string_view(canonical).substr(0, canonical.find('e')); // the whole text without one
+    const bool nonZero = mantissa.find_first_of("123456789") != std::string_view::npos;
+    if (!std::isfinite(value) || (value == 0 && nonZero))
+        return {0.0, NumberError::OutOfRange};
     return {value, std::nullopt};
 }
 
@@ -165,12 +174,9 @@ std::string formatNumber(double value, char decimalSeparator, int digits) {
     if (value == 0.0)
         return "0";
 
-    // Rounded to `digits` significant digits, in the shape printf's %.15G would give.
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                         std::chars_format::scientific, digits - 1);
-    (void)ec;
-    std::string scientific(buffer, end); // d.dddddddddddddde±XX
+    // Rounded to `digits` significant digits, in the shape printf's %.15G would give;
+    // correctly rounded by {fmt}, the same in every build.
+    std::string scientific = fmt::format("{:.{}e}", value, digits - 1); // d.ddde±XX
     const std::size_t ePos = scientific.find('e');
     const int exponent = std::stoi(scientific.substr(ePos + 1));
 
@@ -188,10 +194,7 @@ std::string formatNumber(double value, char decimalSeparator, int digits) {
                std::to_string(magnitude);
     } else {
         const int decimals = digits - 1 - exponent; // `digits` significant digits in all
-        const auto [fixedEnd, fixedEc] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                                       std::chars_format::fixed, decimals);
-        (void)fixedEc;
-        text.assign(buffer, fixedEnd);
+        text = fmt::format("{:.{}f}", value, decimals);
         if (text.find('.') != std::string::npos) {
             while (text.back() == '0')
                 text.pop_back();

@@ -14,6 +14,7 @@ VELTRUM_PACKAGES=(
     fonts-dejavu-core fonts-liberation2
     desktop-file-utils
     libgtest-dev libgmock-dev libbenchmark-dev
+    libfast-float-dev libfmt-dev
 )
 
 # Debian packages for making and checking the Debian package and the licence data.

@@ -156,7 +156,7 @@ TEST(BlockViewAdc, FractionalWordLength) {
     auto state = freshState();
     press(Block::Adc, textsWith(Quantity::WordLength, "12,5"), *state);
     const double range = adcRange(*state);
-    const double levels = std::pow(2.0, 12.5);
+    const double levels = model::adcLevels(12.5);
     EXPECT_NEAR(levels, 5792.6, 0.05);
     const double step = range / levels;
     for (int i = 1; i <= kSamples; ++i) {

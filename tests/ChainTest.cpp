@@ -302,10 +302,23 @@ TEST(ChainFloorExact, AgreesWithStdFloorOnManyValues) {
     }
 }
 
+// Exact for every whole word length, from the smallest subnormal power to the largest;
+// within an ulp of the library's pow for a fractional one (the series is the same bits in
+// every build, pow need not be).
 TEST(ChainAdcLevels, PowerOfTwoOfTheWordLength) {
     EXPECT_EQ(model::adcLevels(12), 4096.0);
     EXPECT_EQ(model::adcLevels(0), 1.0);
-    EXPECT_NEAR(model::adcLevels(12.5), 5792.6, 0.05);
+    for (int n = -1074; n <= 1023; ++n)
+        ASSERT_EQ(model::adcLevels(n), std::ldexp(1.0, n)) << n;
+    std::vector<double> fractional = {12.5, 0.5, -3.7, 0.999999, 1022.9, -1022.5,
+                                      2.2250738585072014e-308};
+    for (int k = 0; k < 20000; ++k)
+        fractional.push_back(-1022 + 2044.0 * k / 20000 + 1e-4 * (k % 7));
+    for (const double n : fractional) {
+        const double exact = std::pow(2.0, n);
+        ASSERT_LE(std::fabs(model::adcLevels(n) - exact), std::nextafter(exact, HUGE_VAL) - exact)
+            << n;
+    }
 }
 
 struct AdcCase {

@@ -210,7 +210,8 @@ TEST(Readout, PositionInTheViewsUnitsAndTheSampleUnderTheCursor) {
     texts[model::Quantity::Accumulation] = "3";
     const views::PressOutcome summator = pressFor(Block::Summator, texts);
     const std::string text = views::readoutText(summator.record, 12.2, 201.25, ',');
-    EXPECT_EQ(text, "накоплено 12,2; y = 201,3\nсреднее 12 отсчётов: " +
+    // Four significant digits, rounded as the decimal form of the number is (a tie to even).
+    EXPECT_EQ(text, "накоплено 12,2; y = 201,2\nсреднее 12 отсчётов: " +
                         model::formatNumber(summator.record.runningMeans[11], ','));
 }
 

@@ -22,11 +22,7 @@ std::string number(double value, char decimalSeparator) {
 
 // A cursor position to a few significant digits: what a pixel can tell.
 std::string roughly(double value, int digits, char decimalSeparator) {
-    if (value == 0 || !std::isfinite(value))
-        return number(value, decimalSeparator);
-    const double scale = std::pow(10.0, digits - 1 - std::floor(std::log10(std::fabs(value))));
-    const double rounded = std::round(value * scale) / scale;
-    return number(std::isfinite(rounded) ? rounded : value, decimalSeparator);
+    return model::formatNumber(value, decimalSeparator, digits);
 }
 
 // The position 1..count nearest to x (x finite).

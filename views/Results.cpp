@@ -6,7 +6,6 @@
 #include "model/Fault.h"
 #include "model/Numbers.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace views {
@@ -68,10 +67,7 @@ std::string rangeText(double range, char decimalSeparator) {
     const double metres = std::floor(range) + 0.0; // + 0.0: a range of −0 reads 0
     std::string digits;
     if (metres < 1e15) {
-        char buffer[32];
-        const auto [end, ec] =
-            std::to_chars(buffer, buffer + sizeof buffer, metres, std::chars_format::fixed, 0);
-        digits.assign(buffer, ec == std::errc() ? end : buffer);
+        digits = std::to_string(static_cast<long long>(metres)); // a whole number, exactly
     } else {
         digits = model::formatNumber(metres, decimalSeparator);
     }
