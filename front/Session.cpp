@@ -44,6 +44,22 @@ views::FieldTexts defaultFieldTexts() {
     return texts;
 }
 
+LabelTexts openingLabels(const PressOpening& opening) {
+    LabelTexts texts;
+    for (const model::Result result : model::kResults)
+        texts.emplace_back(resultLabel(result), unsetResultText(result));
+    texts.emplace_back("lblname", opening.press.title);
+    texts.emplace_back("lblRmax", opening.range);
+    return texts;
+}
+
+LabelTexts resultLabels(const views::ResultTexts& results) {
+    LabelTexts texts;
+    for (const views::ResultText& item : results.items)
+        texts.emplace_back(resultLabel(item.result), item.text);
+    return texts;
+}
+
 Session::Session() : state_(std::make_unique<model::ReceiverState>()) {
     model::applyStartupDefaults(*state_);
     const views::FieldTexts defaults = defaultFieldTexts();

@@ -27,6 +27,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace front {
@@ -132,5 +133,13 @@ private:
 
 // The default text of every field, as the window shows it at start.
 views::FieldTexts defaultFieldTexts();
+
+// Texts of the window's labels by control name, in the order the window writes them.
+using LabelTexts = std::vector<std::pair<std::string, std::string>>;
+// What the opening of a press writes: the result labels reset ("Ta1=...", "Ta2=...", the
+// others empty), the title in lblname and the range (or nothing) in lblRmax.
+LabelTexts openingLabels(const PressOpening& opening);
+// What its end writes: each result in its label.
+LabelTexts resultLabels(const views::ResultTexts& results);
 
 } // namespace front
