@@ -3,6 +3,8 @@
 
 #include "canvas/PictureExport.h"
 
+#include "front/Texts.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -18,6 +20,14 @@
 #include <QWidget>
 
 namespace canvas {
+
+QString pngFilter() {
+    return QString::fromUtf8(front::texts::kPngFilter);
+}
+
+QString csvFilter() {
+    return QString::fromUtf8(front::texts::kCsvFilter);
+}
 
 FileQuestion fileDialogQuestion(QWidget* parent) {
     return [parent](const QString& title, const QString& suggested, const QString& filter) {
@@ -80,8 +90,8 @@ bool askAndWrite(QWidget* parent, const FileQuestion& question, SaveFolder& fold
 
 void warnWriteFailed(QWidget* parent, const QString& what, const QString& fileName,
                      const QString& error) {
-    QMessageBox::warning(parent, QStringLiteral("Ошибка записи"),
-                         QStringLiteral("Не удалось записать %1 в файл «%2».\n%3")
+    QMessageBox::warning(parent, QString::fromUtf8(front::texts::kWriteErrorTitle),
+                         QString::fromUtf8(front::texts::kWriteErrorText)
                              .arg(what, QDir::toNativeSeparators(fileName), error));
 }
 
@@ -101,9 +111,9 @@ QAction* addPictureAction(QWidget* owner, const QString& text, const char* name,
 PictureExport::PictureExport(QWidget* picture, std::function<QImage()> image)
     : QObject(picture), picture_(picture), image_(std::move(image)),
       question_(fileDialogQuestion(picture)) {
-    copyAction_ = addPictureAction(picture, QStringLiteral("Копировать"), "actCopyPicture",
+    copyAction_ = addPictureAction(picture, QString::fromUtf8(front::texts::kCopyPicture), "actCopyPicture",
                                    Qt::CTRL | Qt::Key_C);
-    saveAction_ = addPictureAction(picture, QStringLiteral("Сохранить как…"), "actSavePicture",
+    saveAction_ = addPictureAction(picture, QString::fromUtf8(front::texts::kSavePicture), "actSavePicture",
                                    Qt::CTRL | Qt::Key_S);
     connect(copyAction_, &QAction::triggered, this, &PictureExport::copyPicture);
     connect(saveAction_, &QAction::triggered, this, &PictureExport::savePictureAs);
@@ -121,8 +131,9 @@ void PictureExport::savePictureAs() {
     askAndWrite(
         picture_, question_, folder_,
         QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
-        {QStringLiteral("Сохранить рисунок"), QStringLiteral("veltrum.png"), pngFilter(),
-         QStringLiteral("png"), QStringLiteral("рисунок")},
+        {QString::fromUtf8(front::texts::kSavePictureTitle),
+         QString::fromUtf8(front::texts::kPictureFile), pngFilter(), QStringLiteral("png"),
+         QString::fromUtf8(front::texts::kPictureWhat)},
         [this](const QString& fileName, QString* error) { return savePicture(fileName, error); });
 }
 

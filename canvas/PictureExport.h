@@ -20,12 +20,8 @@ class QWidget;
 namespace canvas {
 
 // The filters of the file questions.
-inline QString pngFilter() {
-    return QStringLiteral("Рисунок PNG (*.png)");
-}
-inline QString csvFilter() {
-    return QStringLiteral("Данные CSV (*.csv)");
-}
+QString pngFilter();
+QString csvFilter();
 
 // Asks for the name of a file to write: (title, suggested path, filter) → the chosen
 // path, empty when the question was cancelled. By default a file dialog.

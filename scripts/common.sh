@@ -17,6 +17,15 @@ VELTRUM_PACKAGES=(
     libfast-float-dev libfmt-dev
 )
 
+# Debian packages for the browser edition: Emscripten for the core, Python for joining the
+# page into one file; Chromium, its driver and Selenium for testing it in a real browser.
+VELTRUM_WEB_PACKAGES=(
+    cmake ninja-build emscripten python3 libfast-float-dev libfmt-dev
+)
+VELTRUM_BROWSER_TEST_PACKAGES=(
+    chromium chromium-driver python3-selenium
+)
+
 # Debian packages for making and checking the Debian package and the licence data.
 VELTRUM_PACKAGING_PACKAGES=(
     dpkg-dev file lintian appstream reuse

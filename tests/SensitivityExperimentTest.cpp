@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -120,6 +122,32 @@ TEST(SensitivityExperiment, EachPressTakesItsNoiseFromItsOwnPlaceOfTheStream) {
     EXPECT_NE(testing_support::press(views::Block::Summator, texts, own)
                   .texts.get(model::Result::measuredDifference),
               model::formatNumber(row.measured[0], ','));
+}
+
+// Stepped a batch at a time (as the page's worker runs it), the same rows to the last bit.
+TEST(SensitivityExperiment, TheRunnerStepByStepGivesTheRowsOfRunTime) {
+    auto experiment = std::make_shared<const SensitivityExperiment>(defaultTexts(), startupState(),
+                                                                    std::vector<double>{2, 300}, 2);
+    views::ExperimentRunner runner(experiment);
+    std::vector<SensitivityRow> rows;
+    int steps = 0;
+    double done = 0;
+    while (!runner.finished()) {
+        if (std::optional<SensitivityRow> row = runner.step())
+            rows.push_back(*row);
+        EXPECT_GE(runner.done(), done);
+        done = runner.done();
+        ++steps;
+    }
+    EXPECT_EQ(done, runner.total());
+    EXPECT_GE(steps, 2 + 2 * 3); // 300 periods are three batches
+    ASSERT_EQ(rows.size(), 2u);
+    for (int index = 0; index < 2; ++index) {
+        const SensitivityRow whole = experiment->runTime(index, nullptr);
+        EXPECT_EQ(rows[index].real, whole.real);
+        EXPECT_EQ(rows[index].measured, whole.measured);
+        EXPECT_EQ(rows[index].potential, whole.potential);
+    }
 }
 
 // The spread column of a real run is the sample standard deviation of its presses.

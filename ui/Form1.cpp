@@ -4,6 +4,7 @@
 #include "ui/Form1.h"
 
 #include "front/ControlTable.h"
+#include "front/Texts.h"
 
 #include "canvas/PictureBox.h"
 #include "canvas/RecordingCanvas.h"
@@ -382,9 +383,8 @@ void Form1::applyResults(const views::ResultTexts& results) {
 void Form1::showBeamFilledMessage() {
     const ui::BusyCursor::Released arrow(busy_);
     QMessageBox box(QMessageBox::Information,
-                    QStringLiteral("Коэффициент заполнения луча больше единицы !"),
-                    QStringLiteral("Для таких параметров это случай протяженной цели! Нажмите "
-                                   "ОК для продолжения !"),
+                    QString::fromUtf8(front::texts::kBeamFilledTitle),
+                    QString::fromUtf8(front::texts::kBeamFilledText),
                     QMessageBox::Ok, this);
     box.exec();
 }

@@ -4,6 +4,7 @@
 #include "ui/PictureTools.h"
 
 #include "canvas/PictureBox.h"
+#include "front/Texts.h"
 #include "ui/SensitivityDialog.h"
 #include "ui/Translations.h"
 #include "views/PlotExport.h"
@@ -18,7 +19,7 @@ namespace ui {
 
 PictureTools::PictureTools(canvas::PictureBox* picture, std::function<void()> openExperiment)
     : QObject(picture), picture_(picture), question_(canvas::fileDialogQuestion(picture)) {
-    saveData_ = canvas::addPictureAction(picture, QStringLiteral("Сохранить данные…"),
+    saveData_ = canvas::addPictureAction(picture, QString::fromUtf8(front::texts::kSaveData),
                                          "actSaveData", Qt::CTRL | Qt::SHIFT | Qt::Key_S);
     QAction* experiment = canvas::addPictureAction(picture, experimentTitle() + QStringLiteral("…"),
                                                    "actSensitivity", Qt::CTRL | Qt::Key_E);
@@ -71,8 +72,8 @@ void PictureTools::saveDataAs() {
     canvas::askAndWrite(
         picture_, question_, folder_,
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        {QStringLiteral("Сохранить данные"), QStringLiteral("veltrum.csv"), canvas::csvFilter(),
-         QStringLiteral("csv"), QStringLiteral("данные")},
+        {QString::fromUtf8(front::texts::kSaveDataTitle), QString::fromUtf8(front::texts::kDataFile),
+         canvas::csvFilter(), QStringLiteral("csv"), QString::fromUtf8(front::texts::kDataWhat)},
         [this](const QString& fileName, QString* error) { return saveData(fileName, error); });
 }
 

@@ -3,6 +3,8 @@
 
 #include "ui/PressProgress.h"
 
+#include "front/Texts.h"
+
 #include <QProgressDialog>
 
 #include <algorithm>
@@ -38,9 +40,10 @@ bool PressProgress::keepGoing(double passesDone, double passesTotal) {
 }
 
 void PressProgress::open(qint64 now) {
-    dialog_ = std::make_unique<QProgressDialog>(QStringLiteral("Накопление…"),
-                                                QStringLiteral("Отмена"), 0, kSteps, owner_);
-    dialog_->setWindowTitle(QStringLiteral("Сумматор"));
+    dialog_ = std::make_unique<QProgressDialog>(QString::fromUtf8(front::texts::kProgressText),
+                                                QString::fromUtf8(front::texts::kCancel), 0,
+                                                kSteps, owner_);
+    dialog_->setWindowTitle(QString::fromUtf8(front::texts::kProgressTitle));
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setAutoReset(false);
     dialog_->setAutoClose(false);

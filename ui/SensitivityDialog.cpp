@@ -3,6 +3,7 @@
 
 #include "ui/SensitivityDialog.h"
 
+#include "front/Texts.h"
 #include "model/Numbers.h"
 #include "ui/Translations.h"
 #include "views/Messages.h"
@@ -34,7 +35,7 @@
 namespace ui {
 
 QString experimentTitle() {
-    return QStringLiteral("Опыт: чувствительность и время накопления");
+    return QString::fromUtf8(front::texts::kExperiment);
 }
 
 namespace {
@@ -161,11 +162,11 @@ void SensitivityDialog::buildControls() {
         made->setAutoDefault(false);
         return made;
     };
-    btnStart = button("btnStart", QStringLiteral("Пуск"));
-    btnStop = button("btnStop", QStringLiteral("Стоп"));
-    btnClear = button("btnClear", QStringLiteral("Очистить"));
-    btnSaveChart = button("btnSaveChart", QStringLiteral("Сохранить график…"));
-    btnSaveTable = button("btnSaveTable", QStringLiteral("Сохранить таблицу…"));
+    btnStart = button("btnStart", QString::fromUtf8(front::texts::kStart));
+    btnStop = button("btnStop", QString::fromUtf8(front::texts::kStop));
+    btnClear = button("btnClear", QString::fromUtf8(front::texts::kClear));
+    btnSaveChart = button("btnSaveChart", QString::fromUtf8(front::texts::kSaveChart));
+    btnSaveTable = button("btnSaveTable", QString::fromUtf8(front::texts::kSaveTable));
     btnStop->setEnabled(false);
     connect(btnStart, &QPushButton::clicked, this, &SensitivityDialog::start);
     connect(btnStop, &QPushButton::clicked, this, &SensitivityDialog::stop);
@@ -200,10 +201,10 @@ void SensitivityDialog::buildControls() {
     lblSlope->setObjectName(QStringLiteral("lblSlope"));
 
     auto* settings = new QHBoxLayout;
-    settings->addWidget(new QLabel(QStringLiteral("Наибольшее время накопления, мс"), this));
+    settings->addWidget(new QLabel(QString::fromUtf8(front::texts::kLargestTime), this));
     settings->addWidget(cboLargest);
     settings->addSpacing(16);
-    settings->addWidget(new QLabel(QStringLiteral("Нажатий на каждое время"), this));
+    settings->addWidget(new QLabel(QString::fromUtf8(front::texts::kPressesPerTime), this));
     settings->addWidget(spnPresses);
     settings->addStretch();
     auto* buttons = new QHBoxLayout;
@@ -220,7 +221,7 @@ void SensitivityDialog::buildControls() {
 
 void SensitivityDialog::buildChart() {
     chart_ = new QChart;
-    chart_->setTitle(QStringLiteral("Реальная и потенциальная чувствительность"));
+    chart_->setTitle(QString::fromUtf8(front::texts::kChartTitle));
     chart_->legend()->setAlignment(Qt::AlignRight);
     timeAxis_ = new QLogValueAxis;
     timeAxis_->setTitleText(QString::fromStdString(views::sensitivityColumns()[1]));
@@ -228,7 +229,7 @@ void SensitivityDialog::buildChart() {
     timeAxis_->setBase(10);
     timeAxis_->setMinorTickCount(-1);
     kelvinAxis_ = new QLogValueAxis;
-    kelvinAxis_->setTitleText(QStringLiteral("Чувствительность, К"));
+    kelvinAxis_->setTitleText(QString::fromUtf8(front::texts::kSensitivityAxis));
     kelvinAxis_->setLabelFormat(QStringLiteral("%g"));
     kelvinAxis_->setBase(10);
     kelvinAxis_->setMinorTickCount(-1);
@@ -294,12 +295,13 @@ void SensitivityDialog::start() {
     prgSensitivity->setValue(0);
 
     // A new run: its rows go under the earlier runs', its points into series of its own.
-    const QString name = QString::fromStdString(log_.startRun(settings).name);
+    const views::SeriesNames names =
+        views::seriesNames(log_.startRun(settings), localeDecimalSeparator());
     Series series{new QScatterSeries, new QLineSeries, new QLineSeries, new QLineSeries};
-    series.presses->setName(name + QStringLiteral(": нажатия"));
+    series.presses->setName(QString::fromStdString(names.presses));
     series.presses->setMarkerSize(6);
-    series.means->setName(name + QStringLiteral(": среднее"));
-    series.potential->setName(name + QStringLiteral(": потенциальная"));
+    series.means->setName(QString::fromStdString(names.means));
+    series.potential->setName(QString::fromStdString(names.potential));
     // Every series of a run in the run's colour: the presses as points, the mean as a
     // line, the potential sensitivity dashed, the fitted line dotted.
     const QColor colour = runColour(log_.runs().back().number);
@@ -427,8 +429,7 @@ void SensitivityDialog::updateSlope() {
     const views::FittedLine line = views::fittedLine(run.rows);
     QLineSeries* fitted = series_.back().fitted;
     fitted->clear();
-    fitted->setName(QString::fromStdString(run.name.substr(0, run.name.find(':')) + ": " +
-                                           views::fittedEquation(line, separator)));
+    fitted->setName(QString::fromStdString(views::seriesNames(run, separator).fitted));
     fitted->setVisible(line.valid());
     if (!line.valid())
         return;
@@ -466,16 +467,16 @@ bool SensitivityDialog::saveTable(const QString& fileName, QString* error) const
 void SensitivityDialog::saveChartAs() {
     canvas::askAndWrite(
         this, question_, folder_, documents(),
-        {QStringLiteral("Сохранить график"), QStringLiteral("veltrum-опыт.png"),
-         canvas::pngFilter(), QStringLiteral("png"), QStringLiteral("график")},
+        {QString::fromUtf8(front::texts::kSaveChartTitle), QString::fromUtf8(front::texts::kChartFile),
+         canvas::pngFilter(), QStringLiteral("png"), QString::fromUtf8(front::texts::kChartWhat)},
         [this](const QString& fileName, QString* error) { return saveChart(fileName, error); });
 }
 
 void SensitivityDialog::saveTableAs() {
     canvas::askAndWrite(
         this, question_, folder_, documents(),
-        {QStringLiteral("Сохранить таблицу"), QStringLiteral("veltrum-опыт.csv"),
-         canvas::csvFilter(), QStringLiteral("csv"), QStringLiteral("таблицу")},
+        {QString::fromUtf8(front::texts::kSaveTableTitle), QString::fromUtf8(front::texts::kTableFile),
+         canvas::csvFilter(), QStringLiteral("csv"), QString::fromUtf8(front::texts::kTableWhat)},
         [this](const QString& fileName, QString* error) { return saveTable(fileName, error); });
 }
 

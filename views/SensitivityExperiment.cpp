@@ -102,8 +102,24 @@ private:
 };
 } // namespace
 
+std::unique_ptr<model::ReceiverState> SensitivityExperiment::stateOfPress(int index,
+                                                                           int press) const {
+    // Each press takes its noise after every earlier press's periods.
+    const double start = periodsBefore(index) + press * std::floor(times_[index]);
+    auto state = std::make_unique<model::ReceiverState>(state_);
+    state->uniform = model::UniformSource(state_.uniform.seed());
+    state->uniform.skip(kFirstUniform + kPeriodUniforms * static_cast<std::uint64_t>(start));
+    return state;
+}
+
+void SensitivityExperiment::addReading(SensitivityRow& row, const PressOutcome& outcome) {
+    row.real.push_back(resultOf(outcome, model::Result::realSensitivity));
+    row.measured.push_back(resultOf(outcome, model::Result::measuredDifference));
+    row.potential = resultOf(outcome, model::Result::potentialSensitivity);
+    row.computedDifference = resultOf(outcome, model::Result::antennaDifference);
+}
+
 SensitivityRow SensitivityExperiment::runTime(int index, Progress* progress) const {
-    const Press& press = presses_[static_cast<std::size_t>(index)];
     SensitivityRow row;
     row.accumulation = times_[static_cast<std::size_t>(index)];
     const double periodsOfTime = std::floor(row.accumulation);
@@ -111,21 +127,51 @@ SensitivityRow SensitivityExperiment::runTime(int index, Progress* progress) con
     const double total = periods();
     canvas::NullCanvas nowhere;
     for (int p = 0; p < pressesPerTime_; ++p) {
-        // Each press takes its noise after every earlier press's periods.
         const double start = before + p * periodsOfTime;
-        auto state = std::make_unique<model::ReceiverState>(state_);
-        state->uniform = model::UniformSource(state_.uniform.seed());
-        state->uniform.skip(kFirstUniform + kPeriodUniforms * static_cast<std::uint64_t>(start));
+        const auto state = stateOfPress(index, p);
         ExperimentProgress pressProgress(progress, start, total);
-        const PressOutcome outcome = runPressOutcome(press, *state, nowhere, '.', &pressProgress);
-        row.real.push_back(resultOf(outcome, model::Result::realSensitivity));
-        row.measured.push_back(resultOf(outcome, model::Result::measuredDifference));
-        row.potential = resultOf(outcome, model::Result::potentialSensitivity);
-        row.computedDifference = resultOf(outcome, model::Result::antennaDifference);
+        addReading(row, runPressOutcome(pressOf(index), *state, nowhere, '.', &pressProgress));
         if (progress && !progress->keepGoing(start + periodsOfTime, total))
             throw PressCancelled();
     }
     return row;
+}
+
+ExperimentRunner::ExperimentRunner(std::shared_ptr<const SensitivityExperiment> experiment)
+    : experiment_(std::move(experiment)), nowhere_(std::make_unique<canvas::NullCanvas>()) {}
+
+ExperimentRunner::~ExperimentRunner() = default;
+
+double ExperimentRunner::done() const {
+    if (finished())
+        return total();
+    return experiment_->periodsBefore(index_) +
+           press_ * std::floor(experiment_->times()[index_]) +
+           (computation_ ? computation_->done() : 0);
+}
+
+std::optional<SensitivityRow> ExperimentRunner::step() {
+    if (finished())
+        return std::nullopt;
+    if (!computation_) {
+        if (press_ == 0) {
+            row_ = SensitivityRow();
+            row_.accumulation = experiment_->times()[index_];
+        }
+        state_ = experiment_->stateOfPress(index_, press_);
+        computation_ = std::make_unique<PressComputation>(experiment_->pressOf(index_), *state_,
+                                                          *nowhere_, '.');
+    }
+    if (!computation_->step())
+        return std::nullopt;
+    SensitivityExperiment::addReading(row_, computation_->takeOutcome());
+    computation_.reset();
+    state_.reset();
+    if (++press_ < experiment_->pressesPerTime())
+        return std::nullopt;
+    press_ = 0;
+    ++index_;
+    return row_;
 }
 
 FittedLine fittedLine(const std::vector<SensitivityRow>& rows, double from) {
@@ -249,6 +295,12 @@ std::string runName(int number, const ExperimentSettings& settings,
     for (const std::string& difference : differences)
         joined += (joined.empty() ? "" : "; ") + difference;
     return prefix + joined;
+}
+
+SeriesNames seriesNames(const ExperimentRun& run, char decimalSeparator) {
+    const std::string number = "Опыт " + std::to_string(run.number) + ": ";
+    return {run.name + ": нажатия", run.name + ": среднее", run.name + ": потенциальная",
+            number + fittedEquation(fittedLine(run.rows), decimalSeparator)};
 }
 
 const ExperimentRun& ExperimentLog::startRun(const ExperimentSettings& settings) {

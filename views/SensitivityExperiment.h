@@ -12,6 +12,8 @@
 #include "views/Press.h"
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,14 +56,44 @@ public:
     // says stop. Safe to call from one background thread.
     SensitivityRow runTime(int index, Progress* progress) const;
 
-private:
+    // Press p of time `index` on its own copy of the state, its noise placed after every
+    // earlier press's periods; and what it reads, added to the row of its time.
+    const Press& pressOf(int index) const { return presses_[static_cast<std::size_t>(index)]; }
+    std::unique_ptr<model::ReceiverState> stateOfPress(int index, int press) const;
+    static void addReading(SensitivityRow& row, const PressOutcome& outcome);
+    int pressesPerTime() const { return pressesPerTime_; }
     // Periods of the presses of the times before `index`.
     double periodsBefore(int index) const;
+
+private:
 
     std::vector<double> times_;
     int pressesPerTime_;
     std::vector<Press> presses_;
     model::ReceiverState state_;
+};
+
+// The experiment a batch of summator periods at a time, for a caller that takes messages
+// or looks at its progress between two batches (the page's worker).
+class ExperimentRunner {
+public:
+    explicit ExperimentRunner(std::shared_ptr<const SensitivityExperiment> experiment);
+    ~ExperimentRunner();
+
+    bool finished() const { return index_ >= experiment_->timeCount(); }
+    // One batch; a time's row once its last press is done. PressError for a fault.
+    std::optional<SensitivityRow> step();
+    double done() const; // periods
+    double total() const { return experiment_->periods(); }
+
+private:
+    std::shared_ptr<const SensitivityExperiment> experiment_;
+    int index_ = 0; // the time
+    int press_ = 0; // its press
+    SensitivityRow row_;
+    std::unique_ptr<model::ReceiverState> state_;
+    std::unique_ptr<canvas::Canvas> nowhere_;
+    std::unique_ptr<PressComputation> computation_;
 };
 
 // The straight line through log(real sensitivity) against log(τ) by least squares over
@@ -120,6 +152,16 @@ private:
 // 200"), or says that nothing does.
 std::string runName(int number, const ExperimentSettings& settings,
                     const ExperimentSettings* first);
+
+// The names of a run's series on the chart: the presses, their mean, the potential
+// sensitivity and the fitted line (with its equation, as far as the run has gone).
+struct SeriesNames {
+    std::string presses;
+    std::string means;
+    std::string potential;
+    std::string fitted;
+};
+SeriesNames seriesNames(const ExperimentRun& run, char decimalSeparator);
 
 // The table's columns: the run, then the row.
 const std::vector<std::string>& sensitivityColumns();

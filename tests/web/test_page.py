@@ -1,0 +1,270 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Veltrum developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The one-file page in a real browser (Debian's headless Chromium), from file://: every
+control at its place with its caption; the golden presses to the last digit and the last
+bit of the picture; a refused field's message, its focus and an unchanged window; a long
+press cancelled; the CSV and PNG downloads; the experiment's table; both decimal
+separators; the keyboard.
+
+Usage: test_page.py PAGE_HTML CORE_JS GOLDEN_JSON"""
+
+import json
+import math
+import struct
+import sys
+import time
+import unittest
+
+from page_driver import Page, WINDOW_LABELS, control_table
+
+PAGE, CORE, GOLDEN = sys.argv[1:4] if len(sys.argv) >= 4 else (None, None, None)
+
+
+class PageTest(unittest.TestCase):
+    locale = "ru-RU"
+
+    def setUp(self):
+        self.page = Page(PAGE, self.locale)
+
+    def tearDown(self):
+        errors = [line for line in self.page.console() if "SEVERE" in line or "Error" in line]
+        self.page.close()
+        self.assertEqual(errors, [], "the page reported errors")
+
+    def box_of(self, name):
+        return self.page.js(
+            "const e = document.getElementById(arguments[0]);"
+            "const a = document.getElementById(arguments[1]).getBoundingClientRect();"
+            "const b = e.getBoundingClientRect();"
+            "return [Math.round(b.left - a.left), Math.round(b.top - a.top),"
+            " Math.round(b.width), Math.round(b.height)]", name[0], name[1])
+
+
+class Controls(PageTest):
+    def test_every_control_at_its_place_with_its_caption(self):
+        table = control_table(CORE)
+        kinds = {"lineedit": "lineedit", "label": "label", "formula": "label", "result": "label",
+                 "button": "button", "group": "group", "radio": "radio", "check": "check",
+                 "combo": "combo", "widget": "widget"}
+        self.assertEqual(self.box_of(("centralwidget", "centralwidget"))[2:], [792, 554])
+        for control in table["controls"]:
+            with self.subTest(control["name"]):
+                element = self.page.element(control["name"])
+                self.assertEqual(element.get_attribute("data-kind"), kinds[control["kind"]])
+                if control["kind"] not in ("lineedit", "combo") and control["text"]:
+                    self.assertEqual(element.get_attribute("data-caption"), control["text"])
+                if control["kind"] == "lineedit":
+                    self.assertEqual(element.tag_name, "input")
+                    self.assertEqual(element.get_attribute("value"), control["text"])
+                    self.assertEqual(element.is_enabled(), control["enabled"])
+                parent = control["parent"] or "centralwidget"
+                x, y, width, height = self.box_of((control["name"], parent))
+                self.assertEqual((x, y), (control["x"], control["y"]))
+                if control["width"]:
+                    self.assertEqual(width, control["width"])
+                if control["height"]:
+                    self.assertEqual(height, control["height"])
+        # The list, the menu and its items, the caption and the clock.
+        self.assertEqual(self.page.js("return [...document.querySelectorAll('#cboFd option')]"
+                                      ".map(o => o.textContent)"), table["samplingRates"])
+        self.assertEqual(self.page.js("return document.querySelector('#cboFd select').value"), "6")
+        self.assertEqual(self.page.element("mnuGraph").get_attribute("data-caption"), "&Графика")
+        checked = self.page.js("return [...document.querySelectorAll('[aria-checked=true]')].map(e => e.id)")
+        self.assertEqual(checked, ["mnuGreenBlue1", "mnuYellow2"])
+        time.sleep(0.6)
+        title = self.page.js("return document.querySelector('title').textContent")
+        self.assertRegex(title, r"^Veltrum  \d\d:\d\d:\d\d$")
+
+
+class GoldenPresses(PageTest):
+    def test_the_golden_presses_as_the_desktop_shows_them(self):
+        with open(GOLDEN, encoding="utf-8") as file:
+            steps = json.load(file)["steps"]
+        page = self.page
+        presses = 0
+        for number, step in enumerate(steps, 1):
+            with self.subTest(step=number):
+                for name, text in step.get("type", {}).items():
+                    page.type(name, text)
+                if "rate" in step:
+                    page.rate(step["rate"])
+                if "option" in step:
+                    page.option(step["option"])
+                if "colour" in step:
+                    page.menu_item(step["colour"])
+                if "sideLobes" in step:
+                    page.check("chkLepestok")
+                    page.settle()
+                if "press" not in step:
+                    continue
+                presses += 1
+                before_labels, before_drawing = page.labels(), page.drawing()
+                seen = page.press(step["press"])
+                if "warning" in step:
+                    self.assertEqual(len(seen), 1, seen)
+                    self.assertEqual(seen[0]["title"], step["warning"]["title"])
+                    self.assertEqual(seen[0]["text"], step["warning"]["text"])
+                    self.assertEqual(page.labels(), before_labels)
+                    self.assertEqual(page.drawing(), before_drawing)
+                    focus, start, end, length = page.focused()
+                    self.assertEqual(focus, step["warning"]["focus"])
+                    self.assertEqual((start, end), (0, length))
+                    continue
+                filled = [box for box in seen if box["icon"] == "information"]
+                self.assertEqual(len(filled), 1 if step["beamFilled"] else 0, seen)
+                self.assertEqual(len(seen), len(filled), seen)
+                self.assertEqual(page.labels(), step["window"])
+                self.assertEqual(page.drawing(), step["drawing"])
+        self.assertGreaterEqual(presses, 20)
+
+
+class Faults(PageTest):
+    def test_a_refused_field_changes_nothing_and_takes_the_focus(self):
+        page = self.page
+        page.press("btnUVF")
+        before_labels, before_drawing = page.labels(), page.drawing()
+        for name, text, caption in [("txtTprm", "сто", "Т-ра вн.шума, К"),
+                                    ("txtdeltaKp", "1 000", "ΔKp/Kp, %"),
+                                    ("txtT1", "", "Температура излучения в пределах главного луча (Тягл), К")]:
+            with self.subTest(name):
+                kept = page.element(name).get_attribute("value")
+                page.type(name, text)
+                seen = page.press("btnDet")
+                self.assertEqual(len(seen), 1)
+                self.assertEqual(seen[0]["title"], "Ошибка ввода")
+                self.assertIn(f"«{caption}»: «{text}»", seen[0]["text"])
+                self.assertEqual(page.labels(), before_labels)
+                self.assertEqual(page.drawing(), before_drawing)
+                self.assertEqual(page.focused()[0], name)
+                page.type(name, kept)
+        # The side-lobe box with a β that is not a number: unticked, the fields stay open.
+        page.check("chkLepestok")  # β = 0,1 and Tsl = 300: the fields open
+        page.settle()
+        self.assertEqual(page.boxes(), [])
+        page.type("txtBetta", "бета")
+        page.check("chkLepestok")  # off
+        page.check("chkLepestok")  # on again: β is read
+        page.wait(lambda: page.boxes(), 10, "the side lobes' warning")
+        seen = page.answer_box()
+        self.assertIn("«β»: «бета»", seen["text"])
+        self.assertFalse(page.js("return document.querySelector('#chkLepestok input').checked"))
+        self.assertTrue(page.element("txtBetta").is_enabled())
+        self.assertEqual(page.focused()[0], "txtBetta")
+
+    def test_a_long_press_cancelled_leaves_the_window_as_it_was(self):
+        page = self.page
+        page.press("btnap")
+        before_labels, before_drawing = page.labels(), page.drawing()
+        page.type("txtTint", "100000")
+        page.element("btnsum").click()
+        page.wait(lambda: page.js("return !!document.getElementById('btnCancelPress')"), 30,
+                  "the progress box")
+        self.assertEqual(page.js("return document.body.dataset.busy"), "1")
+        start = time.monotonic()
+        page.element("btnCancelPress").click()
+        page.wait(lambda: page.js("return document.body.dataset.busy") is None, 5,
+                  "the press to stop")
+        self.assertLess(time.monotonic() - start, 2)
+        self.assertEqual(page.labels(), before_labels)
+        self.assertEqual(page.drawing(), before_drawing)
+        # The window still presses.
+        page.type("txtTint", "2")
+        self.assertEqual(page.press("btnsum"), [])
+        self.assertEqual(page.labels()["lblEnter"], "203,6")
+
+
+class Tools(PageTest):
+    def test_data_and_picture_downloads(self):
+        page = self.page
+        page.press("btnUVF")
+        page.shortcut("S", shift=True, within="txtKp")  # from a field, too
+        data = page.downloaded("veltrum.csv").decode("utf-8")
+        self.assertTrue(data.startswith("\ufeffОтсчёт;Значение;Вход\r\n"), data[:40])
+        lines = data.split("\r\n")
+        self.assertEqual(len(lines), 10002)  # the header, 10000 samples, the last line end
+        self.assertRegex(lines[1], r"^1;-?\d+(,\d+)?(E[-+]\d+)?;1$")
+        page.shortcut("s")
+        picture = page.downloaded("veltrum.png")
+        self.assertEqual(picture[:8], b"\x89PNG\r\n\x1a\n")
+        width, height = struct.unpack(">II", picture[16:24])
+        ratio = page.js("return window.devicePixelRatio")
+        self.assertEqual((width, height), (round(649 * ratio), round(249 * ratio)))
+        # The readout follows the mouse over the picture.
+        from selenium.webdriver.common.action_chains import ActionChains
+        ActionChains(page.driver).move_to_element_with_offset(
+            page.element("PicRes"), int(2600 / 10000 * 649 - 324.5), int(124.5 - 124.5)).perform()
+        page.wait(lambda: page.js("return !document.getElementById('readout').hidden"), 10,
+                  "the readout")
+        self.assertIn("отсчёт 26", page.js("return document.getElementById('readout').textContent"))
+
+    def test_the_experiment_fills_its_table(self):
+        page = self.page
+        page.shortcut("e", within="txtT1")
+        page.wait(lambda: page.js("return !document.getElementById('dlgSensitivity').hidden"), 10,
+                  "the experiment's window")
+        page.js("document.getElementById('cboLargest').selectedIndex = 1")  # 20 ms
+        page.type("spnPresses", "3")
+        for run in (1, 2):
+            page.element("btnStart").click()
+            page.wait(lambda: page.js("return !document.getElementById('btnStart').disabled && "
+                                      "document.querySelectorAll('#tblSensitivity tbody tr').length"
+                                      " === arguments[0]", 4 * run), 60, "the run to end")
+        rows = page.js("return [...document.querySelectorAll('#tblSensitivity tbody tr')]"
+                       ".map(r => [...r.cells].map(c => c.textContent))")
+        self.assertEqual([row[0] for row in rows], ["1"] * 4 + ["2"] * 4)
+        self.assertEqual([row[1] for row in rows[:4]], ["2", "5", "10", "20"])
+        for row in rows[:4]:
+            tau = float(row[1])
+            potential = (100 + 304 * 0.9) * 2 * math.sqrt(2) / math.sqrt(1e3 * 900 * tau)
+            self.assertEqual(row[4], f"{potential:.6g}".replace(".", ","))
+            self.assertLessEqual(len(row[2]), 9)  # six digits, a comma and perhaps a sign
+        # The same fields and the same noise: the second run repeats the first.
+        self.assertEqual(rows[:4], [["1"] + row[1:] for row in rows[4:]])
+        self.assertIn("опыт 2:", page.js("return document.getElementById('lblSlope').textContent"))
+        page.element("btnSaveTable").click()
+        table = page.downloaded("veltrum-опыт.csv").decode("utf-8")
+        self.assertTrue(table.startswith("\ufeffОпыт;Время накопления, мс;"), table[:60])
+        self.assertEqual(len(table.strip().split("\r\n")), 9)
+        page.element("btnSaveChart").click()
+        self.assertEqual(page.downloaded("veltrum-опыт.png")[:4], b"\x89PNG")
+
+
+class Keyboard(PageTest):
+    def test_decimal_comma_and_point_and_the_accelerators(self):
+        page = self.page
+        for typed in ("304,0", "304.0", " 3,04e2 "):
+            with self.subTest(typed):
+                page.type("txtT1", typed)
+                self.assertEqual(page.press("btnT1"), [])
+                self.assertEqual(page.labels()["lblTa1"], "Ta1=303,6")
+        # Alt and the underlined letter: «&Модулятор», «А&П».
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        for letter, title in (("м", "Осциллограмма на выходе модулятора"),
+                              ("п", "Осциллограмма на выходе антенного переключателя")):
+            ActionChains(page.driver).key_down(Keys.ALT).send_keys(letter).key_up(Keys.ALT).perform()
+            page.wait(lambda: page.labels()["lblname"] == title, 10, f"Alt+{letter}")
+        # «Выход»: the browser keeps a tab it did not open; the page says so.
+        page.element("cmdExit").click()
+        page.wait(lambda: page.boxes(), 10, "the exit's box")
+        self.assertIn("можно закрыть", page.answer_box()["text"])
+
+
+class EnglishLocale(PageTest):
+    locale = "en-US"
+
+    def test_numbers_take_the_point_and_typing_takes_either(self):
+        page = self.page
+        page.type("txtT1", "304,0")
+        self.assertEqual(page.press("btnsum"), [])
+        labels = page.labels()
+        self.assertEqual(labels["lblEnter"], "203.6")
+        self.assertEqual(labels["lblmo1"], "1.1138599951919")
+        page.shortcut("S", shift=True)
+        data = page.downloaded("veltrum.csv").decode("utf-8")
+        self.assertIn(",", data.split("\r\n")[0])
+
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0]] + sys.argv[4:], verbosity=2)

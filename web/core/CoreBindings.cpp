@@ -1,0 +1,537 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window's core for the page, through embind: the control table and the other texts
+// the page is built from, and a session that presses blocks a step at a time, chooses
+// scenes, side lobes and colours, exports the picture's numbers, reads the cursor, and runs
+// the sensitivity experiment. A thin layer: every rule and text is the core's; this file
+// only turns C++ values into JavaScript ones.
+
+#include "front/ControlTable.h"
+#include "front/Drawing.h"
+#include "front/Session.h"
+#include "front/Texts.h"
+#include "views/Fields.h"
+#include "views/Messages.h"
+#include "views/PlotExport.h"
+#include "views/Scenes.h"
+#include "views/SensitivityExperiment.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using emscripten::val;
+
+val text(const std::string& value) {
+    return val(value); // embind passes a std::string as UTF-8
+}
+
+template <typename T> val array(const std::vector<T>& values, val (*convert)(const T&)) {
+    val out = val::array();
+    for (std::size_t k = 0; k < values.size(); ++k)
+        out.set(k, convert(values[k]));
+    return out;
+}
+
+char separatorOf(const std::string& separator) {
+    return separator == "," ? ',' : '.';
+}
+
+val fontOf(front::FontKind kind) {
+    const front::FontSpec spec = front::fontSpec(kind);
+    val font = val::object();
+    val families = val::array();
+    for (std::size_t k = 0; k < spec.families.size(); ++k)
+        families.set(k, text(spec.families[k]));
+    font.set("families", families);
+    font.set("pointSize", spec.pointSize);
+    font.set("symbol", spec.symbol);
+    return font;
+}
+
+const char* kindName(front::Kind kind) {
+    switch (kind) {
+    case front::Kind::Field:
+        return "lineedit";
+    case front::Kind::Label:
+        return "label";
+    case front::Kind::Formula:
+        return "formula";
+    case front::Kind::ResultLabel:
+        return "result";
+    case front::Kind::Button:
+        return "button";
+    case front::Kind::Frame:
+        return "group";
+    case front::Kind::Option:
+        return "radio";
+    case front::Kind::CheckBox:
+        return "check";
+    case front::Kind::ComboBox:
+        return "combo";
+    case front::Kind::Picture:
+        return "widget";
+    }
+    return "widget";
+}
+
+val controlOf(const front::Control& control) {
+    val out = val::object();
+    out.set("name", text(control.name));
+    out.set("kind", kindName(control.kind));
+    out.set("text", text(control.text));
+    out.set("x", control.x);
+    out.set("y", control.y);
+    out.set("width", control.width);
+    out.set("height", control.height);
+    out.set("parent", control.parent ? text(control.parent) : val::null());
+    out.set("font", fontOf(control.font));
+    out.set("foreground", control.foreground);
+    out.set("background", control.background);
+    out.set("centred", control.centred);
+    out.set("wrapped", control.wrapped);
+    out.set("enabled", control.enabled);
+    out.set("selected", control.selected);
+    return out;
+}
+
+val warningOf(const front::Warning& warning) {
+    val out = val::object();
+    out.set("title", text(warning.title));
+    out.set("text", text(warning.text));
+    out.set("focus", text(warning.focusControl()));
+    return out;
+}
+
+val labelsOf(const front::LabelTexts& labels) {
+    val out = val::array();
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        val pair = val::array();
+        pair.set(0, text(labels[k].first));
+        pair.set(1, text(labels[k].second));
+        out.set(k, pair);
+    }
+    return out;
+}
+
+val bytesOf(const std::string& text) {
+    return val::global("Uint8Array")
+        .new_(emscripten::typed_memory_view(text.size(),
+                                            reinterpret_cast<const std::uint8_t*>(text.data())));
+}
+
+template <typename T> val copyOf(const std::vector<T>& values, const char* type) {
+    return val::global(type).new_(
+        emscripten::typed_memory_view(values.size(), values.empty() ? nullptr : values.data()));
+}
+
+// Everything the page is built from: the controls, the drawn diagram, the menu, the
+// lists, the fields, the blocks and the scenes.
+val windowDescription() {
+    val out = val::object();
+    val controls = val::array();
+    const auto& table = front::formControls();
+    for (std::size_t k = 0; k < table.size(); ++k)
+        controls.set(k, controlOf(table[k]));
+    out.set("controls", controls);
+    out.set("clientWidth", front::kClientSize.width);
+    out.set("clientHeight", front::kClientSize.height);
+    out.set("windowFont", fontOf(front::FontKind::Window));
+    out.set("lightGrey", front::kLightGrey);
+    out.set("windowForeground", front::kWindowForeground);
+    out.set("disabledField", front::kDisabledField);
+    out.set("enabledField", front::kEnabledField);
+    out.set("disabledText", front::kDisabledText);
+    out.set("titleHeight", front::kTitleHeight);
+    out.set("caption", text(front::windowCaption()));
+
+    val order = val::array();
+    const auto& tab = front::tabOrder();
+    for (std::size_t k = 0; k < tab.size(); ++k)
+        order.set(k, text(tab[k]));
+    out.set("tabOrder", order);
+
+    val lines = val::array();
+    const auto& segments = front::diagramLines();
+    for (std::size_t k = 0; k < segments.size(); ++k) {
+        val line = val::array();
+        line.set(0, segments[k].x1);
+        line.set(1, segments[k].y1);
+        line.set(2, segments[k].x2);
+        line.set(3, segments[k].y2);
+        line.set(4, segments[k].colour);
+        lines.set(k, line);
+    }
+    out.set("lines", lines);
+    val shape = val::array();
+    shape.set(0, front::kShape1.x);
+    shape.set(1, front::kShape1.y);
+    shape.set(2, front::kShape1.width);
+    shape.set(3, front::kShape1.height);
+    out.set("shape1", shape);
+
+    val rates = val::array();
+    const std::vector<std::string> items = front::samplingRateItems();
+    for (std::size_t k = 0; k < items.size(); ++k)
+        rates.set(k, text(items[k]));
+    out.set("samplingRates", rates);
+    out.set("startSamplingRate", front::startSamplingRateItem());
+
+    val menu = val::object();
+    const front::MenuText graphics = front::graphicsMenu();
+    menu.set("name", text(graphics.name));
+    menu.set("caption", text(graphics.caption));
+    val objects = val::array();
+    for (int object = 0; object < 2; ++object) {
+        const front::MenuText submenu = front::objectMenu(object);
+        val entry = val::object();
+        entry.set("name", text(submenu.name));
+        entry.set("caption", text(submenu.caption));
+        entry.set("startRow", front::startColourRow(object));
+        val colourItems = val::array();
+        for (int row = 0; row < front::kColourCount; ++row) {
+            const front::ColourRow& colour = front::colourRows()[row];
+            val item = val::object();
+            item.set("name", text(front::colourItemName(object, row)));
+            item.set("caption", text(colour.caption));
+            item.set("red", colour.red);
+            item.set("green", colour.green);
+            item.set("blue", colour.blue);
+            colourItems.set(row, item);
+        }
+        entry.set("items", colourItems);
+        objects.set(object, entry);
+    }
+    menu.set("objects", objects);
+    val marks = val::array();
+    for (std::size_t k = 0; k < front::colourMarkOrder().size(); ++k)
+        marks.set(k, front::colourMarkOrder()[k]);
+    menu.set("markOrder", marks);
+    out.set("menu", menu);
+
+    val fields = val::array();
+    for (std::size_t k = 0; k < views::fields().size(); ++k) {
+        const views::Field& field = views::fields()[k];
+        val entry = val::object();
+        entry.set("control", text(field.control));
+        entry.set("captionControl", text(field.captionControl));
+        fields.set(k, entry);
+    }
+    out.set("fields", fields);
+
+    val blocks = val::array();
+    for (std::size_t k = 0; k < views::blockDescriptions().size(); ++k)
+        blocks.set(k, text(views::blockDescriptions()[k].button));
+    out.set("blocks", blocks);
+
+    val results = val::array();
+    std::size_t at = 0;
+    for (const model::Result result : model::kResults) {
+        val entry = val::object();
+        entry.set("label", text(front::resultLabel(result)));
+        entry.set("unset", text(front::unsetResultText(result)));
+        results.set(at++, entry);
+    }
+    out.set("results", results);
+
+    val scenes = val::array();
+    for (std::size_t k = 0; k < views::sceneLooks().size(); ++k)
+        scenes.set(k, text(views::sceneLooks()[k].option));
+    out.set("scenes", scenes);
+
+    val experiment = val::object();
+    val columns = val::array();
+    for (std::size_t k = 0; k < views::sensitivityColumns().size(); ++k)
+        columns.set(k, text(views::sensitivityColumns()[k]));
+    experiment.set("columns", columns);
+    out.set("experiment", experiment);
+    namespace t = front::texts;
+    val texts = val::object();
+    const std::pair<const char*, const char*> named[] = {
+        {"beamFilledTitle", t::kBeamFilledTitle}, {"beamFilledText", t::kBeamFilledText},
+        {"progressTitle", t::kProgressTitle},     {"progressText", t::kProgressText},
+        {"cancel", t::kCancel},                   {"exitPage", t::kExitPage},
+        {"copyFailedTitle", t::kCopyFailedTitle}, {"copyFailedText", t::kCopyFailedText},
+        {"copyPicture", t::kCopyPicture},         {"savePicture", t::kSavePicture},
+        {"saveData", t::kSaveData},               {"experiment", t::kExperiment},
+        {"pictureFile", t::kPictureFile},         {"dataFile", t::kDataFile},
+        {"largestTime", t::kLargestTime},         {"pressesPerTime", t::kPressesPerTime},
+        {"start", t::kStart},                     {"stop", t::kStop},
+        {"clear", t::kClear},                     {"saveChart", t::kSaveChart},
+        {"saveTable", t::kSaveTable},             {"chartTitle", t::kChartTitle},
+        {"sensitivityAxis", t::kSensitivityAxis}, {"chartFile", t::kChartFile},
+        {"tableFile", t::kTableFile},
+    };
+    for (const auto& [key, value] : named)
+        texts.set(key, text(value));
+    out.set("texts", texts);
+    const std::string clock = front::clockCaption(0, 0, 0);
+    out.set("clockPrefix", text(clock.substr(0, clock.size() - 8)));
+    out.set("inputErrorTitle", text(views::inputErrorTitle()));
+    out.set("computeErrorTitle", text(views::computeErrorTitle()));
+    return out;
+}
+
+views::Block blockOf(const std::string& button) {
+    for (const views::BlockDescription& description : views::blockDescriptions())
+        if (button == description.button)
+            return description.block;
+    return views::Block::Modulator;
+}
+
+model::Scene sceneOf(const std::string& option) {
+    for (const views::SceneLook& look : views::sceneLooks())
+        if (option == look.option)
+            return look.scene;
+    return model::Scene::ExtendedTarget;
+}
+
+// The page's fields ({txtT1: "304", ...}), its selected option and sampling rate.
+views::FieldTexts fieldTextsOf(val fields, const std::string& option, int rate) {
+    views::FieldTexts texts = front::defaultFieldTexts();
+    for (const views::Field& field : views::fields()) {
+        val typed = fields[field.control];
+        if (typed.isString())
+            texts[field.quantity] = typed.as<std::string>();
+    }
+    texts.scene = sceneOf(option);
+    texts.samplingRateIndex = rate;
+    return texts;
+}
+
+val rowOf(int run, const views::SensitivityRow& row, char separator) {
+    val out = val::object();
+    out.set("run", run);
+    val cells = val::array();
+    val numbers = val::array();
+    const std::vector<double> values = views::rowCells(row);
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        cells.set(k, text(views::tableCell(values[k], separator)));
+        numbers.set(k, values[k]);
+    }
+    out.set("cells", cells);
+    out.set("numbers", numbers);
+    val real = val::array();
+    for (std::size_t k = 0; k < row.real.size(); ++k)
+        real.set(k, row.real[k]);
+    out.set("real", real);
+    return out;
+}
+
+class PageSession {
+public:
+    // Step 1 of a press: the fields read, the opening's labels; or the warning.
+    val open(const std::string& button, val fields, const std::string& option, int rate,
+             const std::string& separator) {
+        job_.reset();
+        opening_.reset();
+        val out = val::object();
+        try {
+            opening_ = std::make_unique<front::PressOpening>(session_.open(
+                blockOf(button), fieldTextsOf(fields, option, rate), separatorOf(separator)));
+            job_ = std::make_unique<front::PressJob>(session_, *opening_, separatorOf(separator));
+        } catch (const front::PressFailed& failed) {
+            job_.reset();
+            opening_.reset();
+            out.set("ok", false);
+            out.set("warning", warningOf(failed.warning()));
+            return out;
+        }
+        out.set("ok", true);
+        out.set("labels", labelsOf(front::openingLabels(*opening_)));
+        out.set("beamFilled", opening_->beamFilled);
+        out.set("total", job_->total());
+        return out;
+    }
+
+    // Step 2, a batch at a time: running with its progress; done with the picture and the
+    // results (the press is then the window's); or failed with the warning.
+    val step() {
+        val out = val::object();
+        if (!job_) {
+            out.set("state", "idle");
+            return out;
+        }
+        try {
+            if (!job_->step()) {
+                out.set("state", "running");
+                out.set("done", job_->done());
+                out.set("total", job_->total());
+                return out;
+            }
+        } catch (const front::PressFailed& failed) {
+            job_.reset();
+            opening_.reset();
+            out.set("state", "failed");
+            out.set("warning", warningOf(failed.warning()));
+            return out;
+        }
+        front::PressRun run = job_->takeRun();
+        job_.reset();
+        const front::PackedDrawing drawing = front::pack(run.recording);
+        out.set("state", "done");
+        out.set("labels", labelsOf(front::resultLabels(run.outcome.texts)));
+        out.set("kinds", copyOf(drawing.kinds, "Uint8Array"));
+        out.set("coordinates", copyOf(drawing.coordinates, "Float32Array"));
+        out.set("colours", copyOf(drawing.colours, "Uint8Array"));
+        session_.keep(*opening_, std::move(run));
+        opening_.reset();
+        out.set("hasData", !session_.record().empty());
+        return out;
+    }
+
+    // The press stopped between two batches: the window stays as it was.
+    void cancel() {
+        job_.reset();
+        opening_.reset();
+    }
+
+    val chooseScene(const std::string& option) {
+        const views::SceneLook& look = session_.chooseScene(sceneOf(option));
+        val out = val::object();
+        out.set("sceneFieldsEnabled", look.sceneFieldsEnabled);
+        out.set("lblT2", text(look.lblT2));
+        out.set("btnT2", text(look.btnT2));
+        out.set("btnT1", text(look.btnT1));
+        return out;
+    }
+
+    val tickSideLobes(bool ticked, const std::string& beta, const std::string& tsl) {
+        const std::optional<front::Warning> refused = session_.tickSideLobes(ticked, beta, tsl);
+        return refused ? warningOf(*refused) : val::null();
+    }
+
+    void chooseColour(int object, int row) { session_.chooseColour(object, row); }
+
+    // CSV as its bytes (a string would lose the byte-order mark on its way to JavaScript).
+    val plotCsv(const std::string& separator) const {
+        return bytesOf(views::plotCsv(session_.record(), separatorOf(separator)));
+    }
+
+    std::string readout(double x, double y, const std::string& separator) const {
+        return views::readoutText(session_.record(), x, y, separatorOf(separator));
+    }
+
+    // The sensitivity experiment, on the window's fields and state at its start.
+    val startExperiment(val fields, const std::string& option, int rate, double largest,
+                        int presses, const std::string& separator) {
+        runner_.reset();
+        val out = val::object();
+        views::ExperimentSettings settings;
+        try {
+            settings.texts = fieldTextsOf(fields, option, rate);
+            settings.sideLobeFraction = session_.state().sideLobeFraction;
+            settings.sideLobeTemperature = session_.state().sideLobeTemperature;
+            settings.largest = largest;
+            settings.presses = presses;
+            runner_ = std::make_unique<views::ExperimentRunner>(
+                std::make_shared<const views::SensitivityExperiment>(
+                    settings.texts, session_.state(),
+                    views::SensitivityExperiment::accumulationTimes(largest), presses));
+        } catch (const views::PressError& error) {
+            out.set("ok", false);
+            out.set("warning", warningOf({views::inputErrorTitle(), error.what(),
+                                          error.fault().quantities}));
+            return out;
+        }
+        const views::ExperimentRun& run = log_.startRun(settings);
+        const views::SeriesNames names = views::seriesNames(run, separatorOf(separator));
+        out.set("ok", true);
+        out.set("run", run.number);
+        out.set("name", text(run.name));
+        out.set("presses", text(names.presses));
+        out.set("means", text(names.means));
+        out.set("potential", text(names.potential));
+        out.set("fitted", text(names.fitted));
+        out.set("longest", views::SensitivityExperiment::accumulationTimes(largest).back());
+        return out;
+    }
+
+    val stepExperiment(const std::string& separator) {
+        val out = val::object();
+        if (!runner_) {
+            out.set("state", "idle");
+            return out;
+        }
+        try {
+            const std::optional<views::SensitivityRow> row = runner_->step();
+            if (row) {
+                log_.addRow(*row);
+                out.set("row", rowOf(log_.runs().back().number, *row, separatorOf(separator)));
+            }
+        } catch (const views::PressError& error) {
+            runner_.reset();
+            out.set("state", "failed");
+            out.set("warning", warningOf({views::computeErrorTitle(), error.what(),
+                                          error.fault().quantities}));
+            return out;
+        }
+        out.set("done", runner_->done());
+        out.set("total", runner_->total());
+        const bool finished = runner_->finished();
+        if (finished)
+            runner_.reset();
+        out.set("state", finished ? "done" : "running");
+        out.set("slope", text(log_.slopeText(separatorOf(separator))));
+        out.set("fit", fitOf(separatorOf(separator)));
+        return out;
+    }
+
+    void stopExperiment() { runner_.reset(); }
+    void clearExperiment() {
+        runner_.reset();
+        log_.clear();
+    }
+    val experimentCsv(const std::string& separator) const {
+        return bytesOf(log_.csv(separatorOf(separator)));
+    }
+
+private:
+    // The last run's fitted line: its equation and two points to draw it through.
+    val fitOf(char separator) const {
+        val out = val::object();
+        if (log_.runs().empty())
+            return out;
+        const views::ExperimentRun& run = log_.runs().back();
+        const views::FittedLine line = views::fittedLine(run.rows);
+        out.set("valid", line.valid());
+        out.set("slope", line.slope);
+        out.set("coefficient", line.coefficient);
+        out.set("name", text(views::seriesNames(run, separator).fitted));
+        return out;
+    }
+
+    front::Session session_;
+    std::unique_ptr<front::PressOpening> opening_;
+    std::unique_ptr<front::PressJob> job_;
+    views::ExperimentLog log_;
+    std::unique_ptr<views::ExperimentRunner> runner_;
+};
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(veltrum_core) {
+    emscripten::function("windowDescription", &windowDescription);
+    emscripten::class_<PageSession>("PageSession")
+        .constructor<>()
+        .function("open", &PageSession::open)
+        .function("step", &PageSession::step)
+        .function("cancel", &PageSession::cancel)
+        .function("chooseScene", &PageSession::chooseScene)
+        .function("tickSideLobes", &PageSession::tickSideLobes)
+        .function("chooseColour", &PageSession::chooseColour)
+        .function("plotCsv", &PageSession::plotCsv)
+        .function("readout", &PageSession::readout)
+        .function("startExperiment", &PageSession::startExperiment)
+        .function("stepExperiment", &PageSession::stepExperiment)
+        .function("stopExperiment", &PageSession::stopExperiment)
+        .function("clearExperiment", &PageSession::clearExperiment)
+        .function("experimentCsv", &PageSession::experimentCsv);
+}

@@ -1,0 +1,417 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The sensitivity experiment in a window of the page's own, beside the main window: the
+// summator pressed many times for each accumulation time by the worker, a batch at a time,
+// while the window stays usable; a table of every run, a chart of the real and potential
+// sensitivity against τ on logarithmic axes with each run's fitted line, the slopes under
+// it; the chart as PNG (with the slopes) and the table as CSV. Every text comes from the
+// core, as the desktop's.
+
+import { download, bytesBlob } from './files.js';
+
+const LARGEST = [10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000];
+const DEFAULT_LARGEST = 6;
+const RUN_COLOURS = ['#1f77b4', '#d62728', '#2ca02c', '#9467bd', '#ff7f0e', '#17becf',
+                     '#8c564b', '#e377c2'];
+
+function button(id, text) {
+  const made = document.createElement('button');
+  made.type = 'button';
+  made.id = id;
+  made.dataset.kind = 'button';
+  made.dataset.caption = text;
+  made.textContent = text;
+  return made;
+}
+
+// A number on a logarithmic axis: 0.01, 0.1, 1, 10, ...
+function axisNumber(value, separator) {
+  return String(Number(value.toPrecision(6))).replace('.', separator);
+}
+
+export class ExperimentPanel {
+  constructor({ client, texts, columns, separator, fields, showWarning, anchor }) {
+    this.client = client;
+    this.texts = texts;
+    this.separator = separator;
+    this.fields = fields; // () => {fields, option, rate}
+    this.showWarning = showWarning;
+    this.anchor = anchor;
+    this.runs = [];
+    this.running = false;
+    this.slope = '';
+    this.build(columns);
+    client.onExperimentStep = (result) => this.step(result);
+  }
+
+  build(columns) {
+    const t = this.texts;
+    const panel = document.createElement('div');
+    panel.id = 'dlgSensitivity';
+    panel.className = 'panel';
+    panel.setAttribute('role', 'dialog');
+    panel.setAttribute('aria-label', t.experiment);
+    panel.hidden = true;
+    const title = panel.appendChild(document.createElement('div'));
+    title.className = 'panel-title';
+    title.textContent = t.experiment;
+    const close = title.appendChild(document.createElement('button'));
+    close.className = 'panel-close';
+    close.type = 'button';
+    close.setAttribute('aria-label', '×');
+    close.textContent = '×';
+    close.addEventListener('click', () => this.close());
+    this.dragBy(title, panel);
+
+    const settings = panel.appendChild(document.createElement('div'));
+    settings.className = 'panel-row';
+    settings.append(t.largestTime, ' ');
+    this.largest = settings.appendChild(document.createElement('select'));
+    this.largest.id = 'cboLargest';
+    LARGEST.forEach((value) => {
+      const option = this.largest.appendChild(document.createElement('option'));
+      option.value = String(value);
+      option.textContent = String(value);
+    });
+    this.largest.selectedIndex = DEFAULT_LARGEST;
+    settings.append('   ', t.pressesPerTime, ' ');
+    this.presses = settings.appendChild(document.createElement('input'));
+    this.presses.id = 'spnPresses';
+    this.presses.type = 'number';
+    this.presses.min = '2';
+    this.presses.max = '100';
+    this.presses.value = '10';
+
+    const buttons = panel.appendChild(document.createElement('div'));
+    buttons.className = 'panel-row';
+    this.start = buttons.appendChild(button('btnStart', t.start));
+    this.stop = buttons.appendChild(button('btnStop', t.stop));
+    this.clear = buttons.appendChild(button('btnClear', t.clear));
+    this.saveChart = buttons.appendChild(button('btnSaveChart', t.saveChart));
+    this.saveTable = buttons.appendChild(button('btnSaveTable', t.saveTable));
+    this.stop.disabled = true;
+    this.start.addEventListener('click', () => this.run());
+    this.stop.addEventListener('click', () => this.halt());
+    this.clear.addEventListener('click', () => this.clearAll());
+    this.saveChart.addEventListener('click', () => this.exportChart());
+    this.saveTable.addEventListener('click', () => this.exportTable());
+
+    this.progress = panel.appendChild(document.createElement('progress'));
+    this.progress.id = 'prgSensitivity';
+    this.progress.max = 1;
+    this.progress.value = 0;
+
+    const scroller = panel.appendChild(document.createElement('div'));
+    scroller.className = 'table-scroll';
+    this.table = scroller.appendChild(document.createElement('table'));
+    this.table.id = 'tblSensitivity';
+    const head = this.table.createTHead().insertRow();
+    for (const column of columns) head.appendChild(document.createElement('th')).textContent = column;
+    this.body = this.table.createTBody();
+
+    this.chart = panel.appendChild(document.createElement('canvas'));
+    this.chart.id = 'chtSensitivity';
+    this.chart.style.width = '100%';
+    this.chart.style.height = '300px';
+    this.slopeLabel = panel.appendChild(document.createElement('div'));
+    this.slopeLabel.id = 'lblSlope';
+    this.slopeLabel.className = 'slope';
+    this.timeTitle = columns[1];
+
+    panel.addEventListener('keydown', (event) => {
+      if (event.key === 'Escape') {
+        event.preventDefault();
+        this.close();
+      }
+    });
+    document.body.appendChild(panel);
+    this.panel = panel;
+    new ResizeObserver(() => this.draw()).observe(this.chart);
+  }
+
+  dragBy(handle, panel) {
+    handle.addEventListener('pointerdown', (event) => {
+      if (event.target !== handle) return;
+      const startX = event.clientX - panel.offsetLeft;
+      const startY = event.clientY - panel.offsetTop;
+      const move = (e) => {
+        panel.style.left = `${Math.max(0, e.clientX - startX)}px`;
+        panel.style.top = `${Math.max(0, e.clientY - startY)}px`;
+      };
+      const up = () => {
+        document.removeEventListener('pointermove', move);
+        document.removeEventListener('pointerup', up);
+      };
+      document.addEventListener('pointermove', move);
+      document.addEventListener('pointerup', up);
+    });
+  }
+
+  // Shown beside the main window where the page is wide enough, else over its right side.
+  open() {
+    if (this.panel.hidden) {
+      this.panel.hidden = false;
+      const main = this.anchor.getBoundingClientRect();
+      const width = Math.min(900, Math.max(560, window.innerWidth - main.right - 16));
+      this.panel.style.width = `${width}px`;
+      const left = main.right + 8 + width <= window.innerWidth ? main.right + 8
+        : Math.max(0, window.innerWidth - width - 8);
+      this.panel.style.left = `${left + window.scrollX}px`;
+      this.panel.style.top = `${main.top + window.scrollY}px`;
+      this.draw();
+    }
+    this.panel.style.zIndex = String(10);
+    this.start.focus();
+  }
+
+  close() {
+    this.halt();
+    this.panel.hidden = true;
+  }
+
+  async run() {
+    if (this.running) return;
+    const { fields, option, rate } = this.fields();
+    const answer = await this.client.request('startExperiment', {
+      fields, option, rate, largest: Number(this.largest.value),
+      presses: Math.max(2, Math.min(100, Math.round(Number(this.presses.value) || 10))),
+      separator: this.separator,
+    });
+    if (!answer.ok) {
+      await this.showWarning(answer.warning);
+      return;
+    }
+    this.runs.push({
+      number: answer.run, colour: RUN_COLOURS[(answer.run - 1) % RUN_COLOURS.length],
+      names: answer, rows: [], fit: null, longest: answer.longest,
+    });
+    this.running = true;
+    this.progress.value = 0;
+    this.start.disabled = true;
+    this.stop.disabled = false;
+    this.clear.disabled = true;
+    this.draw();
+  }
+
+  step(result) {
+    const run = this.runs[this.runs.length - 1];
+    if (result.row && run) {
+      run.rows.push(result.row);
+      const line = this.body.insertRow();
+      line.appendChild(document.createElement('td')).textContent = String(result.row.run);
+      for (const cell of result.row.cells) line.appendChild(document.createElement('td')).textContent = cell;
+      line.scrollIntoView({ block: 'nearest' });
+    }
+    if (result.fit && run) run.fit = result.fit;
+    if (result.slope) {
+      this.slope = result.slope;
+      this.slopeLabel.textContent = result.slope;
+    }
+    if (result.total > 0) this.progress.value = result.done / result.total;
+    if (result.state === 'failed') {
+      this.finish();
+      this.showWarning(result.warning);
+    } else if (result.state === 'done') {
+      this.progress.value = 1;
+      this.finish();
+    }
+    this.draw();
+  }
+
+  finish() {
+    this.running = false;
+    this.start.disabled = false;
+    this.stop.disabled = true;
+    this.clear.disabled = false;
+  }
+
+  halt() {
+    if (!this.running) return;
+    this.client.request('stopExperiment');
+    this.finish();
+  }
+
+  clearAll() {
+    if (this.running) return;
+    this.client.request('clearExperiment');
+    this.runs = [];
+    this.body.textContent = '';
+    this.slope = '';
+    this.slopeLabel.textContent = '';
+    this.progress.value = 0;
+    this.draw();
+  }
+
+  async exportTable() {
+    const { bytes } = await this.client.request('experimentCsv', { separator: this.separator });
+    download(bytesBlob(bytes, 'text/csv'), this.texts.tableFile);
+  }
+
+  exportChart() {
+    // The chart with the slopes under it, at the screen's resolution.
+    const ratio = window.devicePixelRatio || 1;
+    const width = this.chart.clientWidth;
+    const height = this.chart.clientHeight;
+    const lines = Math.max(1, Math.ceil((this.slope.length * 7) / width) + 1);
+    const canvas = document.createElement('canvas');
+    canvas.width = Math.round(width * ratio);
+    canvas.height = Math.round((height + 18 * lines) * ratio);
+    const context = canvas.getContext('2d');
+    context.scale(ratio, ratio);
+    context.fillStyle = '#ffffff';
+    context.fillRect(0, 0, width, height + 18 * lines);
+    this.paint(context, width, height);
+    context.fillStyle = '#000000';
+    context.font = '12px sans-serif';
+    let line = '';
+    let y = height + 14;
+    for (const word of this.slope.split(' ')) {
+      if (context.measureText(`${line} ${word}`).width > width - 16 && line) {
+        context.fillText(line, 8, y);
+        y += 18;
+        line = word;
+      } else {
+        line = line ? `${line} ${word}` : word;
+      }
+    }
+    context.fillText(line, 8, y);
+    canvas.toBlob((blob) => download(blob, this.texts.chartFile), 'image/png');
+  }
+
+  draw() {
+    if (this.panel.hidden) return;
+    const ratio = window.devicePixelRatio || 1;
+    const width = this.chart.clientWidth || 600;
+    const height = this.chart.clientHeight || 300;
+    this.chart.width = Math.round(width * ratio);
+    this.chart.height = Math.round(height * ratio);
+    const context = this.chart.getContext('2d');
+    context.scale(ratio, ratio);
+    this.paint(context, width, height);
+  }
+
+  // The chart on logarithmic axes: every press as a point, the mean as a line, the
+  // potential sensitivity dashed, the fitted line dotted, in the run's colour; a legend.
+  paint(context, width, height) {
+    const t = this.texts;
+    context.fillStyle = '#ffffff';
+    context.fillRect(0, 0, width, height);
+    const longest = Math.max(10, ...this.runs.map((run) => run.longest || 10));
+    let low = 0.01;
+    let high = 10;
+    for (const run of this.runs)
+      for (const row of run.rows)
+        for (const value of [row.numbers[3], ...row.real])
+          if (value > 0) {
+            low = Math.min(low, 10 ** Math.floor(Math.log10(value)));
+            high = Math.max(high, 10 ** Math.ceil(Math.log10(value)));
+          }
+    const legendWidth = Math.min(320, width * 0.38);
+    const plot = { left: 64, top: 28, right: width - legendWidth - 12, bottom: height - 44 };
+    const xMin = 1;
+    const xMax = Math.max(1000, longest * 2);
+    const x = (v) => plot.left + (Math.log10(v) - Math.log10(xMin)) /
+      (Math.log10(xMax) - Math.log10(xMin)) * (plot.right - plot.left);
+    const y = (v) => plot.bottom - (Math.log10(v) - Math.log10(low)) /
+      (Math.log10(high) - Math.log10(low)) * (plot.bottom - plot.top);
+    context.font = '12px sans-serif';
+    context.fillStyle = '#333333';
+    context.textAlign = 'center';
+    context.fillText(t.chartTitle, (plot.left + plot.right) / 2, 16);
+    // Decades and their grid.
+    context.strokeStyle = '#dddddd';
+    context.lineWidth = 1;
+    for (let v = xMin; v <= xMax * 1.0001; v *= 10) {
+      context.beginPath();
+      context.moveTo(Math.round(x(v)) + 0.5, plot.top);
+      context.lineTo(Math.round(x(v)) + 0.5, plot.bottom);
+      context.stroke();
+      context.fillText(axisNumber(v, this.separator), x(v), plot.bottom + 16);
+    }
+    context.textAlign = 'right';
+    for (let v = low; v <= high * 1.0001; v *= 10) {
+      context.beginPath();
+      context.moveTo(plot.left, Math.round(y(v)) + 0.5);
+      context.lineTo(plot.right, Math.round(y(v)) + 0.5);
+      context.stroke();
+      context.fillText(axisNumber(v, this.separator), plot.left - 6, y(v) + 4);
+    }
+    context.strokeStyle = '#000000';
+    context.strokeRect(plot.left + 0.5, plot.top + 0.5, plot.right - plot.left, plot.bottom - plot.top);
+    context.textAlign = 'center';
+    context.font = 'bold 12px sans-serif';
+    context.fillText(this.timeTitle, (plot.left + plot.right) / 2, height - 8);
+    context.save();
+    context.translate(14, (plot.top + plot.bottom) / 2);
+    context.rotate(-Math.PI / 2);
+    context.fillText(t.sensitivityAxis, 0, 0);
+    context.restore();
+
+    context.save();
+    context.beginPath();
+    context.rect(plot.left, plot.top, plot.right - plot.left, plot.bottom - plot.top);
+    context.clip();
+    const polyline = (points, colour, dash, lineWidth) => {
+      if (points.length < 2) return;
+      context.strokeStyle = colour;
+      context.setLineDash(dash);
+      context.lineWidth = lineWidth;
+      context.beginPath();
+      points.forEach(([px, py], k) => (k ? context.lineTo(x(px), y(py)) : context.moveTo(x(px), y(py))));
+      context.stroke();
+      context.setLineDash([]);
+    };
+    for (const run of this.runs) {
+      context.fillStyle = run.colour;
+      context.globalAlpha = 0.55;
+      for (const row of run.rows)
+        for (const real of row.real)
+          if (real > 0) {
+            context.beginPath();
+            context.arc(x(row.numbers[0]), y(real), 3, 0, 2 * Math.PI);
+            context.fill();
+          }
+      context.globalAlpha = 1;
+      const rows = run.rows;
+      polyline(rows.filter((r) => r.numbers[1] > 0).map((r) => [r.numbers[0], r.numbers[1]]), run.colour, [], 2);
+      polyline(rows.filter((r) => r.numbers[3] > 0).map((r) => [r.numbers[0], r.numbers[3]]), run.colour, [6, 4], 1.5);
+      if (run.fit && run.fit.valid) {
+        const fitted = rows.filter((r) => r.numbers[0] >= 10)
+          .map((r) => [r.numbers[0], run.fit.coefficient * r.numbers[0] ** run.fit.slope]);
+        polyline(fitted, run.colour, [2, 3], 1.5);
+      }
+    }
+    context.restore();
+
+    // The legend.
+    context.textAlign = 'left';
+    context.font = '11px sans-serif';
+    let ly = plot.top + 4;
+    const lx = plot.right + 16;
+    for (const run of this.runs) {
+      const entries = [[run.names.presses, 'dot'], [run.names.means, 'line'],
+                       [run.names.potential, 'dash']];
+      if (run.fit && run.fit.valid) entries.push([run.fit.name, 'dots']);
+      for (const [name, mark] of entries) {
+        context.fillStyle = run.colour;
+        context.strokeStyle = run.colour;
+        if (mark === 'dot') {
+          context.beginPath();
+          context.arc(lx + 8, ly + 5, 3, 0, 2 * Math.PI);
+          context.fill();
+        } else {
+          context.setLineDash(mark === 'dash' ? [6, 4] : mark === 'dots' ? [2, 3] : []);
+          context.beginPath();
+          context.moveTo(lx, ly + 5);
+          context.lineTo(lx + 16, ly + 5);
+          context.stroke();
+          context.setLineDash([]);
+        }
+        context.fillStyle = '#333333';
+        context.fillText(name, lx + 22, ly + 9, width - lx - 26);
+        ly += 16;
+      }
+    }
+  }
+}

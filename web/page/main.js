@@ -1,0 +1,402 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page: the simulator's window in a browser, as the desktop shows it, over the same
+// core. The page builds the window from the core's control table, sends what the user
+// types and clicks to the worker that holds the core, and shows what comes back: the
+// recorded picture, the texts, the warnings, the progress of a long press.
+
+import { CoreClient, localeSeparator } from './core-client.js';
+import { showMessage, ProgressBox, boxOpen } from './dialogs.js';
+import { ExperimentPanel } from './experiment.js';
+import { download, bytesBlob } from './files.js';
+import { accelerator, buildMenu, buildWindow, cssColour, setCaption } from './form.js';
+import { Picture } from './picture.js';
+
+// The Russian letters of the standard ЙЦУКЕН layout by physical key, so that Alt+А works
+// whichever layout is active.
+const RUSSIAN_KEYS = {
+  KeyF: 'а', KeyComma: 'б', KeyD: 'в', KeyU: 'г', KeyL: 'д', KeyT: 'е', KeySemicolon: 'ж',
+  KeyP: 'з', KeyB: 'и', KeyQ: 'й', KeyR: 'к', KeyK: 'л', KeyV: 'м', KeyY: 'н', KeyJ: 'о',
+  KeyG: 'п', KeyH: 'р', KeyC: 'с', KeyN: 'т', KeyE: 'у', KeyA: 'ф', KeyBracketLeft: 'х',
+  KeyW: 'ц', KeyX: 'ч', KeyI: 'ш', KeyO: 'щ', KeyS: 'ы', KeyM: 'ь', KeyQuote: 'э',
+  Period: 'ю', KeyZ: 'я', Comma: 'б', Semicolon: 'ж', BracketLeft: 'х', Quote: 'э',
+  BracketRight: 'ъ', Backquote: 'ё',
+};
+
+class Page {
+  constructor(client, description, built) {
+    this.client = client;
+    this.description = description;
+    this.texts = description.texts;
+    this.elements = built.elements;
+    this.form = built.form;
+    this.separator = localeSeparator();
+    this.busy = false;
+    this.hasData = false;
+    this.picture = new Picture(this.elements.get('PicRes'), 649, 249);
+    this.rmax = this.elements.get('lblRmax');
+    this.elements.get('PicRes').appendChild(this.rmax); // above the canvas
+    this.menu = buildMenu(built.menubar, description.menu, (object, row) => {
+      this.client.request('colour', { object, row });
+    });
+    this.experiment = new ExperimentPanel({
+      client, texts: this.texts, columns: description.experiment.columns,
+      separator: this.separator, fields: () => this.fieldState(),
+      showWarning: (warning) => this.warn(warning), anchor: this.form,
+    });
+    this.wire();
+    this.startClock();
+  }
+
+  field(name) {
+    return this.elements.get(name);
+  }
+
+  // The fields as they stand, the selected option and the sampling rate.
+  fieldState() {
+    const fields = {};
+    for (const { control } of this.description.fields) {
+      const element = this.elements.get(control);
+      if (element && element.matches('input')) fields[control] = element.value;
+    }
+    const checked = this.form.querySelector('input[name="scene"]:checked');
+    return {
+      fields,
+      option: checked ? checked.parentElement.id : this.description.scenes[0],
+      rate: this.elements.get('cboFd').querySelector('select').selectedIndex,
+    };
+  }
+
+  wire() {
+    for (const button of this.description.blocks)
+      this.elements.get(button).addEventListener('click', () => this.press(button));
+    for (const option of this.description.scenes) {
+      const input = this.elements.get(option).querySelector('input');
+      input.addEventListener('change', () => {
+        if (input.checked) this.chooseScene(option);
+      });
+    }
+    const box = this.elements.get('chkLepestok').querySelector('input');
+    box.addEventListener('change', () => this.tickSideLobes(box));
+    this.elements.get('cmdExit').addEventListener('click', () => this.exit());
+    this.wireTools();
+    document.addEventListener('keydown', (event) => this.key(event));
+  }
+
+  // The caption, with the clock from the first tick on; written into the title element so
+  // that its two blanks stay (document.title reads them as one).
+  startClock() {
+    const title = document.querySelector('title');
+    const tick = () => {
+      const now = new Date();
+      const two = (n) => String(n).padStart(2, '0');
+      title.textContent = `${this.description.clockPrefix}${two(now.getHours())}:` +
+        `${two(now.getMinutes())}:${two(now.getSeconds())}`;
+    };
+    title.textContent = this.description.caption;
+    setInterval(tick, 500);
+  }
+
+  // ---- the labels --------------------------------------------------------------------
+
+  labelTexts() {
+    const texts = new Map();
+    for (const name of ['lblname', 'lblRmax', ...this.description.results.map((r) => r.label)])
+      texts.set(name, this.elements.get(name).textContent);
+    return texts;
+  }
+
+  setLabel(name, text) {
+    const label = this.elements.get(name);
+    label.textContent = text;
+    if (label.classList.contains('result'))
+      label.title = label.scrollWidth > label.clientWidth ? text : '';
+  }
+
+  applyLabels(pairs) {
+    for (const [name, text] of pairs) this.setLabel(name, text);
+  }
+
+  // ---- a press -------------------------------------------------------------------------
+
+  async press(button) {
+    if (this.busy || boxOpen()) return;
+    this.busy = true;
+    document.body.dataset.busy = '1';
+    try {
+      await this.pressNow(button);
+    } finally {
+      this.busy = false;
+      delete document.body.dataset.busy;
+    }
+  }
+
+  async pressNow(button) {
+    const { fields, option, rate } = this.fieldState();
+    const opened = await this.client.request('open', {
+      button, fields, option, rate, separator: this.separator,
+    });
+    if (!opened.ok) {
+      await this.warn(opened.warning);
+      return;
+    }
+    const saved = this.labelTexts();
+    this.applyLabels(opened.labels);
+    if (opened.beamFilled)
+      await showMessage({ title: this.texts.beamFilledTitle, text: this.texts.beamFilledText, icon: 'information' });
+
+    let finish;
+    const ended = new Promise((resolve) => { finish = resolve; });
+    const progress = new ProgressBox(
+      { title: this.texts.progressTitle, text: this.texts.progressText, cancel: this.texts.cancel },
+      () => this.client.request('cancel').then(() => finish({ state: 'cancelled' })));
+    this.client.onProgress = (message) => progress.update(message.done, message.total);
+    this.client.onPressEnd = (message) => finish(message.result);
+    await this.client.request('run', { id: 'press' });
+    const end = await ended;
+    progress.close();
+    this.client.onProgress = () => {};
+    this.client.onPressEnd = () => {};
+    if (end.state === 'done') {
+      this.picture.show({ kinds: end.kinds, coordinates: end.coordinates, colours: end.colours });
+      this.applyLabels(end.labels);
+      this.hasData = end.hasData;
+      return;
+    }
+    for (const [name, text] of saved) this.setLabel(name, text);
+    if (end.state === 'failed') await this.warn(end.warning);
+  }
+
+  // A warning; then the focus on the first field it names, its text selected.
+  async warn(warning) {
+    await showMessage({ title: warning.title, text: warning.text, icon: 'warning' });
+    const named = warning.focus && this.elements.get(warning.focus);
+    if (!named) return;
+    const target = named.matches('input') ? named : named.querySelector('input, select');
+    if (target && !target.disabled) {
+      target.focus();
+      if (target.select) target.select();
+    }
+  }
+
+  // ---- the scene, the side lobes ---------------------------------------------------------
+
+  setFieldEnabled(name, enabled) {
+    const input = this.field(name);
+    input.style.backgroundColor = cssColour(enabled ? this.description.enabledField
+                                                    : this.description.disabledField);
+    input.disabled = !enabled;
+  }
+
+  async chooseScene(option) {
+    const look = await this.client.request('scene', { option });
+    for (const name of ['txtVisota', 'txtF', 'txtScel']) this.setFieldEnabled(name, look.sceneFieldsEnabled);
+    this.elements.get('lblT2').textContent = look.lblT2;
+    this.elements.get('lblT2').dataset.caption = look.lblT2;
+    for (const [name, caption] of [['btnT2', look.btnT2], ['btnT1', look.btnT1]]) {
+      const button = this.elements.get(name);
+      setCaption(button.querySelector('span'), caption);
+      button.dataset.caption = caption;
+    }
+  }
+
+  async tickSideLobes(box) {
+    const ticked = box.checked;
+    this.setFieldEnabled('txtTbokov', ticked);
+    this.setFieldEnabled('txtBetta', ticked);
+    const { warning } = await this.client.request('sideLobes', {
+      ticked, beta: this.field('txtBetta').value, tsl: this.field('txtTbokov').value,
+    });
+    if (warning) {
+      box.checked = false; // the fields stay open for the correction
+      await this.warn(warning);
+    }
+  }
+
+  async exit() {
+    window.close();
+    await new Promise((resolve) => setTimeout(resolve, 150));
+    if (!window.closed) await showMessage({ title: this.description.caption, text: this.texts.exitPage, icon: 'information' });
+  }
+
+  // ---- the picture's tools -------------------------------------------------------------
+
+  wireTools() {
+    const picture = this.elements.get('PicRes');
+    const menu = document.createElement('div');
+    menu.id = 'mnuPicture';
+    menu.className = 'context popup';
+    menu.setAttribute('role', 'menu');
+    menu.hidden = true;
+    const t = this.texts;
+    this.actions = [
+      { name: 'actCopyPicture', text: t.copyPicture, keys: 'Ctrl+C', run: () => this.copyPicture() },
+      { name: 'actSavePicture', text: t.savePicture, keys: 'Ctrl+S', run: () => this.savePicture() },
+      { name: 'actSaveData', text: t.saveData, keys: 'Ctrl+Shift+S', run: () => this.saveData() },
+      { name: 'actSensitivity', text: `${t.experiment}…`, keys: 'Ctrl+E', run: () => this.experiment.open() },
+    ];
+    for (const action of this.actions) {
+      const item = menu.appendChild(document.createElement('div'));
+      item.id = action.name;
+      item.className = 'item';
+      item.dataset.kind = 'action';
+      item.dataset.caption = action.text;
+      item.setAttribute('role', 'menuitem');
+      item.tabIndex = -1;
+      item.append(action.text);
+      item.appendChild(document.createElement('span')).textContent = action.keys;
+      item.addEventListener('click', () => {
+        menu.hidden = true;
+        if (!item.classList.contains('disabled')) action.run();
+      });
+      action.item = item;
+    }
+    document.body.appendChild(menu);
+    picture.addEventListener('contextmenu', (event) => {
+      event.preventDefault();
+      this.actions[2].item.classList.toggle('disabled', !this.hasData);
+      menu.style.left = `${event.pageX}px`;
+      menu.style.top = `${event.pageY}px`;
+      menu.hidden = false;
+      menu.querySelector('.item').focus();
+    });
+    menu.addEventListener('keydown', (event) => {
+      const items = [...menu.children];
+      const at = items.indexOf(document.activeElement);
+      if (event.key === 'Escape') menu.hidden = true;
+      if (event.key === 'ArrowDown') items[(at + 1) % items.length].focus();
+      if (event.key === 'ArrowUp') items[(at + items.length - 1) % items.length].focus();
+      if (event.key === 'Enter') document.activeElement.click();
+      event.preventDefault();
+    });
+    document.addEventListener('click', () => { menu.hidden = true; });
+
+    // The readout: the position in the view's units and the sample under the cursor.
+    const tip = document.createElement('div');
+    tip.id = 'readout';
+    tip.className = 'tooltip';
+    tip.hidden = true;
+    document.body.appendChild(tip);
+    let asking = false;
+    let wanted = null;
+    const ask = async () => {
+      if (asking || !wanted) return;
+      asking = true;
+      const { x, y, pageX, pageY } = wanted;
+      wanted = null;
+      const user = this.picture.userPoint(x, y);
+      const { text } = user ? await this.client.request('readout', { x: user[0], y: user[1], separator: this.separator })
+                            : { text: '' };
+      asking = false;
+      tip.hidden = !text;
+      tip.textContent = text;
+      tip.style.left = `${pageX + 14}px`;
+      tip.style.top = `${pageY + 18}px`;
+      ask();
+    };
+    picture.addEventListener('mousemove', (event) => {
+      const box = picture.getBoundingClientRect();
+      wanted = { x: event.clientX - box.left, y: event.clientY - box.top, pageX: event.pageX, pageY: event.pageY };
+      ask();
+    });
+    picture.addEventListener('mouseleave', () => { wanted = null; tip.hidden = true; });
+  }
+
+  async copyPicture() {
+    try {
+      const blob = await this.picture.png();
+      await navigator.clipboard.write([new ClipboardItem({ 'image/png': blob })]);
+    } catch (error) {
+      await showMessage({ title: this.texts.copyFailedTitle, text: this.texts.copyFailedText, icon: 'warning' });
+    }
+  }
+
+  async savePicture() {
+    download(await this.picture.png(), this.texts.pictureFile);
+  }
+
+  async saveData() {
+    if (!this.hasData) return;
+    const { bytes } = await this.client.request('csv', { separator: this.separator });
+    download(bytesBlob(bytes, 'text/csv'), this.texts.dataFile);
+  }
+
+  // ---- the keyboard --------------------------------------------------------------------
+
+  key(event) {
+    if (boxOpen()) return;
+    const inField = event.target instanceof HTMLInputElement && event.target.type !== 'checkbox' &&
+      event.target.type !== 'radio';
+    if (event.ctrlKey && !event.altKey) {
+      const key = event.code;
+      let action = null;
+      if (key === 'KeyS') action = event.shiftKey ? this.actions[2] : this.actions[1];
+      else if (key === 'KeyE' && !event.shiftKey) action = this.actions[3];
+      else if (key === 'KeyC' && !event.shiftKey && !inField && !window.getSelection().toString())
+        action = this.actions[0];
+      if (action) {
+        event.preventDefault();
+        if (action !== this.actions[2] || this.hasData) action.run();
+      }
+      return;
+    }
+    if (event.altKey && !event.ctrlKey) {
+      const letter = event.key.length === 1 ? event.key.toLowerCase() : '';
+      const russian = RUSSIAN_KEYS[event.code] || '';
+      if (accelerator(this.description.menu.caption).key === letter ||
+          accelerator(this.description.menu.caption).key === russian) {
+        event.preventDefault();
+        this.menu.open();
+        return;
+      }
+      for (const [name, element] of this.elements) {
+        if (!element.matches('button')) continue;
+        const { key } = accelerator(element.dataset.caption || '');
+        if (key && (key === letter || key === russian)) {
+          event.preventDefault();
+          element.focus();
+          element.click();
+          return;
+        }
+        void name;
+      }
+    }
+  }
+}
+
+function failed(sentence) {
+  const app = document.getElementById('app');
+  app.textContent = '';
+  const message = app.appendChild(document.createElement('p'));
+  message.className = 'failure';
+  message.setAttribute('role', 'alert');
+  message.textContent = sentence;
+}
+
+async function start() {
+  const failure = document.getElementById('app').dataset.failure;
+  if (typeof WebAssembly !== 'object' || typeof Worker !== 'function') {
+    failed(failure);
+    return;
+  }
+  let client;
+  try {
+    client = new CoreClient(document.getElementById('veltrum-worker').textContent);
+    client.onFailure = (why) => {
+      console.error('Veltrum: the worker failed:', why);
+      failed(failure);
+    };
+    const { description } = await client.request('load');
+    const app = document.getElementById('app');
+    app.textContent = '';
+    const built = buildWindow(app, description);
+    window.veltrum = new Page(client, description, built);
+    document.body.dataset.ready = '1';
+  } catch (error) {
+    console.error('Veltrum:', error);
+    failed(failure);
+  }
+}
+
+start();
