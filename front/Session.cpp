@@ -7,6 +7,7 @@
 #include "model/Numbers.h"
 #include "views/Fields.h"
 #include "views/Messages.h"
+#include "views/SummatorView.h"
 
 #include <utility>
 
@@ -102,8 +103,12 @@ PressJob::PressJob(const Session& session, const PressOpening& opening, char dec
 PressJob::~PressJob() = default;
 
 bool PressJob::step() {
+    return step(model::PeriodPartials{});
+}
+
+bool PressJob::step(const model::PeriodPartials& given) {
     try {
-        return computation_->step();
+        return computation_->step(given);
     } catch (const views::PressError& error) {
         throw PressFailed(warningOf(error, views::computeErrorTitle(), opening_.press.block,
                                     opening_.texts, session_.good_, *session_.state_, true));

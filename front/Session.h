@@ -77,8 +77,11 @@ public:
     PressJob(const PressJob&) = delete;
     PressJob& operator=(const PressJob&) = delete;
 
-    // One step; true once the press is complete. PressFailed for a fault.
+    // One step; true once the press is complete. PressFailed for a fault. With `given`,
+    // the summator's next batch takes its front ends and filters from helpers.
     bool step();
+    bool step(const model::PeriodPartials& given);
+    const views::SummatorRun* summator() const { return computation_->summator(); }
     double done() const { return computation_->done(); }
     double total() const { return computation_->total(); }
     // Once complete: the state after the press, its picture and its results.

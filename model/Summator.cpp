@@ -172,6 +172,7 @@ struct Summator::Workspace {
 // The periods run between two looks at progress.
 struct Summator::Chunk {
     int periods = 0;
+    std::uint32_t seed = 0;
     std::uint64_t firstUniform = 0; // of the chunk's first period
     bool lastIsWhole = false;       // its last period ends the run: the state keeps it
     std::vector<double> summed;     // the two-section filter at the summed positions
@@ -257,21 +258,67 @@ void Summator::run(ReceiverState& state, std::int64_t periods, SummatorStatistic
     }
 }
 
-void Summator::runChunk(ReceiverState& state, int periods, SummatorStatistics& statistics,
-                        std::vector<double>* readings) {
-    Chunk& chunk = *chunk_;
+void Summator::run(ReceiverState& state, const PeriodPartials& given,
+                   SummatorStatistics& statistics, std::vector<double>* readings) {
+    int done = 0;
+    while (done < given.periods()) {
+        const int now = std::min(given.periods() - done, kChunkPeriods);
+        chunk_->lastIsWhole = done + now == given.periods();
+        runChunk(state, now, statistics, readings, &given, done);
+        done += now;
+    }
+}
+
+PeriodPartials Summator::partials(std::uint32_t seed, std::uint64_t firstUniform, int periods) {
+    Chunk chunk;
     chunk.periods = periods;
-    chunk.firstUniform = state.uniform.position();
+    chunk.seed = seed;
+    chunk.firstUniform = firstUniform;
+    chunk.lastIsWhole = false;
     const auto count = static_cast<std::size_t>(periods);
     chunk.summed.resize(count * positions_.size());
+    chunk.largest.assign(count, 0.0);
+    chunk.smallest.assign(count, 0.0);
+    const int groups = chunk.groups();
+#pragma omp parallel for schedule(dynamic, 1) num_threads(threads_) if (groups > 1)
+    for (int group = 0; group < groups; ++group)
+        frontEndsAndFilters(nullptr, chunk, group * kGroup,
+                            std::min(kGroup, periods - group * kGroup),
+                            *workspaces_[threadIndex()]);
+    return {std::move(chunk.largest), std::move(chunk.smallest), std::move(chunk.summed)};
+}
+
+void Summator::runChunk(ReceiverState& state, int periods, SummatorStatistics& statistics,
+                        std::vector<double>* readings, const PeriodPartials* given,
+                        int givenFrom) {
+    Chunk& chunk = *chunk_;
+    chunk.periods = periods;
+    chunk.seed = state.uniform.seed();
+    chunk.firstUniform = state.uniform.position();
+    const auto count = static_cast<std::size_t>(periods);
+    const std::size_t summedPerPeriod = positions_.size();
+    chunk.summed.resize(count * summedPerPeriod);
     for (auto* values : {&chunk.largest, &chunk.smallest, &chunk.range, &chunk.reading})
         values->assign(count, 0.0);
     const int groups = chunk.groups();
 
-    // The front ends and filters of every period, in parallel.
+    if (given) {
+        // Computed elsewhere; but the period the state keeps whole is computed here.
+        const auto from = static_cast<std::size_t>(givenFrom);
+        std::copy_n(given->largest.begin() + from, count, chunk.largest.begin());
+        std::copy_n(given->smallest.begin() + from, count, chunk.smallest.begin());
+        std::copy_n(given->summed.begin() + from * summedPerPeriod, count * summedPerPeriod,
+                    chunk.summed.begin());
+        if (chunk.lastIsWhole)
+            frontEndsAndFilters(&state, chunk, periods - 1, 1, *workspaces_.front());
+    } else {
+        // The front ends and filters of every period, in parallel.
 #pragma omp parallel for schedule(dynamic, 1) num_threads(threads_) if (groups > 1)
-    for (int group = 0; group < groups; ++group)
-        frontEndsAndFilters(state, chunk, group, *workspaces_[threadIndex()]);
+        for (int group = 0; group < groups; ++group)
+            frontEndsAndFilters(&state, chunk, group * kGroup,
+                                std::min(kGroup, periods - group * kGroup),
+                                *workspaces_[threadIndex()]);
+    }
 
     // The converter's range of each period: the running extremes, in order.
     for (std::size_t j = 0; j < count; ++j) {
@@ -303,22 +350,21 @@ void Summator::runChunk(ReceiverState& state, int periods, SummatorStatistics& s
     skipChainNoise(state, periods * kSamplesPerPeriod, kChainDraws);
 }
 
-void Summator::frontEndsAndFilters(ReceiverState& state, Chunk& chunk, int group, Workspace& work) {
-    const int first = group * kGroup;
-    const int size = std::min(kGroup, chunk.periods - first);
+void Summator::frontEndsAndFilters(ReceiverState* state, Chunk& chunk, int first, int size,
+                                   Workspace& work) {
     std::array<PeriodBuffers, kGroup> periods;
     for (int p = 0; p < size; ++p) {
         const int j = first + p;
         const bool whole = chunk.lastIsWhole && j == chunk.periods - 1;
         PeriodBuffers& buffers = periods[p];
         if (whole) {
-            buffers = {state.switchWave.data(),
-                       state.uhfWave.data(),
-                       state.detectorWave.data(),
-                       state.filter1Wave.data(),
-                       state.capacitorWave.data(),
-                       state.filter2Wave.data(),
-                       state.capacitorWave[kSamplesPerPeriod + 1]};
+            buffers = {state->switchWave.data(),
+                       state->uhfWave.data(),
+                       state->detectorWave.data(),
+                       state->filter1Wave.data(),
+                       state->capacitorWave.data(),
+                       state->filter2Wave.data(),
+                       state->capacitorWave[kSamplesPerPeriod + 1]};
         } else {
             buffers.detectorWave = work.detector[p].data();
             buffers.filter1Wave = work.filter1[p].data();
@@ -333,9 +379,8 @@ void Summator::frontEndsAndFilters(ReceiverState& state, Chunk& chunk, int group
     // and up to 25 % slower.)
     for (int p = 0; p < size; ++p) {
         const auto j = static_cast<std::uint64_t>(first + p);
-        fillChainNoise(*kernel_.noise, state.uniform.seed(),
-                       chunk.firstUniform + kPeriodUniforms * j, kSamplesPerPeriod, kChainDraws,
-                       work.noise.data());
+        fillChainNoise(*kernel_.noise, chunk.seed, chunk.firstUniform + kPeriodUniforms * j,
+                       kSamplesPerPeriod, kChainDraws, work.noise.data());
         const PeriodBuffers& buffers = periods[p];
         for (const SwitchRun& run : runs_) {
             const double temperature = run.input == SwitchInput::First ? settings_.temperatures.ta1

@@ -76,6 +76,17 @@ struct SummatorStatistics {
     double spreadOfMean() const;
 };
 
+// What the front ends and filters of a run of periods leave for the rest of the summator:
+// per period the two-section filter's largest and smallest output and its samples at the
+// summed positions (summedPerPeriod() of them). A page computes these in helper workers,
+// each on its own core, as the desktop's threads do.
+struct PeriodPartials {
+    std::vector<double> largest;
+    std::vector<double> smallest;
+    std::vector<double> summed;
+    int periods() const { return static_cast<int>(largest.size()); }
+};
+
 // One press of the summator: the settings converted once, the workspaces made once, then
 // the periods in runs of any length.
 class Summator {
@@ -99,6 +110,18 @@ public:
     void run(ReceiverState& state, std::int64_t periods, SummatorStatistics& statistics,
              std::vector<double>* readings = nullptr);
 
+    // The same with the front ends and filters of the periods computed elsewhere: the run
+    // takes given.periods() periods from the state's stream as run() does, with the same
+    // numbers to the last bit (the last period, which the state keeps whole, is computed
+    // again here).
+    void run(ReceiverState& state, const PeriodPartials& given, SummatorStatistics& statistics,
+             std::vector<double>* readings = nullptr);
+
+    // The partials of `periods` successive periods of the stream `seed`, the first starting
+    // at uniform `firstUniform`: the share of a run a helper computes.
+    PeriodPartials partials(std::uint32_t seed, std::uint64_t firstUniform, int periods);
+    std::size_t summedPerPeriod() const { return positions_.size(); }
+
     // One period; returns its reading.
     double runPass(ReceiverState& state);
 
@@ -112,9 +135,14 @@ public:
 private:
     struct Workspace;
     struct Chunk;
+    // A chunk of periods; with `given`, their partials from index `givenFrom` on.
     void runChunk(ReceiverState& state, int periods, SummatorStatistics& statistics,
-                  std::vector<double>* readings);
-    void frontEndsAndFilters(ReceiverState& state, Chunk& chunk, int group, Workspace& work);
+                  std::vector<double>* readings, const PeriodPartials* given = nullptr,
+                  int givenFrom = 0);
+    // Periods first..first + size − 1 of the chunk (at most a group); the state's buffers
+    // receive the one the state keeps whole.
+    void frontEndsAndFilters(ReceiverState* state, Chunk& chunk, int first, int size,
+                             Workspace& work);
     void quantiseAndSum(ReceiverState& state, Chunk& chunk, int group);
 
     SummatorSettings settings_;

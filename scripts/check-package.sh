@@ -19,6 +19,13 @@ echo "== AppStream metadata and desktop entry"
 appstreamcli validate --no-net "$unpacked/usr/share/metainfo/org.veltrum.Veltrum.metainfo.xml"
 desktop-file-validate "$unpacked/usr/share/applications/org.veltrum.Veltrum.desktop"
 
+echo "== the browser edition is there, one self-contained page"
+page="$unpacked/usr/share/veltrum/veltrum.html"
+if [ ! -s "$page" ] || ! grep -q 'id="veltrum-worker"' "$page"; then
+    echo "veltrum: the package carries no browser edition at /usr/share/veltrum/veltrum.html" >&2
+    exit 1
+fi
+
 echo "== the unpacked program starts"
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$unpacked/usr/bin/veltrum" || status=$?

@@ -7,7 +7,10 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-veltrum_install_packages "${VELTRUM_PACKAGES[@]}" "${VELTRUM_PACKAGING_PACKAGES[@]}"
+veltrum_install_packages "${VELTRUM_PACKAGES[@]}" "${VELTRUM_PACKAGING_PACKAGES[@]}" \
+    "${VELTRUM_WEB_PACKAGES[@]}"
+# The browser edition goes into the package beside the program.
+bash "$VELTRUM_ROOT/scripts/build-web.sh" >&2
 veltrum_build release veltrum veltrum_packaging_files >&2
 
 package_dir="$VELTRUM_ROOT/build/release/package"

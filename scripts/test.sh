@@ -9,14 +9,19 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-veltrum_install_packages "${VELTRUM_PACKAGES[@]}" "${VELTRUM_PACKAGING_PACKAGES[@]}"
+veltrum_install_packages "${VELTRUM_PACKAGES[@]}" "${VELTRUM_PACKAGING_PACKAGES[@]}" \
+    "${VELTRUM_WEB_PACKAGES[@]}" "${VELTRUM_BROWSER_TEST_PACKAGES[@]}"
 
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 jobs="$(nproc 2>/dev/null || echo 2)"
 
-echo "== release build and tests"
+echo "== the browser edition"
+bash "$VELTRUM_ROOT/scripts/build-web.sh"
+
+echo "== release build and tests (the browser edition's in headless Chromium among them)"
 veltrum_build release
-ctest --test-dir "$VELTRUM_ROOT/build/release" --output-on-failure --parallel "$jobs"
+VELTRUM_REQUIRE_WEB=1 ctest --test-dir "$VELTRUM_ROOT/build/release" --output-on-failure \
+    --parallel "$jobs"
 
 echo "== licence and copyright of every file (REUSE)"
 reuse --root "$VELTRUM_ROOT" lint
@@ -31,5 +36,7 @@ if [ "${VELTRUM_SKIP_SANITIZERS:-0}" != 1 ]; then
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     export LSAN_OPTIONS="suppressions=$VELTRUM_ROOT/scripts/lsan.supp:print_suppressions=0"
     veltrum_build sanitize
-    ctest --test-dir "$VELTRUM_ROOT/build/sanitize" --output-on-failure --parallel "$jobs"
+    # The page is the same file for both builds: its browser tests ran above.
+    ctest --test-dir "$VELTRUM_ROOT/build/sanitize" --output-on-failure --parallel "$jobs" \
+        -E BrowserPage
 fi

@@ -375,3 +375,62 @@ TEST(SummatorStatisticsOverPresses, SettlesNearTheComputedDifferenceAndShrinksAs
 }
 
 } // namespace
+
+namespace {
+
+// Front ends and filters computed by helpers (a page's other workers, each with its own
+// summator, on its share of the periods) give the run of one summator to the last bit:
+// its readings, its state and the accumulation of its last period.
+TEST(SummatorPartials, HelpersShareOfTheRunGivesTheSameBits) {
+    struct Case {
+        int step;
+        int periods;
+        int helpers;
+    };
+    for (const Case c : {Case{100, 1, 1}, Case{1, 3, 2}, Case{500, 200, 3}, Case{100, 129, 2}}) {
+        SCOPED_TRACE(::testing::Message() << "s " << c.step << ", " << c.periods << " periods");
+        model::SummatorSettings settings;
+        settings.temperatures = {303.6, 100};
+        settings.amplifier = {100, 900, 4, 2.5};
+        settings.f1 = 9500;
+        settings.f2 = 7000;
+        settings.wordLength = 12;
+        settings.samplingStep = c.step;
+
+        auto alone = std::make_unique<model::ReceiverState>(startupState());
+        alone->uniform.skip(123456);
+        auto shared = std::make_unique<model::ReceiverState>(*alone);
+        model::SummatorStatistics aloneStatistics, sharedStatistics;
+        std::vector<double> aloneReadings, sharedReadings;
+        model::Summator(settings).run(*alone, c.periods, aloneStatistics, &aloneReadings);
+
+        // The helpers' shares, joined in period order.
+        model::PeriodPartials joined;
+        const std::uint64_t first = shared->uniform.position();
+        for (int h = 0; h < c.helpers; ++h) {
+            const int from = c.periods * h / c.helpers;
+            const int to = c.periods * (h + 1) / c.helpers;
+            model::Summator helper(settings, model::selectedPeriodKernel(), 1);
+            const model::PeriodPartials part =
+                helper.partials(shared->uniform.seed(), first + model::kUniformsPerPeriod * from,
+                                to - from);
+            for (auto [into, from_] : {std::pair{&joined.largest, &part.largest},
+                                       std::pair{&joined.smallest, &part.smallest},
+                                       std::pair{&joined.summed, &part.summed}})
+                into->insert(into->end(), from_->begin(), from_->end());
+        }
+        model::Summator main(settings);
+        main.run(*shared, joined, sharedStatistics, &sharedReadings);
+
+        EXPECT_EQ(sharedReadings, aloneReadings);
+        EXPECT_EQ(sharedStatistics.sumX, aloneStatistics.sumX);
+        EXPECT_EQ(sharedStatistics.sumX2, aloneStatistics.sumX2);
+        EXPECT_EQ(shared->uniform.position(), alone->uniform.position());
+        EXPECT_EQ(shared->lastNoise2, alone->lastNoise2);
+        EXPECT_EQ(shared->filter2Wave, alone->filter2Wave);
+        EXPECT_EQ(shared->adcWave, alone->adcWave);
+        EXPECT_EQ(shared->switchWave, alone->switchWave);
+    }
+}
+
+} // namespace

@@ -109,13 +109,20 @@ PressComputation::PressComputation(const Press& press, model::ReceiverState& sta
 PressComputation::~PressComputation() = default;
 
 bool PressComputation::step() {
+    return step(model::PeriodPartials{});
+}
+
+bool PressComputation::step(const model::PeriodPartials& given) {
     if (complete_)
         return true;
     const BlockDescription& description = describe(press_.block);
     try {
         ViewOutput output;
         if (summator_) {
-            summator_->runBatch();
+            if (given.periods() > 0)
+                summator_->runBatch(given);
+            else
+                summator_->runBatch();
             if (!summator_->finished())
                 return false;
             output = summator_->draw(canvas_);

@@ -14,6 +14,7 @@
 
 #include "canvas/Canvas.h"
 #include "model/Fault.h"
+#include "model/Summator.h"
 #include "model/PointTarget.h"
 #include "model/Quantity.h"
 #include "model/ReceiverState.h"
@@ -29,6 +30,8 @@
 #include <string>
 
 namespace views {
+
+class SummatorRun;
 
 // The texts of the window's fields at the moment of the press, the selected scene and
 // the selected position of the sampling-rate list.
@@ -111,8 +114,12 @@ public:
     PressComputation(const PressComputation&) = delete;
     PressComputation& operator=(const PressComputation&) = delete;
 
-    // One step; true once the press is complete.
+    // One step; true once the press is complete. With `given`, the summator's next batch
+    // takes its front ends and filters from there (see SummatorRun).
     bool step();
+    bool step(const model::PeriodPartials& given);
+    // The summator's press, to hand its next batch to helpers; null for a block view.
+    const SummatorRun* summator() const { return summator_.get(); }
     bool complete() const { return complete_; }
     // The work done and to do, in the summator's periods (0 of 1 for a block view).
     double done() const;
@@ -125,7 +132,7 @@ private:
     model::ReceiverState& state_;
     canvas::Canvas& canvas_;
     char decimalSeparator_;
-    std::unique_ptr<class SummatorRun> summator_; // the summator's press; none for a view
+    std::unique_ptr<SummatorRun> summator_; // the summator's press; none for a view
     bool complete_ = false;
     PressOutcome outcome_;
 };

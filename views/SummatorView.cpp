@@ -83,6 +83,23 @@ void SummatorRun::runBatch() {
     done_ += batch;
 }
 
+SummatorRun::Batch SummatorRun::nextBatch() const {
+    return {state_.uniform.seed(), state_.uniform.position(),
+            static_cast<int>(std::min(kPeriodsPerBatch, periods_ - done_))};
+}
+
+const model::SummatorSettings& SummatorRun::settings() const {
+    return parts_->settings;
+}
+
+void SummatorRun::runBatch(const model::PeriodPartials& given) {
+    const int batch = nextBatch().periods;
+    if (batch <= 0 || given.periods() != batch)
+        return runBatch(); // partials of another batch: computed here instead
+    parts_->summator.run(state_, given, parts_->statistics, &parts_->readings);
+    done_ += batch;
+}
+
 ViewOutput SummatorRun::draw(canvas::Canvas& canvas) {
     const PressInputs& in = press_.inputs;
     ViewOutput output;

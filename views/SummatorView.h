@@ -5,6 +5,7 @@
 // The summator's press: Tint modulation periods through the whole chain, the settling of
 // the accumulated mean in the picture, and the measurement results beside the formulas.
 
+#include "model/Summator.h"
 #include "views/Blocks.h"
 
 #include <cstdint>
@@ -31,6 +32,16 @@ public:
     std::int64_t periodsTotal() const { return periods_; }
     // The next batch of periods; a ModelError for a fault met in it.
     void runBatch();
+    // The same with its periods' front ends and filters computed elsewhere (a page's helper
+    // workers), from the next batch's place of the stream and the press's settings.
+    struct Batch {
+        std::uint32_t seed;
+        std::uint64_t firstUniform;
+        int periods;
+    };
+    Batch nextBatch() const;
+    const model::SummatorSettings& settings() const;
+    void runBatch(const model::PeriodPartials& given);
     // Once finished: the picture of the accumulation and the results; a ModelError for a
     // result that cannot be computed.
     ViewOutput draw(canvas::Canvas& canvas);

@@ -11,6 +11,8 @@
 #include "front/Drawing.h"
 #include "front/Session.h"
 #include "front/Texts.h"
+#include "model/Summator.h"
+#include "views/SummatorView.h"
 #include "views/Fields.h"
 #include "views/Messages.h"
 #include "views/PlotExport.h"
@@ -126,6 +128,42 @@ val bytesOf(const std::string& text) {
         .new_(emscripten::typed_memory_view(text.size(),
                                             reinterpret_cast<const std::uint8_t*>(text.data())));
 }
+
+template <typename T> val copyOf(const std::vector<T>& values, const char* type);
+
+// A JavaScript Float64Array copied into a vector in one call.
+std::vector<double> doublesOf(val array) {
+    std::vector<double> values(array["length"].as<std::size_t>());
+    val(emscripten::typed_memory_view(values.size(), values.data())).call<void>("set", array);
+    return values;
+}
+
+// A helper worker's share of a summator batch: the front ends and filters of its periods.
+class PartialsHelper {
+public:
+    val compute(val batch, int from, int periods) {
+        model::SummatorSettings settings;
+        settings.temperatures = {batch["ta1"].as<double>(), batch["ta2"].as<double>()};
+        settings.amplifier = {batch["tprm"].as<double>(), batch["deltaf"].as<double>(),
+                              batch["kp"].as<double>(), batch["deltaKp"].as<double>()};
+        settings.f1 = batch["f1"].as<double>();
+        settings.f2 = batch["f2"].as<double>();
+        settings.wordLength = batch["wordLength"].as<double>();
+        settings.samplingStep = batch["samplingStep"].as<int>();
+        const std::uint64_t first =
+            (static_cast<std::uint64_t>(batch["firstHigh"].as<std::uint32_t>()) << 32) |
+            batch["firstLow"].as<std::uint32_t>();
+        model::Summator summator(settings, model::selectedPeriodKernel(), 1);
+        const model::PeriodPartials partials = summator.partials(
+            batch["seed"].as<std::uint32_t>(),
+            first + model::kUniformsPerPeriod * static_cast<std::uint64_t>(from), periods);
+        val out = val::object();
+        out.set("largest", copyOf(partials.largest, "Float64Array"));
+        out.set("smallest", copyOf(partials.smallest, "Float64Array"));
+        out.set("summed", copyOf(partials.summed, "Float64Array"));
+        return out;
+    }
+};
 
 template <typename T> val copyOf(const std::vector<T>& values, const char* type) {
     return val::global(type).new_(
@@ -353,14 +391,16 @@ public:
 
     // Step 2, a batch at a time: running with its progress; done with the picture and the
     // results (the press is then the window's); or failed with the warning.
-    val step() {
+    val step() { return stepGiven(model::PeriodPartials{}); }
+
+    val stepGiven(const model::PeriodPartials& given) {
         val out = val::object();
         if (!job_) {
             out.set("state", "idle");
             return out;
         }
         try {
-            if (!job_->step()) {
+            if (!job_->step(given)) {
                 out.set("state", "running");
                 out.set("done", job_->done());
                 out.set("total", job_->total());
@@ -385,6 +425,42 @@ public:
         opening_.reset();
         out.set("hasData", !session_.record().empty());
         return out;
+    }
+
+    // The summator's next batch, for helper workers to compute its front ends and filters
+    // (null for a block view or when the press is over): the press's settings, the
+    // stream's seed, the batch's first uniform (in two 32-bit halves) and its periods.
+    val nextBatch() const {
+        const views::SummatorRun* summator = job_ ? job_->summator() : nullptr;
+        if (!summator || summator->finished())
+            return val::null();
+        const views::SummatorRun::Batch batch = summator->nextBatch();
+        const model::SummatorSettings& settings = summator->settings();
+        val out = val::object();
+        out.set("ta1", settings.temperatures.ta1);
+        out.set("ta2", settings.temperatures.ta2);
+        out.set("tprm", settings.amplifier.tprm);
+        out.set("deltaf", settings.amplifier.deltaf);
+        out.set("kp", settings.amplifier.kp);
+        out.set("deltaKp", settings.amplifier.deltaKp);
+        out.set("f1", settings.f1);
+        out.set("f2", settings.f2);
+        out.set("wordLength", settings.wordLength);
+        out.set("samplingStep", settings.samplingStep);
+        out.set("seed", batch.seed);
+        out.set("firstHigh", static_cast<std::uint32_t>(batch.firstUniform >> 32));
+        out.set("firstLow", static_cast<std::uint32_t>(batch.firstUniform));
+        out.set("periods", batch.periods);
+        return out;
+    }
+
+    // A step of the summator with its batch's partials from the helpers, joined in order.
+    val stepWith(val largest, val smallest, val summed) {
+        model::PeriodPartials given;
+        given.largest = doublesOf(largest);
+        given.smallest = doublesOf(smallest);
+        given.summed = doublesOf(summed);
+        return stepGiven(given);
     }
 
     // The press stopped between two batches: the window stays as it was.
@@ -523,6 +599,8 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .constructor<>()
         .function("open", &PageSession::open)
         .function("step", &PageSession::step)
+        .function("nextBatch", &PageSession::nextBatch)
+        .function("stepWith", &PageSession::stepWith)
         .function("cancel", &PageSession::cancel)
         .function("chooseScene", &PageSession::chooseScene)
         .function("tickSideLobes", &PageSession::tickSideLobes)
@@ -534,4 +612,7 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .function("stopExperiment", &PageSession::stopExperiment)
         .function("clearExperiment", &PageSession::clearExperiment)
         .function("experimentCsv", &PageSession::experimentCsv);
+    emscripten::class_<PartialsHelper>("PartialsHelper")
+        .constructor<>()
+        .function("compute", &PartialsHelper::compute);
 }

@@ -8,6 +8,7 @@
 export class CoreClient {
   constructor(workerSource) {
     const url = URL.createObjectURL(new Blob([workerSource], { type: 'text/javascript' }));
+    this.url = url;
     this.worker = new Worker(url);
     this.pending = new Map();
     this.nextId = 1;
@@ -49,12 +50,27 @@ export class CoreClient {
   }
 
   // A request to the core; its answer, in the order the requests were sent.
-  request(type, payload = {}) {
+  request(type, payload = {}, transfer = []) {
     const id = this.nextId++;
     return new Promise((resolve, reject) => {
       this.pending.set(id, { resolve, reject });
-      this.worker.postMessage({ ...payload, type, id });
+      this.worker.postMessage({ ...payload, type, id }, transfer);
     });
+  }
+
+  // Helper workers for the summator's periods, one per further core of the processor
+  // (none on one core); each talks to the main worker on a channel of its own.
+  async startHelpers() {
+    const count = Math.max(0, Math.min(7, (navigator.hardwareConcurrency || 1) - 1));
+    const ports = [];
+    for (let k = 0; k < count; ++k) {
+      const helper = new Worker(this.url);
+      const channel = new MessageChannel();
+      helper.postMessage({ type: 'helper', id: 0 }, [channel.port2]);
+      ports.push(channel.port1);
+    }
+    if (count > 0) await this.request('helpers', {}, ports);
+    return count;
   }
 }
 

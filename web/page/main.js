@@ -159,6 +159,7 @@ class Page {
     this.client.onProgress = () => {};
     this.client.onPressEnd = () => {};
     if (end.state === 'done') {
+      document.body.dataset.computeMs = String(end.computeMs);
       this.picture.show({ kinds: end.kinds, coordinates: end.coordinates, colours: end.colours });
       this.applyLabels(end.labels);
       this.hasData = end.hasData;
@@ -388,6 +389,7 @@ async function start() {
       failed(failure);
     };
     const { description } = await client.request('load');
+    await client.startHelpers();
     const app = document.getElementById('app');
     app.textContent = '';
     const built = buildWindow(app, description);

@@ -8,7 +8,10 @@
 // messages, so "Отмена" and "Стоп" are honoured without shared memory.
 //
 // Requests carry an id; the answer to each carries the same id. A press answers its
-// "open" at once, then sends "progress" messages and one "pressEnd".
+// "open" at once, then sends "progress" messages and one "pressEnd". The page may start
+// further workers from the same source as helpers of this one: each computes its share of
+// every summator batch's periods, which this worker joins in order (the same numbers as one
+// worker alone, to the last bit).
 
 /* global createVeltrumCore */
 'use strict';
@@ -23,6 +26,12 @@ const ready = Promise.resolve(createVeltrumCore()).then((made) => made.ready || 
 let press = null; // {id}: a press being computed
 let experiment = null; // {separator}: the experiment running
 let pumping = false;
+// The main worker's helpers (ports to other workers of the page, each with its own core),
+// and its own share's helper: the summator's periods on every core, as on the desktop.
+let helpers = [];
+let ownShare = null;
+const waiting = new Map();
+let nextQuestion = 1;
 
 const yielder = new MessageChannel();
 yielder.port1.onmessage = () => pump();
@@ -34,36 +43,101 @@ function schedule() {
   }
 }
 
+// A helper's share of a batch: the front ends and filters of periods from..from + periods.
+function askHelper(port, batch, from, periods) {
+  const id = nextQuestion++;
+  return new Promise((resolve) => {
+    waiting.set(id, resolve);
+    port.postMessage({ id, batch, from, periods });
+  });
+}
+
+function joined(parts, name) {
+  const all = new Float64Array(parts.reduce((length, part) => length + part[name].length, 0));
+  let at = 0;
+  for (const part of parts) {
+    all.set(part[name], at);
+    at += part[name].length;
+  }
+  return all;
+}
+
+// One batch of the press: a summator's periods shared among the helpers and this worker
+// when there are helpers and periods enough; otherwise all here.
+async function stepPress() {
+  const batch = helpers.length ? session.nextBatch() : null;
+  const shares = helpers.length + 1;
+  if (!batch || batch.periods < 2 * shares) return session.step();
+  const bounds = [...Array(shares + 1).keys()].map((k) => Math.floor((batch.periods * k) / shares));
+  const asked = helpers.map((port, k) => askHelper(port, batch, bounds[k], bounds[k + 1] - bounds[k]));
+  const own = ownShare.compute(batch, bounds[shares - 1], bounds[shares] - bounds[shares - 1]);
+  const parts = [...(await Promise.all(asked)), own];
+  if (!press) return null; // cancelled meanwhile
+  return session.stepWith(joined(parts, 'largest'), joined(parts, 'smallest'), joined(parts, 'summed'));
+}
+
 // One batch of the press, or else of the experiment; then the worker takes its messages.
-function pump() {
-  pumping = false;
+async function pump() {
   if (press) {
-    const result = session.step();
-    if (result.state === 'running') {
-      self.postMessage({ type: 'progress', id: press.id, done: result.done, total: result.total });
-    } else {
-      const transfer = result.state === 'done'
-        ? [result.kinds.buffer, result.coordinates.buffer, result.colours.buffer] : [];
-      self.postMessage({ type: 'pressEnd', id: press.id, result }, transfer);
-      press = null;
+    const current = press;
+    const result = await stepPress();
+    if (result && press === current) {
+      if (result.state === 'running') {
+        self.postMessage({ type: 'progress', id: press.id, done: result.done, total: result.total });
+      } else {
+        const transfer = result.state === 'done'
+          ? [result.kinds.buffer, result.coordinates.buffer, result.colours.buffer] : [];
+        result.computeMs = performance.now() - press.started; // for the page's benchmark
+        self.postMessage({ type: 'pressEnd', id: press.id, result }, transfer);
+        press = null;
+      }
     }
   } else if (experiment) {
     const result = session.stepExperiment(experiment.separator);
     self.postMessage({ type: 'experimentStep', result });
     if (result.state !== 'running') experiment = null;
   }
+  pumping = false;
   schedule();
+}
+
+// A helper worker answers its main worker's questions on the port it was given.
+function serveAsHelper(port) {
+  const helper = new core.PartialsHelper();
+  port.onmessage = (event) => {
+    const { id, batch, from, periods } = event.data;
+    const part = helper.compute(batch, from, periods);
+    port.postMessage({ id, part }, [part.largest.buffer, part.smallest.buffer, part.summed.buffer]);
+  };
 }
 
 const handlers = {
   load() {
     return { description: core.windowDescription() };
   },
+  // The page's other workers, for the summator's periods.
+  helpers(_, ports) {
+    helpers = ports;
+    ownShare = new core.PartialsHelper();
+    for (const port of ports) {
+      port.onmessage = (event) => {
+        const resolve = waiting.get(event.data.id);
+        waiting.delete(event.data.id);
+        if (resolve) resolve(event.data.part);
+      };
+    }
+    return { helpers: ports.length };
+  },
+  // This worker is a helper of the main one.
+  helper(_, ports) {
+    serveAsHelper(ports[0]);
+    return {};
+  },
   open({ button, fields, option, rate, separator }) {
     return session.open(button, fields, option, rate, separator);
   },
   run({ id }) {
-    press = { id };
+    press = { id, started: performance.now() };
     schedule();
     return { started: true };
   },
@@ -115,7 +189,7 @@ self.onmessage = async (event) => {
   const { id, type } = event.data;
   try {
     await ready;
-    const answer = handlers[type](event.data);
+    const answer = handlers[type](event.data, event.ports);
     self.postMessage({ type: 'answer', id, answer });
   } catch (error) {
     self.postMessage({ type: 'answer', id, error: String(error && error.message || error) });
