@@ -2,26 +2,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Veltrum: the teaching simulator of a switched passive microwave receiver. One window,
-// no command line, no settings kept; files are written only when the user saves one.
+// opened with a lab setup when one is given; --help, --version and the batch mode answer on
+// the terminal without a display. Files are written only when the user saves one.
 
+#include "app/CommandLine.h"
 #include "ui/Form1.h"
 #include "ui/Translations.h"
 
 #include <QApplication>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+void describe(QCoreApplication& application) {
+    QCoreApplication::setApplicationName(QStringLiteral("veltrum"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELTRUM_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("Veltrum"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("veltrum.org"));
+    // The window speaks Russian; so do Qt's own texts (buttons, the command line's help).
+    ui::installQtTranslations(application);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Veltrum"));
-    QApplication::setOrganizationName(QStringLiteral("Veltrum"));
-    QApplication::setOrganizationDomain(QStringLiteral("veltrum.org"));
+    if (app::answersWithoutWindow(argc, argv)) {
+        QCoreApplication application(argc, argv);
+        describe(application);
+        return app::parseCommandLine(application).exitStatus.value_or(0);
+    }
+
+    QApplication application(argc, argv);
+    describe(application);
     // The desktop file and icon installed with the program; the caption stays exactly
     // the window's own ("Veltrum  hh:mm:ss"), with no application name appended.
     QApplication::setDesktopFileName(QStringLiteral("org.veltrum.Veltrum"));
-
-    // The window speaks Russian; so do Qt's own buttons in its message boxes.
-    ui::installQtTranslations(app);
+    const app::Parsed parsed = app::parseCommandLine(application);
+    if (parsed.exitStatus)
+        return *parsed.exitStatus;
 
     Form1 window;
     window.show();
+    if (!parsed.window.setupFile.isEmpty()) {
+        const QString file = parsed.window.setupFile;
+        // Once the window is on screen, so that a warning has its parent to stand over.
+        QTimer::singleShot(0, &window, [&window, file] { window.openSetupFile(file); });
+    }
     return QApplication::exec();
 }

@@ -326,4 +326,24 @@ void PictureBox::updateTransform() {
     toPicture_ = QTransform(sx, 0.0, 0.0, sy, dx, dy);
 }
 
+namespace {
+// A picture made at a fixed ratio, whatever screen there is.
+class FixedRatioPicture final : public PictureBox {
+public:
+    explicit FixedRatioPicture(qreal ratio) : ratio_(ratio) {}
+
+protected:
+    qreal pictureDevicePixelRatio() const override { return ratio_; }
+
+private:
+    qreal ratio_;
+};
+} // namespace
+
+QImage renderPicture(const RecordingCanvas& recording, qreal ratio) {
+    FixedRatioPicture picture(ratio);
+    picture.showRecording(recording);
+    return picture.picture();
+}
+
 } // namespace canvas

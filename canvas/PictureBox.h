@@ -108,4 +108,8 @@ private:
     PictureExport* export_ = nullptr;
 };
 
+// A recorded picture drawn alone at a device pixel ratio (3 for a printed page): the
+// same lines as the window's picture, sharp at that resolution.
+QImage renderPicture(const RecordingCanvas& recording, qreal ratio);
+
 } // namespace canvas

@@ -285,6 +285,23 @@ const char* unsetResultText(model::Result result) {
     }
 }
 
+const char* resultCaptionControl(model::Result result) {
+    switch (result) {
+    case model::Result::realSensitivity:
+        return "Label5";
+    case model::Result::potentialSensitivity:
+        return "Label4";
+    case model::Result::brightnessDifference:
+        return "Label19";
+    case model::Result::antennaDifference:
+        return "Label15";
+    case model::Result::measuredDifference:
+        return "Label10";
+    default:
+        return nullptr;
+    }
+}
+
 namespace {
 constexpr ColourRow kColourRows[kColourCount] = {
     {"mnuRed", "Красный", 255, 0, 0},         {"mnuYellow", "Желтый", 255, 255, 0},

@@ -169,6 +169,9 @@ inline constexpr int kTitleHeight = 24;
 const char* resultLabel(model::Result result);
 // The texts of the two temperature labels before a view writes them.
 const char* unsetResultText(model::Result result);
+// The label captioning a result's box ("Label5" for the real sensitivity); none for the
+// two temperatures, whose labels carry their own name ("Ta1=...").
+const char* resultCaptionControl(model::Result result);
 
 // ---- the menu bar ------------------------------------------------------------------
 

@@ -4,6 +4,7 @@
 #include "front/Session.h"
 
 #include "front/ControlTable.h"
+#include "front/Setup.h"
 #include "model/Numbers.h"
 #include "views/Fields.h"
 #include "views/Messages.h"
@@ -133,6 +134,14 @@ PressRun Session::run(const PressOpening& opening, char decimalSeparator,
 }
 
 void Session::keep(const PressOpening& opening, PressRun&& run) {
+    KeptPress& kept = kept_[opening.press.block];
+    kept.title = opening.press.title;
+    kept.labels = openingLabels(opening);
+    for (const auto& [label, text] : resultLabels(run.outcome.texts))
+        for (auto& shown : kept.labels)
+            if (shown.first == label)
+                shown.second = text;
+    kept.picture = run.recording;
     *state_ = std::move(*run.state); // the state stays where the window's readers know it
     record_ = std::move(run.outcome.record);
     for (const model::Quantity quantity : fieldsReadBy(opening.press.block, opening.texts.scene)) {
@@ -168,6 +177,13 @@ std::optional<Warning> Session::tickSideLobes(bool ticked, const std::string& be
                        views::message(error.fault(), model::Scene::ExtendedTarget),
                        error.fault().quantities};
     }
+}
+
+void Session::restartNoise(std::uint64_t seed) {
+    state_->uniform = model::UniformSource(streamSeed(seed));
+    state_->lastNoise1 = 0;
+    state_->lastNoise2 = 0;
+    seed_ = seed;
 }
 
 void Session::chooseColour(int object, int row) {

@@ -24,6 +24,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +32,9 @@
 #include <vector>
 
 namespace front {
+
+// Texts of the window's labels by control name, in the order the window writes them.
+using LabelTexts = std::vector<std::pair<std::string, std::string>>;
 
 // A warning box: its title, its text and the fields it names (the first takes the focus).
 struct Warning {
@@ -127,18 +131,32 @@ public:
     // The texts of the last good press of each field.
     const GoodTexts& goodTexts() const { return good_; }
 
+    // The noise stream from a setup's seed, as a fresh start does from the built-in one
+    // (the generators' last samples back to 0); the seed is kept, for a setup saved later.
+    void restartNoise(std::uint64_t seed);
+    std::optional<std::uint64_t> noiseSeed() const { return seed_; }
+
+    // The last press of every block pressed since the start, for a lab report: its title,
+    // the labels as the window showed them after it, and its picture.
+    struct KeptPress {
+        std::string title;
+        LabelTexts labels;
+        canvas::RecordingCanvas picture;
+    };
+    const std::map<views::Block, KeptPress>& keptPresses() const { return kept_; }
+
 private:
     friend class PressJob;
     std::unique_ptr<model::ReceiverState> state_;
     GoodTexts good_;
     views::PlotRecord record_;
+    std::optional<std::uint64_t> seed_;
+    std::map<views::Block, KeptPress> kept_;
 };
 
 // The default text of every field, as the window shows it at start.
 views::FieldTexts defaultFieldTexts();
 
-// Texts of the window's labels by control name, in the order the window writes them.
-using LabelTexts = std::vector<std::pair<std::string, std::string>>;
 // What the opening of a press writes: the result labels reset ("Ta1=...", "Ta2=...", the
 // others empty), the title in lblname and the range (or nothing) in lblRmax.
 LabelTexts openingLabels(const PressOpening& opening);

@@ -19,6 +19,21 @@ echo "== AppStream metadata and desktop entry"
 appstreamcli validate --no-net "$unpacked/usr/share/metainfo/org.veltrum.Veltrum.metainfo.xml"
 desktop-file-validate "$unpacked/usr/share/applications/org.veltrum.Veltrum.desktop"
 
+echo "== lab setups open in Veltrum: the MIME type and the desktop entry's %f"
+mime="$unpacked/usr/share/mime/packages/org.veltrum.Veltrum.xml"
+if [ ! -s "$mime" ]; then
+    echo "veltrum: the package registers no MIME type for lab setups" >&2
+    exit 1
+fi
+mimes="$(mktemp -d)"
+mkdir -p "$mimes/packages"
+cp "$mime" "$mimes/packages/"
+update-mime-database "$mimes"
+grep -q 'application/x-veltrum-setup' "$mimes/globs2" || { echo "veltrum: *.veltrum is not known" >&2; exit 1; }
+rm -rf "$mimes"
+grep -q '^Exec=veltrum %f$' "$unpacked/usr/share/applications/org.veltrum.Veltrum.desktop"
+grep -q '^MimeType=application/x-veltrum-setup;$' "$unpacked/usr/share/applications/org.veltrum.Veltrum.desktop"
+
 echo "== the browser edition is there, one self-contained page"
 page="$unpacked/usr/share/veltrum/veltrum.html"
 if [ ! -s "$page" ] || ! grep -q 'id="veltrum-worker"' "$page"; then

@@ -28,7 +28,7 @@ VELTRUM_BROWSER_TEST_PACKAGES=(
 
 # Debian packages for making and checking the Debian package and the licence data.
 VELTRUM_PACKAGING_PACKAGES=(
-    dpkg-dev file lintian appstream reuse
+    dpkg-dev file lintian appstream reuse shared-mime-info poppler-utils
 )
 
 # Prints the names of the given packages that are not installed, one per line; prints

@@ -12,7 +12,7 @@
 #include "front/ControlTable.h"
 #include "front/Drawing.h"
 #include "front/Json.h"
-#include "front/Session.h"
+#include "front/HeadlessWindow.h"
 #include "views/Fields.h"
 #include "views/Scenes.h"
 
@@ -20,7 +20,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <string>
 
@@ -30,42 +29,27 @@ using front::json::Value;
 
 const std::string kGoldenFile = std::string(VELTRUM_GOLDEN_DIR) + "/presses.json";
 
-// The window's title, result labels and range, as a press leaves them.
-const char* const kWindowLabels[] = {"lblname", "lblTa1",    "lblTa2",   "lblmo",  "lblmo1",
-                                     "lblexit", "lblEnterT", "lblEnter", "lblRmax"};
-
+// The steps of the file applied to the window without widgets.
 class GoldenWindow {
 public:
-    GoldenWindow() : texts_(front::defaultFieldTexts()) {
-        for (const char* label : kWindowLabels)
-            labels_[label] = "";
-        labels_["lblname"] = " ";
-        labels_["lblTa1"] = "Ta1=...";
-        labels_["lblTa2"] = "Ta2=...";
-    }
-
     // Applies one step; for a press, what the window shows afterwards (as JSON members).
     std::string apply(const Value& step) {
         if (const Value* typed = step.find("type"))
             for (const auto& [control, text] : typed->members)
-                texts_[views::fieldOfControl(control)->quantity] = text.text;
+                window_.type(views::fieldOfControl(control)->quantity, text.text);
         if (const Value* rate = step.find("rate"))
-            texts_.samplingRateIndex = std::stoi(rate->text);
+            window_.chooseSamplingRate(std::stoi(rate->text));
         if (const Value* option = step.find("option"))
             for (const views::SceneLook& look : views::sceneLooks())
-                if (option->text == look.option) {
-                    texts_.scene = look.scene;
-                    session_.chooseScene(look.scene);
-                }
+                if (option->text == look.option)
+                    window_.chooseScene(look.scene);
         if (const Value* colour = step.find("colour"))
             for (int object = 0; object < 2; ++object)
                 for (int row = 0; row < front::kColourCount; ++row)
                     if (colour->text == front::colourItemName(object, row))
-                        session_.chooseColour(object, row);
+                        window_.chooseColour(object, row);
         if (const Value* ticked = step.find("sideLobes")) {
-            EXPECT_FALSE(session_.tickSideLobes(
-                ticked->boolean, texts_[model::Quantity::SideLobeFraction],
-                texts_[model::Quantity::SideLobeTemperature]));
+            EXPECT_FALSE(window_.clickSideLobes(ticked->boolean));
         }
         if (const Value* button = step.find("press"))
             return press(button->text);
@@ -74,39 +58,25 @@ public:
 
 private:
     std::string press(const std::string& button) {
-        views::Block block{};
-        for (const views::BlockDescription& description : views::blockDescriptions())
-            if (button == description.button)
-                block = description.block;
-        const std::map<std::string, std::string> before = labels_;
-        try {
-            const front::PressOpening opening = session_.open(block, texts_, ',');
-            for (const auto& [label, text] : front::openingLabels(opening))
-                labels_[label] = text;
-            front::PressRun run = session_.run(opening, ',');
-            const front::PackedDrawing drawing = front::pack(run.recording);
-            for (const auto& [label, text] : front::resultLabels(run.outcome.texts))
-                labels_[label] = text;
-            session_.keep(opening, std::move(run));
-            std::string window = "\"window\": {";
-            for (const char* label : kWindowLabels)
-                window += std::string(label == kWindowLabels[0] ? "" : ", ") +
-                          front::json::quote(label) + ": " + front::json::quote(labels_[label]);
-            return window + "}, \"beamFilled\": " + (opening.beamFilled ? "true" : "false") +
-                   ", \"drawing\": {\"calls\": " + std::to_string(drawing.size()) +
-                   ", \"digest\": \"" + front::digestText(front::digest(drawing)) + "\"}";
-        } catch (const front::PressFailed& failed) {
-            labels_ = before;
-            const front::Warning& warning = failed.warning();
+        const front::HeadlessWindow::Pressed pressed =
+            window_.press(*front::blockOfButton(button), ',');
+        if (pressed.warning) {
+            const front::Warning& warning = *pressed.warning;
             return "\"warning\": {\"title\": " + front::json::quote(warning.title) +
                    ", \"text\": " + front::json::quote(warning.text) +
                    ", \"focus\": " + front::json::quote(warning.focusControl()) + "}";
         }
+        const front::PackedDrawing drawing = front::pack(pressed.picture);
+        std::string shown = "\"window\": {";
+        for (const std::string& label : front::windowLabelNames())
+            shown += std::string(label == "lblname" ? "" : ", ") + front::json::quote(label) +
+                     ": " + front::json::quote(window_.labels().at(label));
+        return shown + "}, \"beamFilled\": " + (pressed.beamFilled ? "true" : "false") +
+               ", \"drawing\": {\"calls\": " + std::to_string(drawing.size()) +
+               ", \"digest\": \"" + front::digestText(front::digest(drawing)) + "\"}";
     }
 
-    front::Session session_;
-    views::FieldTexts texts_;
-    std::map<std::string, std::string> labels_;
+    front::HeadlessWindow window_;
 };
 
 std::string readFile(const std::string& path) {

@@ -57,14 +57,14 @@ protected:
     }
 };
 
-TEST_F(LabTools, ContextMenuHasCopySaveDataAndTheExperiment) {
+TEST_F(LabTools, ContextMenuHasTheToolsOfALabClass) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
                             picture()->mapToGlobal(QPoint(20, 20)));
     QApplication::sendEvent(picture(), &event);
     auto* menu = picture()->findChild<QMenu*>();
     ASSERT_NE(menu, nullptr);
     const QList<QAction*> items = menu->actions();
-    ASSERT_EQ(items.size(), 4);
+    ASSERT_EQ(items.size(), 8);
     const struct {
         const char* name;
         const char* text;
@@ -75,8 +75,12 @@ TEST_F(LabTools, ContextMenuHasCopySaveDataAndTheExperiment) {
         {"actSaveData", "Сохранить данные…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
         {"actSensitivity", "Опыт: чувствительность и время накопления…",
          QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"actOpenSetup", "Открыть установку…", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"actSaveSetup", "Сохранить установку…", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S)},
+        {"actReport", "Отчёт…", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"actPrintReport", "Напечатать отчёт…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
     };
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < 8; ++k) {
         EXPECT_EQ(items[k]->objectName().toStdString(), expected[k].name);
         EXPECT_EQ(items[k]->text().toStdString(), expected[k].text);
         EXPECT_EQ(items[k]->shortcut(), expected[k].key);

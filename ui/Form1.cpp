@@ -12,6 +12,7 @@
 #include "model/Numbers.h"
 #include "ui/BusyCursor.h"
 #include "ui/Controls.h"
+#include "ui/LabFiles.h"
 #include "ui/Layout.h"
 #include "ui/PictureTools.h"
 #include "ui/PressProgress.h"
@@ -26,6 +27,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QComboBox>
 #include <QHash>
 #include <QLabel>
@@ -58,7 +65,14 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     createControls();
     bindControls();
     tools_ = new ui::PictureTools(PicRes, [this] { openExperiment(); });
+    labFiles_ = new ui::LabFiles(
+        PicRes, this,
+        {[this] { return currentSetup(); },
+         [this](const QString& file) { return openSetupFile(file); },
+         [this] { return currentReport(); },
+         [this] { return experiment_ ? experiment_->chartImage(3.0) : QImage(); }});
     new ui::ToolShortcuts(this, PicRes);
+    setAcceptDrops(true);
     createMenu();
     applyTabOrder();
     tmrTime = new QTimer(this);
@@ -424,4 +438,94 @@ void Form1::setBoxText(QLabel* label, const QString& text) {
     const bool tooWide = label->fontMetrics().horizontalAdvance(text) >
                          label->contentsRect().width() - label->indent();
     label->setToolTip(tooWide ? text : QString());
+}
+
+// ---- lab setups and reports ------------------------------------------------------------
+
+front::Setup Form1::currentSetup() const {
+    front::Setup setup;
+    for (const auto& [quantity, box] : fields_)
+        setup.fields[quantity] = box->text().toStdString();
+    setup.scene = currentScene();
+    setup.sideLobes = chkLepestok->isChecked();
+    setup.samplingRate = cboFd->currentIndex();
+    for (int object = 0; object < 2; ++object)
+        for (int row = 0; row < front::kColourCount; ++row)
+            if (colourItems_[object][row]->isChecked())
+                setup.colourRow[object] = row;
+    setup.seed = session_.noiseSeed();
+    return setup;
+}
+
+void Form1::applySetup(const front::Setup& setup) {
+    for (const auto& [quantity, text] : setup.fields)
+        if (const auto box = fields_.find(quantity); box != fields_.end())
+            box->second->setText(QString::fromStdString(text));
+    if (setup.scene)
+        sceneOptions_.at(*setup.scene)->setChecked(true); // its handler follows
+    if (setup.samplingRate)
+        cboFd->setCurrentIndex(*setup.samplingRate);
+    for (int object = 0; object < 2; ++object)
+        if (setup.colourRow[object])
+            chooseColour(object, *setup.colourRow[object]);
+    if (setup.seed)
+        session_.restartNoise(*setup.seed);
+    if (setup.sideLobes) {
+        // A ticked box is clicked off first, so that the setup's β and Tsl are read.
+        if (chkLepestok->isChecked()) {
+            chkLepestok->setChecked(false);
+            chkLepestok_Click();
+        }
+        if (*setup.sideLobes) {
+            chkLepestok->setChecked(true);
+            chkLepestok_Click();
+        }
+    }
+}
+
+bool Form1::openSetupFile(const QString& fileName) {
+    const QString name = QFileInfo(fileName).fileName();
+    const auto refuse = [this, &name](const QString& why) {
+        showWarning(front::Warning{front::setupRefusedTitle(),
+                                   front::setupRefusedMessage(name.toStdString(),
+                                                              why.toStdString()),
+                                   {}});
+        return false;
+    };
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(file.errorString());
+    const QByteArray bytes = file.read(static_cast<qint64>(front::kLargestSetupFile) + 1);
+    front::Setup setup;
+    try {
+        setup = front::readSetup(std::string_view(bytes.constData(),
+                                                  static_cast<std::size_t>(bytes.size())));
+    } catch (const front::SetupError& error) {
+        return refuse(QString::fromUtf8(error.what()));
+    }
+    applySetup(setup);
+    return true;
+}
+
+front::Report Form1::currentReport() const {
+    const QDateTime now = QDateTime::currentDateTime();
+    const std::string when =
+        front::reportDate(now.date().year(), now.date().month(), now.date().day(),
+                          now.time().hour(), now.time().minute());
+    return front::makeReport(session_, currentSetup(), experiment_ ? &experiment_->log() : nullptr,
+                             when, ui::localeDecimalSeparator(), VELTRUM_VERSION);
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    openSetupFile(urls.front().toLocalFile());
 }

@@ -8,7 +8,9 @@
 // block button: read the fields, run the view on a copy of the state, then show the
 // picture and the texts, or put everything back when the press fails.
 
+#include "front/Report.h"
 #include "front/Session.h"
+#include "front/Setup.h"
 #include "model/Quantity.h"
 #include "model/ReceiverState.h"
 #include "views/Blocks.h"
@@ -39,6 +41,7 @@ struct SceneLook;
 }
 namespace ui {
 class BusyCursor;
+class LabFiles;
 class PictureTools;
 class SensitivityDialog;
 } // namespace ui
@@ -63,8 +66,21 @@ public:
     // The fields as they stand, as a press reads them.
     views::FieldTexts fieldTexts() const;
 
+    // Lab setups: the window's controls as a setup; a setup applied as if the user had
+    // typed and clicked it; a setup file opened (a warning box says why not, and the
+    // window stays as it was).
+    front::Setup currentSetup() const;
+    void applySetup(const front::Setup& setup);
+    bool openSetupFile(const QString& fileName);
+    // The lab report of the session as it stands.
+    front::Report currentReport() const;
+    ui::LabFiles* labFiles() const { return labFiles_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A setup file dropped onto the window opens.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     struct LabelTexts;
@@ -111,6 +127,7 @@ private:
     front::Session session_;
     ui::BusyCursor* busy_ = nullptr; // set while a press runs
     ui::PictureTools* tools_ = nullptr;
+    ui::LabFiles* labFiles_ = nullptr;
     std::unique_ptr<ui::SensitivityDialog> experiment_; // a top-level window of its own
     std::map<views::Block, QPushButton*> blockButtons_;
     std::map<model::Quantity, QLineEdit*> fields_;

@@ -459,6 +459,16 @@ bool SensitivityDialog::saveChart(const QString& fileName, QString* error) {
     return canvas::writePng(wgtChart->grab().toImage(), fileName, error);
 }
 
+QImage SensitivityDialog::chartImage(qreal ratio) const {
+    if (log_.rowCount() == 0)
+        return {};
+    QImage image(wgtChart->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    wgtChart->render(&image);
+    return image;
+}
+
 bool SensitivityDialog::saveTable(const QString& fileName, QString* error) const {
     const std::string csv = log_.csv(localeDecimalSeparator());
     return canvas::writeBytes(QByteArray::fromStdString(csv), fileName, error);

@@ -70,6 +70,9 @@ public:
     void stop();
     void clear();
     bool saveChart(const QString& fileName, QString* error = nullptr);
+    // The chart with its slopes, drawn at a device pixel ratio (3 for a printed report);
+    // a null image when no run has a row.
+    QImage chartImage(qreal ratio) const;
     bool saveTable(const QString& fileName, QString* error = nullptr) const;
 
     // Closing the dialog (its button, Esc, or the window manager's close, which QDialog

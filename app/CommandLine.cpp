@@ -1,0 +1,126 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/CommandLine.h"
+
+#include "front/Batch.h"
+#include "front/Setup.h"
+#include "ui/Translations.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+
+namespace app {
+
+bool answersWithoutWindow(int argc, char* argv[]) {
+    for (int k = 1; k < argc; ++k)
+        for (const char* option : {"--batch", "-h", "--help", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[k], option) == 0)
+                return true;
+    return false;
+}
+
+namespace {
+
+// A setup file's contents, or the reason it cannot be used (as the window says it).
+std::optional<front::Setup> readSetupFile(const QString& fileName, QString& why) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        why = QString::fromStdString(front::setupRefusedMessage(
+            QFileInfo(fileName).fileName().toStdString(), file.errorString().toStdString()));
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.read(static_cast<qint64>(front::kLargestSetupFile) + 1);
+    try {
+        return front::readSetup(std::string_view(bytes.constData(),
+                                                 static_cast<std::size_t>(bytes.size())));
+    } catch (const front::SetupError& error) {
+        why = QString::fromStdString(front::setupRefusedMessage(
+            QFileInfo(fileName).fileName().toStdString(), error.what()));
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+Parsed parseCommandLine(QCoreApplication& application) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(
+        "Veltrum: учебный симулятор модуляционного радиометра.\n"
+        "Без параметров открывает окно; с файлом установки открывает окно с ней.\n"
+        "Пакетный режим нажимает блоки без окна и печатает показания, как их показывает окно:\n"
+        "  veltrum --batch --setup ФАЙЛ --press btnsum [--press …] [--format json|csv]"));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption batch(
+        QStringLiteral("batch"),
+        QString::fromUtf8("Пакетный режим: нажать блоки без окна и напечатать показания."));
+    const QCommandLineOption setup(QStringLiteral("setup"),
+                                   QString::fromUtf8("Установка для пакетного режима."),
+                                   QString::fromUtf8("файл"));
+    const QCommandLineOption press(
+        QStringLiteral("press"),
+        QString::fromUtf8("Кнопка блока, которую нажать (можно несколько раз): ") +
+            QString::fromStdString([] {
+                std::string names;
+                for (const std::string& name : front::batchButtons())
+                    names += (names.empty() ? "" : ", ") + name;
+                return names;
+            }()) + QStringLiteral("."),
+        QString::fromUtf8("кнопка"));
+    const QCommandLineOption format(
+        QStringLiteral("format"),
+        QString::fromUtf8("Вид показаний: json (строка на нажатие, по умолчанию) или csv."),
+        QStringLiteral("json|csv"), QStringLiteral("json"));
+    parser.addOptions({batch, setup, press, format});
+    parser.addPositionalArgument(QString::fromUtf8("файл"),
+                                 QString::fromUtf8("Установка, которую открыть в окне."),
+                                 QString::fromUtf8("[файл]"));
+    parser.process(application); // --help and --version answer and end here
+
+    Parsed parsed;
+    if (!parser.isSet(batch)) {
+        if (parser.positionalArguments().size() > 1) {
+            std::cerr << "veltrum: можно открыть только одну установку\n";
+            parsed.exitStatus = 1;
+            return parsed;
+        }
+        if (!parser.positionalArguments().isEmpty())
+            parsed.window.setupFile = parser.positionalArguments().front();
+        return parsed;
+    }
+
+    front::BatchRequest request;
+    const QString formatName = parser.value(format);
+    if (formatName != QStringLiteral("json") && formatName != QStringLiteral("csv")) {
+        std::cerr << "veltrum: --format json или --format csv\n";
+        parsed.exitStatus = 1;
+        return parsed;
+    }
+    request.format = formatName == QStringLiteral("csv") ? front::BatchFormat::Csv
+                                                         : front::BatchFormat::Json;
+    if (parser.isSet(setup)) {
+        QString why;
+        const std::optional<front::Setup> read = readSetupFile(parser.value(setup), why);
+        if (!read) {
+            std::cerr << why.toStdString() << '\n';
+            parsed.exitStatus = 2;
+            return parsed;
+        }
+        request.setup = *read;
+    }
+    for (const QString& name : parser.values(press))
+        request.presses.push_back(name.toStdString());
+    request.decimalSeparator = ui::localeDecimalSeparator();
+    parsed.exitStatus = front::runBatch(request, std::cout, std::cerr);
+    return parsed;
+}
+
+} // namespace app

@@ -1,0 +1,106 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "front/Batch.h"
+
+#include "front/HeadlessWindow.h"
+#include "front/Json.h"
+#include "views/PlotExport.h"
+
+namespace front {
+
+namespace {
+
+// The labels a line gives, after the title.
+std::vector<std::string> readingLabels() {
+    std::vector<std::string> names = windowLabelNames();
+    names.erase(names.begin()); // lblname is the title
+    return names;
+}
+
+std::string jsonLine(const std::string& button, const HeadlessWindow& window) {
+    std::string line = "{\"press\": " + json::quote(button) +
+                       ", \"title\": " + json::quote(window.labels().at("lblname")) +
+                       ", \"labels\": {";
+    bool first = true;
+    for (const std::string& name : readingLabels()) {
+        line += std::string(first ? "" : ", ") + json::quote(name) + ": " +
+                json::quote(window.labels().at(name));
+        first = false;
+    }
+    return line + "}}";
+}
+
+// A CSV cell: in double quotes (doubled inside) when it holds the separator or a quote.
+std::string csvCell(const std::string& text, char separator) {
+    if (text.find(separator) == std::string::npos && text.find('"') == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string csvRow(const std::vector<std::string>& cells, char separator) {
+    std::string row;
+    for (std::size_t k = 0; k < cells.size(); ++k)
+        row += (k ? std::string(1, separator) : std::string()) + csvCell(cells[k], separator);
+    return row + "\r\n";
+}
+
+} // namespace
+
+std::vector<std::string> batchButtons() {
+    std::vector<std::string> names;
+    for (const views::BlockDescription& description : views::blockDescriptions())
+        names.emplace_back(description.button);
+    return names;
+}
+
+int runBatch(const BatchRequest& request, std::ostream& out, std::ostream& errors) {
+    for (const std::string& button : request.presses) {
+        if (!blockOfButton(button)) {
+            std::string known;
+            for (const std::string& name : batchButtons())
+                known += (known.empty() ? "" : ", ") + name;
+            errors << "Неизвестная кнопка «" << button << "»; кнопки блоков: " << known << ".\n";
+            return 2;
+        }
+    }
+    HeadlessWindow window;
+    if (const std::optional<Warning> refused = window.open(request.setup)) {
+        errors << refused->text << '\n';
+        return 2;
+    }
+    const char separator = views::csvFieldSeparator(request.decimalSeparator);
+    if (request.format == BatchFormat::Csv) {
+        std::vector<std::string> header = {"press", "title"};
+        for (const std::string& name : readingLabels())
+            header.push_back(name);
+        out << "\xEF\xBB\xBF" << csvRow(header, separator);
+    }
+    for (const std::string& button : request.presses) {
+        const HeadlessWindow::Pressed pressed =
+            window.press(*blockOfButton(button), request.decimalSeparator);
+        if (pressed.warning) {
+            out.flush();
+            errors << pressed.warning->text << '\n';
+            return 2;
+        }
+        if (request.format == BatchFormat::Json) {
+            out << jsonLine(button, window) << '\n';
+        } else {
+            std::vector<std::string> cells = {button, window.labels().at("lblname")};
+            for (const std::string& name : readingLabels())
+                cells.push_back(window.labels().at(name));
+            out << csvRow(cells, separator);
+        }
+    }
+    out.flush();
+    return 0;
+}
+
+} // namespace front

@@ -1,0 +1,247 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "front/Setup.h"
+
+#include "front/ControlTable.h"
+#include "front/Json.h"
+#include "views/Fields.h"
+#include "views/Scenes.h"
+
+#include <vector>
+
+namespace front {
+
+namespace {
+
+using json::Value;
+
+[[noreturn]] void refuse(const std::string& why) {
+    throw SetupError(why);
+}
+
+std::string quoted(const std::string& text) {
+    return "«" + text + "»";
+}
+
+const char* kindName(Value::Type type) {
+    switch (type) {
+    case Value::Type::Null:
+        return "null";
+    case Value::Type::Boolean:
+        return "логическое значение";
+    case Value::Type::Number:
+        return "число";
+    case Value::Type::String:
+        return "строка";
+    case Value::Type::Array:
+        return "массив";
+    case Value::Type::Object:
+        return "объект";
+    }
+    return "значение";
+}
+
+const Value& expect(const Value& value, Value::Type type, const std::string& key) {
+    if (!value.is(type))
+        refuse("значение ключа " + quoted(key) + " должно быть: " + kindName(type) + ", а не " +
+               kindName(value.type));
+    return value;
+}
+
+// Every member of an object must be one of `known`.
+void onlyKnownKeys(const Value& object, const std::vector<std::string>& known,
+                   const std::string& prefix) {
+    for (const auto& [key, value] : object.members) {
+        bool found = false;
+        for (const std::string& name : known)
+            found = found || key == name;
+        if (!found)
+            refuse("неизвестный ключ " + quoted(prefix + key));
+    }
+}
+
+// A whole number 0 … 2⁶⁴ − 1 written in plain digits.
+std::uint64_t wholeNumber(const Value& value, const std::string& key) {
+    expect(value, Value::Type::Number, key);
+    const std::string& digits = value.text;
+    const std::string limit = "18446744073709551615";
+    const bool plain = !digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos &&
+                       (digits.size() == 1 || digits[0] != '0');
+    if (!plain || digits.size() > limit.size() ||
+        (digits.size() == limit.size() && digits > limit))
+        refuse("значение ключа " + quoted(key) + " должно быть целым числом от 0 до " + limit);
+    std::uint64_t number = 0;
+    for (const char c : digits)
+        number = number * 10 + static_cast<std::uint64_t>(c - '0');
+    return number;
+}
+
+void readFields(const Value& fields, Setup& setup) {
+    expect(fields, Value::Type::Object, "fields");
+    for (const auto& [control, text] : fields.members) {
+        const views::Field* field = views::fieldOfControl(control);
+        if (!field || field->quantity == model::Quantity::SamplingRate)
+            refuse("неизвестное поле " + quoted("fields." + control));
+        expect(text, Value::Type::String, "fields." + control);
+        const std::string caption = views::fieldCaption(field->quantity, model::Scene::ExtendedTarget);
+        if (json::characterCount(text.text) > kLongestFieldText)
+            refuse("текст поля " + quoted(caption) + " длиннее " +
+                   std::to_string(kLongestFieldText) + " символов");
+        for (const char c : text.text)
+            if (static_cast<unsigned char>(c) < 0x20)
+                refuse("текст поля " + quoted(caption) + " содержит управляющий символ");
+        setup.fields[field->quantity] = text.text;
+    }
+}
+
+void readColours(const Value& colours, Setup& setup) {
+    expect(colours, Value::Type::Object, "colours");
+    onlyKnownKeys(colours, {"object1", "object2"}, "colours.");
+    for (int object = 0; object < 2; ++object) {
+        const std::string key = "object" + std::to_string(object + 1);
+        const Value* item = colours.find(key);
+        if (!item)
+            continue;
+        expect(*item, Value::Type::String, "colours." + key);
+        for (int row = 0; row < kColourCount; ++row)
+            if (item->text == colourItemName(object, row))
+                setup.colourRow[object] = row;
+        if (!setup.colourRow[object])
+            refuse("значение ключа " + quoted("colours." + key) + " — не цвет " +
+                   (object == 0 ? "первого" : "второго") + " объекта: " + quoted(item->text));
+    }
+}
+
+} // namespace
+
+Setup readSetup(std::string_view bytes) {
+    if (bytes.size() > kLargestSetupFile)
+        refuse("файл больше " + std::to_string(kLargestSetupFile / 1024) + " КБ");
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3); // a byte-order mark, as some editors write
+    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        refuse("файл пуст");
+    json::ParseError error;
+    const std::optional<Value> parsed = json::parse(bytes, &error);
+    if (!parsed)
+        refuse("это не текст JSON: " + error.what + " (байт " + std::to_string(error.offset + 1) +
+               ")");
+    const Value& root = *parsed;
+    const Value* format = root.find("format");
+    if (!root.is(Value::Type::Object) || !format || !format->is(Value::Type::String) ||
+        format->text != kSetupFormat)
+        refuse("нет ключа " + quoted("format") + " со значением " + quoted(kSetupFormat));
+    const Value* version = root.find("version");
+    if (!version)
+        refuse("нет ключа " + quoted("version"));
+    const std::uint64_t written = wholeNumber(*version, "version");
+    if (written > static_cast<std::uint64_t>(kSetupVersion))
+        refuse("установка записана более новой версией Veltrum (формат " +
+               std::to_string(written) + "); эта версия читает формат " +
+               std::to_string(kSetupVersion));
+    if (written < 1)
+        refuse("неверная версия формата: " + std::to_string(written));
+    onlyKnownKeys(root,
+                  {"format", "version", "fields", "scene", "sideLobes", "samplingRate", "colours",
+                   "noise"},
+                  "");
+
+    Setup setup;
+    if (const Value* fields = root.find("fields"))
+        readFields(*fields, setup);
+    if (const Value* scene = root.find("scene")) {
+        expect(*scene, Value::Type::String, "scene");
+        for (const views::SceneLook& look : views::sceneLooks())
+            if (scene->text == look.option)
+                setup.scene = look.scene;
+        if (!setup.scene)
+            refuse("значение ключа " + quoted("scene") + " — не вариант наблюдения: " +
+                   quoted(scene->text));
+    }
+    if (const Value* sideLobes = root.find("sideLobes"))
+        setup.sideLobes = expect(*sideLobes, Value::Type::Boolean, "sideLobes").boolean;
+    if (const Value* rate = root.find("samplingRate")) {
+        expect(*rate, Value::Type::String, "samplingRate");
+        const std::vector<std::string> items = samplingRateItems();
+        for (std::size_t k = 0; k < items.size(); ++k)
+            if (rate->text == items[k])
+                setup.samplingRate = static_cast<int>(k);
+        if (!setup.samplingRate)
+            refuse("значение ключа " + quoted("samplingRate") +
+                   " — не частота дискретизации из списка: " + quoted(rate->text));
+    }
+    if (const Value* colours = root.find("colours"))
+        readColours(*colours, setup);
+    if (const Value* noise = root.find("noise")) {
+        expect(*noise, Value::Type::Object, "noise");
+        onlyKnownKeys(*noise, {"seed"}, "noise.");
+        if (const Value* seed = noise->find("seed"))
+            setup.seed = wholeNumber(*seed, "noise.seed");
+    }
+    return setup;
+}
+
+std::string writeSetup(const Setup& setup) {
+    std::string out = "{\n  \"format\": " + json::quote(kSetupFormat) +
+                      ",\n  \"version\": " + std::to_string(kSetupVersion);
+    if (!setup.fields.empty()) {
+        out += ",\n  \"fields\": {";
+        bool first = true;
+        for (const views::Field& field : views::fields()) {
+            const auto typed = setup.fields.find(field.quantity);
+            if (typed == setup.fields.end())
+                continue;
+            out += std::string(first ? "\n" : ",\n") + "    " + json::quote(field.control) +
+                   ": " + json::quote(typed->second);
+            first = false;
+        }
+        out += "\n  }";
+    }
+    if (setup.scene)
+        out += ",\n  \"scene\": " + json::quote(views::sceneLook(*setup.scene).option);
+    if (setup.sideLobes)
+        out += std::string(",\n  \"sideLobes\": ") + (*setup.sideLobes ? "true" : "false");
+    if (setup.samplingRate)
+        out += ",\n  \"samplingRate\": " +
+               json::quote(samplingRateItems()[static_cast<std::size_t>(*setup.samplingRate)]);
+    if (setup.colourRow[0] || setup.colourRow[1]) {
+        out += ",\n  \"colours\": {";
+        bool first = true;
+        for (int object = 0; object < 2; ++object) {
+            if (!setup.colourRow[object])
+                continue;
+            out += std::string(first ? "" : ", ") + "\"object" + std::to_string(object + 1) +
+                   "\": " + json::quote(colourItemName(object, *setup.colourRow[object]));
+            first = false;
+        }
+        out += "}";
+    }
+    if (setup.seed)
+        out += ",\n  \"noise\": {\"seed\": " + std::to_string(*setup.seed) + "}";
+    return out + "\n}\n";
+}
+
+std::string setupRefusedMessage(const std::string& fileName, const std::string& why) {
+    return "Не удалось открыть установку «" + fileName + "»: " + why + ". Окно не изменилось.";
+}
+
+const char* setupRefusedTitle() {
+    return "Ошибка установки";
+}
+
+std::uint32_t streamSeed(std::uint64_t seed) {
+    const auto low = static_cast<std::uint32_t>(seed);
+    auto high = static_cast<std::uint32_t>(seed >> 32);
+    if (high == 0)
+        return low;
+    // The high word mixed (a bijective xorshift-multiply) into the low one.
+    high ^= high >> 16;
+    high *= 0x7FEB352Du;
+    high ^= high >> 15;
+    high *= 0x846CA68Bu;
+    high ^= high >> 16;
+    return low ^ high;
+}
+
+} // namespace front

@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// A lab setup: what a teacher hands out and a student opens, on the desktop or in the
+// browser. A UTF-8 JSON file:
+//   {"format": "veltrum-setup", "version": 1,
+//    "fields": {"txtT1": "304", ...}, "scene": "optBigCel" | "optGranica" | "optCel",
+//    "sideLobes": false, "samplingRate": "50кГц",
+//    "colours": {"object1": "mnuRed1", "object2": "mnuBlue2"},
+//    "noise": {"seed": 12345}}
+// Field texts are kept as typed (the next press checks them, as always). Every key but
+// format and version may be missing: its control stays as it is. The reader is strict: a
+// file that is not a setup, is cut short, holds an unknown key, a value of the wrong kind,
+// a text over 1000 characters or a newer version is refused whole, with one Russian
+// sentence naming the problem, and nothing of it is applied.
+
+#include "model/Quantity.h"
+#include "model/ReceiverState.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace front {
+
+inline constexpr const char* kSetupFormat = "veltrum-setup";
+inline constexpr int kSetupVersion = 1;
+inline constexpr std::size_t kLongestFieldText = 1000;     // characters
+inline constexpr std::size_t kLargestSetupFile = 256 * 1024; // bytes
+// The file names a save suggests and an open offers.
+inline constexpr const char* kSetupSuffix = "veltrum";
+inline constexpr const char* kSetupMimeType = "application/x-veltrum-setup";
+
+struct Setup {
+    std::map<model::Quantity, std::string> fields; // as typed
+    std::optional<model::Scene> scene;
+    std::optional<bool> sideLobes;
+    std::optional<int> samplingRate; // the position in the list
+    std::optional<int> colourRow[2]; // the row of each object's colour
+    std::optional<std::uint64_t> seed;
+};
+
+// Why a file is not a setup; what() is the Russian sentence.
+class SetupError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The setup in a file's bytes; SetupError when they are not one.
+Setup readSetup(std::string_view bytes);
+
+// The setup as a file: every key the setup holds, in the order above, indented.
+std::string writeSetup(const Setup& setup);
+
+// The window's message when a setup cannot be opened: the file's name and why.
+std::string setupRefusedMessage(const std::string& fileName, const std::string& why);
+const char* setupRefusedTitle();
+
+// The texts of opening and saving a setup.
+namespace setup_texts {
+inline constexpr const char* kOpenSetup = "Открыть установку…";
+inline constexpr const char* kSaveSetup = "Сохранить установку…";
+inline constexpr const char* kCopySetupLink = "Копировать ссылку на установку";
+inline constexpr const char* kOpenSetupTitle = "Открыть установку";
+inline constexpr const char* kSaveSetupTitle = "Сохранить установку";
+inline constexpr const char* kSetupFile = "установка.veltrum";
+inline constexpr const char* kSetupFilter = "Установка Veltrum (*.veltrum *.json)";
+inline constexpr const char* kSetupWhat = "установку";
+} // namespace setup_texts
+
+// The 32-bit key of the noise stream for a setup's 64-bit seed: the seed itself below 2³²,
+// so that a small seed (and the built-in one) gives the stream it always gave.
+std::uint32_t streamSeed(std::uint64_t seed);
+
+} // namespace front
