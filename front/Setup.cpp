@@ -66,10 +66,10 @@ std::uint64_t wholeNumber(const Value& value, const std::string& key) {
     expect(value, Value::Type::Number, key);
     const std::string& digits = value.text;
     const std::string limit = "18446744073709551615";
-    const bool plain = !digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos &&
+    const bool plain = !digits.empty() &&
+                       digits.find_first_not_of("0123456789") == std::string::npos &&
                        (digits.size() == 1 || digits[0] != '0');
-    if (!plain || digits.size() > limit.size() ||
-        (digits.size() == limit.size() && digits > limit))
+    if (!plain || digits.size() > limit.size() || (digits.size() == limit.size() && digits > limit))
         refuse("значение ключа " + quoted(key) + " должно быть целым числом от 0 до " + limit);
     std::uint64_t number = 0;
     for (const char c : digits)
@@ -84,7 +84,8 @@ void readFields(const Value& fields, Setup& setup) {
         if (!field || field->quantity == model::Quantity::SamplingRate)
             refuse("неизвестное поле " + quoted("fields." + control));
         expect(text, Value::Type::String, "fields." + control);
-        const std::string caption = views::fieldCaption(field->quantity, model::Scene::ExtendedTarget);
+        const std::string caption =
+            views::fieldCaption(field->quantity, model::Scene::ExtendedTarget);
         if (json::characterCount(text.text) > kLongestFieldText)
             refuse("текст поля " + quoted(caption) + " длиннее " +
                    std::to_string(kLongestFieldText) + " символов");
@@ -124,9 +125,12 @@ Setup readSetup(std::string_view bytes) {
         refuse("файл пуст");
     json::ParseError error;
     const std::optional<Value> parsed = json::parse(bytes, &error);
-    if (!parsed)
+    if (!parsed) {
+        if (error.offset >= bytes.size())
+            refuse("файл оборван: " + error.what);
         refuse("это не текст JSON: " + error.what + " (байт " + std::to_string(error.offset + 1) +
                ")");
+    }
     const Value& root = *parsed;
     const Value* format = root.find("format");
     if (!root.is(Value::Type::Object) || !format || !format->is(Value::Type::String) ||
@@ -137,15 +141,14 @@ Setup readSetup(std::string_view bytes) {
         refuse("нет ключа " + quoted("version"));
     const std::uint64_t written = wholeNumber(*version, "version");
     if (written > static_cast<std::uint64_t>(kSetupVersion))
-        refuse("установка записана более новой версией Veltrum (формат " +
-               std::to_string(written) + "); эта версия читает формат " +
-               std::to_string(kSetupVersion));
+        refuse("установка записана более новой версией Veltrum (формат " + std::to_string(written) +
+               "); эта версия читает формат " + std::to_string(kSetupVersion));
     if (written < 1)
         refuse("неверная версия формата: " + std::to_string(written));
-    onlyKnownKeys(root,
-                  {"format", "version", "fields", "scene", "sideLobes", "samplingRate", "colours",
-                   "noise"},
-                  "");
+    onlyKnownKeys(
+        root,
+        {"format", "version", "fields", "scene", "sideLobes", "samplingRate", "colours", "noise"},
+        "");
 
     Setup setup;
     if (const Value* fields = root.find("fields"))
@@ -156,8 +159,8 @@ Setup readSetup(std::string_view bytes) {
             if (scene->text == look.option)
                 setup.scene = look.scene;
         if (!setup.scene)
-            refuse("значение ключа " + quoted("scene") + " — не вариант наблюдения: " +
-                   quoted(scene->text));
+            refuse("значение ключа " + quoted("scene") +
+                   " — не вариант наблюдения: " + quoted(scene->text));
     }
     if (const Value* sideLobes = root.find("sideLobes"))
         setup.sideLobes = expect(*sideLobes, Value::Type::Boolean, "sideLobes").boolean;
@@ -192,8 +195,8 @@ std::string writeSetup(const Setup& setup) {
             const auto typed = setup.fields.find(field.quantity);
             if (typed == setup.fields.end())
                 continue;
-            out += std::string(first ? "\n" : ",\n") + "    " + json::quote(field.control) +
-                   ": " + json::quote(typed->second);
+            out += std::string(first ? "\n" : ",\n") + "    " + json::quote(field.control) + ": " +
+                   json::quote(typed->second);
             first = false;
         }
         out += "\n  }";

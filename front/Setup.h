@@ -30,7 +30,7 @@ namespace front {
 
 inline constexpr const char* kSetupFormat = "veltrum-setup";
 inline constexpr int kSetupVersion = 1;
-inline constexpr std::size_t kLongestFieldText = 1000;     // characters
+inline constexpr std::size_t kLongestFieldText = 1000;       // characters
 inline constexpr std::size_t kLargestSetupFile = 256 * 1024; // bytes
 // The file names a save suggests and an open offers.
 inline constexpr const char* kSetupSuffix = "veltrum";
@@ -71,6 +71,11 @@ inline constexpr const char* kSaveSetupTitle = "Сохранить устано�
 inline constexpr const char* kSetupFile = "установка.veltrum";
 inline constexpr const char* kSetupFilter = "Установка Veltrum (*.veltrum *.json)";
 inline constexpr const char* kSetupWhat = "установку";
+inline constexpr const char* kSetupLinkCopied =
+    "Ссылка на установку скопирована: вставьте её в письмо или на страницу курса.";
+inline constexpr const char* kSetupLinkShown =
+    "Браузер не дал скопировать ссылку; скопируйте её отсюда:\n";
+inline constexpr const char* kSetupFromAddress = "адрес страницы";
 } // namespace setup_texts
 
 // The 32-bit key of the noise stream for a setup's 64-bit seed: the seed itself below 2³²,

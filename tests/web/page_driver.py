@@ -22,7 +22,7 @@ WINDOW_LABELS = ["lblname", "lblTa1", "lblTa2", "lblmo", "lblmo1", "lblexit", "l
 
 
 class Page:
-    def __init__(self, path, locale="ru-RU", size=(1400, 1000)):
+    def __init__(self, path, locale="ru-RU", size=(1400, 1000), fragment=""):
         self.folder = tempfile.mkdtemp(prefix="veltrum-page-")
         self.downloads = os.path.join(self.folder, "downloads")
         os.makedirs(self.downloads)
@@ -41,7 +41,7 @@ class Page:
         self.driver.execute_cdp_cmd("Emulation.setLocaleOverride", {"locale": locale})
         self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
                                     {"behavior": "allow", "downloadPath": self.downloads})
-        self.driver.get("file://" + os.path.abspath(path))
+        self.driver.get("file://" + os.path.abspath(path) + fragment)
         self.wait(lambda: self.js("return document.body.dataset.ready") == "1", 60,
                   "the page's core did not load")
 
@@ -155,6 +155,13 @@ class Page:
         if shift:
             chain = chain.key_up(Keys.SHIFT)
         chain.key_up(Keys.CONTROL).perform()
+
+    def drop_file(self, name, text):
+        """Drops a file with this text onto the page, as from a file manager."""
+        self.js("const data = new DataTransfer();"
+                "data.items.add(new File([arguments[1]], arguments[0]));"
+                "document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: data, bubbles: true,"
+                " cancelable: true}));", name, text)
 
     def downloaded(self, name, seconds=20):
         path = os.path.join(self.downloads, name)

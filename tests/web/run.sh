@@ -3,12 +3,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # The browser edition's tests in Debian's headless Chromium. Usage: run.sh WEB_BUILD_DIR
-# GOLDEN_JSON. Without the page (scripts/build-web.sh not run) or without Chromium, its
+# GOLDEN_JSON [VELTRUM_PROGRAM]. Without the page (scripts/build-web.sh not run) or without Chromium, its
 # driver and Selenium, the test is skipped (77), unless VELTRUM_REQUIRE_WEB=1 says the run
 # must have them (scripts/test.sh does).
 set -uo pipefail
 web="$1"
 golden="$2"
+# The desktop program, for comparing the page's readings with its batch mode (optional).
+[ -n "${3:-}" ] && export VELTRUM_PROGRAM="$3"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 skip() {
     echo "browser tests: $1" >&2

@@ -11,6 +11,9 @@ Usage: test_page.py PAGE_HTML CORE_JS GOLDEN_JSON"""
 
 import json
 import math
+import os
+import subprocess
+import urllib.parse
 import struct
 import sys
 import time
@@ -249,6 +252,71 @@ class Keyboard(PageTest):
         page.element("cmdExit").click()
         page.wait(lambda: page.boxes(), 10, "the exit's box")
         self.assertIn("можно закрыть", page.answer_box()["text"])
+
+
+class Setups(PageTest):
+    def setUp(self):
+        with open(os.path.join(os.path.dirname(GOLDEN), "setup.veltrum"), "rb") as file:
+            self.shared = file.read()
+        self.page = Page(PAGE, self.locale,
+                         fragment="#setup=" + urllib.parse.quote(self.shared.decode("utf-8")))
+
+    def test_the_shared_setup_from_the_address_and_back_to_the_byte(self):
+        page = self.page
+        self.assertEqual(page.boxes(), [])
+        self.assertTrue(page.js("return document.querySelector('#optGranica input').checked"))
+        self.assertTrue(page.js("return document.querySelector('#chkLepestok input').checked"))
+        self.assertEqual(page.element("txtT2").get_attribute("value"), "250,5")
+        self.assertEqual(page.js("return document.querySelector('#cboFd select').value"), "3")
+        self.assertEqual(page.labels()["lblname"], " ")  # nothing pressed
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        ActionChains(page.driver).key_down(Keys.CONTROL).key_down(Keys.ALT).send_keys("s") \
+            .key_up(Keys.ALT).key_up(Keys.CONTROL).perform()
+        self.assertEqual(page.downloaded("установка.veltrum"), self.shared)
+        # The same press gives the desktop's reading (the setup's seed restarts the noise):
+        # the batch mode of the desktop program, in the terminal's C locale (decimal points).
+        program = os.environ.get("VELTRUM_PROGRAM")
+        if program:
+            page.press("btnsum")
+            batch = subprocess.run([program, "--batch", "--setup",
+                                    os.path.join(os.path.dirname(GOLDEN), "setup.veltrum"),
+                                    "--press", "btnsum"], capture_output=True, check=True,
+                                   env=dict(os.environ, LANG="C.UTF-8", LC_ALL="C.UTF-8"))
+            expected = json.loads(batch.stdout)
+            shown = page.labels()
+            self.assertEqual(expected["title"], shown["lblname"])
+            for name, text in expected["labels"].items():
+                self.assertEqual(shown[name].replace(",", "."), text)
+
+    def test_a_dropped_setup_and_a_bad_one(self):
+        page = self.page
+        page.drop_file("минимум.veltrum", '{"format": "veltrum-setup", "version": 1, '
+                                          '"fields": {"txtKp": "7"}, "scene": "optCel"}')
+        page.wait(lambda: page.element("txtKp").get_attribute("value") == "7", 10, "the setup")
+        self.assertTrue(page.element("txtVisota").is_enabled())
+        before = [page.element(name).get_attribute("value") for name in ("txtKp", "txtT1", "txtT2")]
+        page.drop_file("плохой.veltrum", '{"format": "veltrum-setup", "version": 1, '
+                                         '"fields": {"txtKp": 8}}')
+        page.wait(lambda: page.boxes(), 10, "the refusal")
+        seen = page.answer_box()
+        self.assertEqual(seen["title"], "Ошибка установки")
+        self.assertIn("«плохой.veltrum»", seen["text"])
+        self.assertIn("«fields.txtKp» должно быть: строка", seen["text"])
+        self.assertEqual([page.element(name).get_attribute("value")
+                          for name in ("txtKp", "txtT1", "txtT2")], before)
+
+    def test_the_report_for_the_printer(self):
+        page = self.page
+        page.press("btnUVF")
+        page.js("window.print = () => { window.printed = (window.printed || 0) + 1; };")
+        page.shortcut("p")
+        page.wait(lambda: page.js("return window.printed") == 1, 20, "the report")
+        report = page.js("return document.getElementById('report').innerText")
+        for part in ("Veltrum 1.0.0: отчёт о лабораторной работе", "Т-ра цели 2, К", "250,5",
+                     "Осциллограмма на выходе УВЧ", "Начальное число шума", "2026"):
+            self.assertIn(part, report)
+        self.assertEqual(page.js("return document.querySelectorAll('#report figure img').length"), 1)
 
 
 class EnglishLocale(PageTest):

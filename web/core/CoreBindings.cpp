@@ -9,15 +9,17 @@
 
 #include "front/ControlTable.h"
 #include "front/Drawing.h"
+#include "front/Report.h"
 #include "front/Session.h"
+#include "front/Setup.h"
 #include "front/Texts.h"
 #include "model/Summator.h"
-#include "views/SummatorView.h"
 #include "views/Fields.h"
 #include "views/Messages.h"
 #include "views/PlotExport.h"
 #include "views/Scenes.h"
 #include "views/SensitivityExperiment.h"
+#include "views/SummatorView.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -293,25 +295,46 @@ val windowDescription() {
     namespace t = front::texts;
     val texts = val::object();
     const std::pair<const char*, const char*> named[] = {
-        {"beamFilledTitle", t::kBeamFilledTitle}, {"beamFilledText", t::kBeamFilledText},
-        {"progressTitle", t::kProgressTitle},     {"progressText", t::kProgressText},
-        {"cancel", t::kCancel},                   {"exitPage", t::kExitPage},
-        {"copyFailedTitle", t::kCopyFailedTitle}, {"copyFailedText", t::kCopyFailedText},
-        {"copyPicture", t::kCopyPicture},         {"savePicture", t::kSavePicture},
-        {"saveData", t::kSaveData},               {"experiment", t::kExperiment},
-        {"pictureFile", t::kPictureFile},         {"dataFile", t::kDataFile},
-        {"largestTime", t::kLargestTime},         {"pressesPerTime", t::kPressesPerTime},
-        {"start", t::kStart},                     {"stop", t::kStop},
-        {"clear", t::kClear},                     {"saveChart", t::kSaveChart},
-        {"saveTable", t::kSaveTable},             {"chartTitle", t::kChartTitle},
-        {"sensitivityAxis", t::kSensitivityAxis}, {"chartFile", t::kChartFile},
+        {"beamFilledTitle", t::kBeamFilledTitle},
+        {"beamFilledText", t::kBeamFilledText},
+        {"progressTitle", t::kProgressTitle},
+        {"progressText", t::kProgressText},
+        {"cancel", t::kCancel},
+        {"exitPage", t::kExitPage},
+        {"copyFailedTitle", t::kCopyFailedTitle},
+        {"copyFailedText", t::kCopyFailedText},
+        {"copyPicture", t::kCopyPicture},
+        {"savePicture", t::kSavePicture},
+        {"saveData", t::kSaveData},
+        {"experiment", t::kExperiment},
+        {"pictureFile", t::kPictureFile},
+        {"dataFile", t::kDataFile},
+        {"largestTime", t::kLargestTime},
+        {"pressesPerTime", t::kPressesPerTime},
+        {"start", t::kStart},
+        {"stop", t::kStop},
+        {"clear", t::kClear},
+        {"saveChart", t::kSaveChart},
+        {"saveTable", t::kSaveTable},
+        {"chartTitle", t::kChartTitle},
+        {"sensitivityAxis", t::kSensitivityAxis},
+        {"chartFile", t::kChartFile},
         {"tableFile", t::kTableFile},
+        {"openSetup", front::setup_texts::kOpenSetup},
+        {"saveSetup", front::setup_texts::kSaveSetup},
+        {"copySetupLink", front::setup_texts::kCopySetupLink},
+        {"setupFile", front::setup_texts::kSetupFile},
+        {"report", front::report_texts::kReport},
+        {"setupLinkCopied", front::setup_texts::kSetupLinkCopied},
+        {"setupLinkShown", front::setup_texts::kSetupLinkShown},
+        {"setupFromAddress", front::setup_texts::kSetupFromAddress},
     };
     for (const auto& [key, value] : named)
         texts.set(key, text(value));
     out.set("texts", texts);
     const std::string clock = front::clockCaption(0, 0, 0);
     out.set("clockPrefix", text(clock.substr(0, clock.size() - 8)));
+    out.set("version", text(VELTRUM_VERSION));
     out.set("inputErrorTitle", text(views::inputErrorTitle()));
     out.set("computeErrorTitle", text(views::computeErrorTitle()));
     return out;
@@ -495,6 +518,87 @@ public:
         return views::readoutText(session_.record(), x, y, separatorOf(separator));
     }
 
+    // A lab setup's text read: what the page sets in its controls (it then clicks them
+    // through their own handlers); or why it is not a setup, as the window says it.
+    val readSetup(const std::string& text, const std::string& fileName) const {
+        val out = val::object();
+        try {
+            out.set("setup", setupOf(front::readSetup(text)));
+            out.set("ok", true);
+        } catch (const front::SetupError& error) {
+            out.set("ok", false);
+            out.set("title", val(std::string(front::setupRefusedTitle())));
+            out.set("text", val(front::setupRefusedMessage(fileName, error.what())));
+        }
+        return out;
+    }
+
+    // The page's controls as a setup file, with the noise seed the window was opened with.
+    std::string writeSetup(val page) const { return front::writeSetup(setupFromPage(page)); }
+
+    void restartNoise(const std::string& seed) { session_.restartNoise(std::stoull(seed)); }
+
+    // The lab report's contents: every text, and each block's picture as arrays.
+    val report(val page, const std::string& when, const std::string& separator,
+               const std::string& version) const {
+        const front::Report made = front::makeReport(session_, setupFromPage(page), &log_, when,
+                                                     separatorOf(separator), version);
+        val out = val::object();
+        const auto table = [](const front::ReportTable& from) {
+            val t = val::object();
+            val columns = val::array();
+            for (std::size_t k = 0; k < from.columns.size(); ++k)
+                columns.set(k, val(from.columns[k]));
+            val rows = val::array();
+            for (std::size_t r = 0; r < from.rows.size(); ++r) {
+                val row = val::array();
+                for (std::size_t k = 0; k < from.rows[r].size(); ++k)
+                    row.set(k, val(from.rows[r][k]));
+                rows.set(r, row);
+            }
+            t.set("columns", columns);
+            t.set("rows", rows);
+            return t;
+        };
+        for (const auto& [key, value] :
+             {std::pair<const char*, const std::string*>{"heading", &made.heading},
+              {"generated", &made.generated},
+              {"setupHeading", &made.setupHeading},
+              {"blocksHeading", &made.blocksHeading},
+              {"noBlocks", &made.noBlocks},
+              {"formulasHeading", &made.formulasHeading},
+              {"experimentHeading", &made.experimentHeading},
+              {"experimentSlope", &made.experimentSlope}})
+            out.set(key, val(*value));
+        out.set("setup", table(made.setup));
+        out.set("experiment", table(made.experiment));
+        val formulas = val::array();
+        for (std::size_t k = 0; k < made.formulas.size(); ++k)
+            formulas.set(k, val(made.formulas[k]));
+        out.set("formulas", formulas);
+        val blocks = val::array();
+        for (std::size_t k = 0; k < made.blocks.size(); ++k) {
+            const front::ReportBlock& block = made.blocks[k];
+            val entry = val::object();
+            entry.set("title", val(block.title));
+            val readings = val::array();
+            for (std::size_t r = 0; r < block.readings.size(); ++r) {
+                val pair = val::array();
+                pair.set(0, val(block.readings[r].first));
+                pair.set(1, val(block.readings[r].second));
+                readings.set(r, pair);
+            }
+            entry.set("readings", readings);
+            const front::PackedDrawing drawing = front::pack(*block.picture);
+            entry.set("kinds", copyOf(drawing.kinds, "Uint8Array"));
+            entry.set("coordinates", copyOf(drawing.coordinates, "Float32Array"));
+            entry.set("colours", copyOf(drawing.colours, "Uint8Array"));
+            blocks.set(k, entry);
+        }
+        out.set("blocks", blocks);
+        return out;
+    }
+
     // The sensitivity experiment, on the window's fields and state at its start.
     val startExperiment(val fields, const std::string& option, int rate, double largest,
                         int presses, const std::string& separator) {
@@ -513,8 +617,8 @@ public:
                     views::SensitivityExperiment::accumulationTimes(largest), presses));
         } catch (const views::PressError& error) {
             out.set("ok", false);
-            out.set("warning", warningOf({views::inputErrorTitle(), error.what(),
-                                          error.fault().quantities}));
+            out.set("warning",
+                    warningOf({views::inputErrorTitle(), error.what(), error.fault().quantities}));
             return out;
         }
         const views::ExperimentRun& run = log_.startRun(settings);
@@ -570,6 +674,42 @@ public:
     }
 
 private:
+    static val setupOf(const front::Setup& setup) {
+        val out = val::object();
+        val fields = val::object();
+        for (const auto& [quantity, text] : setup.fields)
+            fields.set(views::field(quantity).control, val(text));
+        out.set("fields", fields);
+        out.set("option", setup.scene ? val(std::string(views::sceneLook(*setup.scene).option))
+                                      : val::null());
+        out.set("sideLobes", setup.sideLobes ? val(*setup.sideLobes) : val::null());
+        out.set("rate", setup.samplingRate ? val(*setup.samplingRate) : val::null());
+        val colours = val::array();
+        for (int object = 0; object < 2; ++object)
+            colours.set(object,
+                        setup.colourRow[object] ? val(*setup.colourRow[object]) : val::null());
+        out.set("colours", colours);
+        out.set("seed", setup.seed ? val(std::to_string(*setup.seed)) : val::null());
+        return out;
+    }
+
+    // The page's controls ({fields, option, sideLobes, rate, colours}) as a setup.
+    front::Setup setupFromPage(val page) const {
+        front::Setup setup;
+        for (const views::Field& field : views::fields()) {
+            val typed = page["fields"][field.control];
+            if (typed.isString())
+                setup.fields[field.quantity] = typed.as<std::string>();
+        }
+        setup.scene = sceneOf(page["option"].as<std::string>());
+        setup.sideLobes = page["sideLobes"].as<bool>();
+        setup.samplingRate = page["rate"].as<int>();
+        for (int object = 0; object < 2; ++object)
+            setup.colourRow[object] = page["colours"][object].as<int>();
+        setup.seed = session_.noiseSeed();
+        return setup;
+    }
+
     // The last run's fitted line: its equation and two points to draw it through.
     val fitOf(char separator) const {
         val out = val::object();
@@ -611,7 +751,11 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .function("stepExperiment", &PageSession::stepExperiment)
         .function("stopExperiment", &PageSession::stopExperiment)
         .function("clearExperiment", &PageSession::clearExperiment)
-        .function("experimentCsv", &PageSession::experimentCsv);
+        .function("experimentCsv", &PageSession::experimentCsv)
+        .function("readSetup", &PageSession::readSetup)
+        .function("writeSetup", &PageSession::writeSetup)
+        .function("restartNoise", &PageSession::restartNoise)
+        .function("report", &PageSession::report);
     emscripten::class_<PartialsHelper>("PartialsHelper")
         .constructor<>()
         .function("compute", &PartialsHelper::compute);

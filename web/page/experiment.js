@@ -249,8 +249,19 @@ export class ExperimentPanel {
   }
 
   exportChart() {
-    // The chart with the slopes under it, at the screen's resolution.
-    const ratio = window.devicePixelRatio || 1;
+    this.chartCanvas(window.devicePixelRatio || 1)
+      .toBlob((blob) => download(blob, this.texts.chartFile), 'image/png');
+  }
+
+  // The chart with the slopes, for a printed report (as a data URL); null without runs.
+  chartImage() {
+    if (!this.runs.some((run) => run.rows.length)) return null;
+    if (this.panel.hidden) return null;
+    return this.chartCanvas(3).toDataURL('image/png');
+  }
+
+  // The chart with the slopes under it, drawn at a pixel ratio.
+  chartCanvas(ratio) {
     const width = this.chart.clientWidth;
     const height = this.chart.clientHeight;
     const lines = Math.max(1, Math.ceil((this.slope.length * 7) / width) + 1);
@@ -276,7 +287,7 @@ export class ExperimentPanel {
       }
     }
     context.fillText(line, 8, y);
-    canvas.toBlob((blob) => download(blob, this.texts.chartFile), 'image/png');
+    return canvas;
   }
 
   draw() {

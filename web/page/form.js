@@ -221,6 +221,14 @@ export function buildMenu(menubar, menu, onChoose) {
   popup.className = 'popup';
   popup.setAttribute('role', 'menu');
   const items = [[], []];
+  // One rule for every item: the marks of its submenu, then the object's colour.
+  const choose = (object, row) => {
+    for (const mark of menu.markOrder)
+      items[object][mark].setAttribute('aria-checked', String(mark === row));
+    onChoose(object, row);
+  };
+  const checkedRow = (object) =>
+    items[object].findIndex((item) => item.getAttribute('aria-checked') === 'true');
   menu.objects.forEach((object, index) => {
     const submenu = popup.appendChild(document.createElement('div'));
     submenu.id = object.name;
@@ -246,10 +254,8 @@ export function buildMenu(menubar, menu, onChoose) {
       item.textContent = colour.caption;
       item.addEventListener('click', (event) => {
         event.stopPropagation();
-        for (const mark of menu.markOrder)
-          items[index][mark].setAttribute('aria-checked', String(mark === row));
         top.classList.remove('open');
-        onChoose(index, row);
+        choose(index, row);
       });
       items[index].push(item);
     });
@@ -299,5 +305,8 @@ export function buildMenu(menubar, menu, onChoose) {
   document.addEventListener('click', (event) => {
     if (!top.contains(event.target)) toggle(false);
   });
-  return { top, open: () => { toggle(true); popup.querySelector('.submenu').focus(); } };
+  return {
+    top, choose, checkedRow,
+    open: () => { toggle(true); popup.querySelector('.submenu').focus(); },
+  };
 }

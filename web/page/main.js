@@ -236,6 +236,10 @@ class Page {
       { name: 'actSavePicture', text: t.savePicture, keys: 'Ctrl+S', run: () => this.savePicture() },
       { name: 'actSaveData', text: t.saveData, keys: 'Ctrl+Shift+S', run: () => this.saveData() },
       { name: 'actSensitivity', text: `${t.experiment}…`, keys: 'Ctrl+E', run: () => this.experiment.open() },
+      { name: 'actOpenSetup', text: t.openSetup, keys: 'Ctrl+O', run: () => this.chooseSetupFile() },
+      { name: 'actSaveSetup', text: t.saveSetup, keys: 'Ctrl+Alt+S', run: () => this.saveSetup() },
+      { name: 'actCopySetupLink', text: t.copySetupLink, keys: '', run: () => this.copySetupLink() },
+      { name: 'actReport', text: t.report, keys: 'Ctrl+P', run: () => this.printReport() },
     ];
     for (const action of this.actions) {
       const item = menu.appendChild(document.createElement('div'));
@@ -323,16 +327,120 @@ class Page {
     download(bytesBlob(bytes, 'text/csv'), this.texts.dataFile);
   }
 
+  action(name) {
+    return this.actions.find((action) => action.name === name);
+  }
+
+  // ---- lab setups ------------------------------------------------------------------------
+
+  // The page's controls, as the core writes them into a setup.
+  pageControls() {
+    const { fields, option, rate } = this.fieldState();
+    return {
+      fields, option, rate,
+      sideLobes: this.elements.get('chkLepestok').querySelector('input').checked,
+      colours: [this.menu.checkedRow(0), this.menu.checkedRow(1)],
+    };
+  }
+
+  // A setup's text opened: refused whole with the core's message, or set in the controls
+  // as if the user had typed and clicked them (no press runs).
+  async openSetupText(text, fileName) {
+    const read = await this.client.request('readSetup', { text, fileName });
+    if (!read.ok) {
+      await this.warn({ title: read.title, text: read.text, focus: '' });
+      return false;
+    }
+    const setup = read.setup;
+    for (const [name, typed] of Object.entries(setup.fields)) this.field(name).value = typed;
+    if (setup.option) {
+      const input = this.elements.get(setup.option).querySelector('input');
+      if (!input.checked) {
+        input.checked = true;
+        await this.chooseScene(setup.option);
+      }
+    }
+    if (setup.rate !== null) this.elements.get('cboFd').querySelector('select').selectedIndex = setup.rate;
+    setup.colours.forEach((row, object) => {
+      if (row !== null) this.menu.choose(object, row);
+    });
+    if (setup.seed !== null) await this.client.request('restartNoise', { seed: setup.seed });
+    if (setup.sideLobes !== null) {
+      const box = this.elements.get('chkLepestok').querySelector('input');
+      if (box.checked) { // clicked off first, so that the setup's β and Tsl are read
+        box.checked = false;
+        await this.tickSideLobes(box);
+      }
+      if (setup.sideLobes) {
+        box.checked = true;
+        await this.tickSideLobes(box);
+      }
+    }
+    return true;
+  }
+
+  chooseSetupFile() {
+    const input = document.createElement('input');
+    input.type = 'file';
+    input.accept = '.veltrum,.json,application/json';
+    input.addEventListener('change', () => {
+      if (input.files.length === 1) this.openSetupFile(input.files[0]);
+    });
+    input.click();
+  }
+
+  async openSetupFile(file) {
+    const text = file.size > 262144 ? ' '.repeat(262145) : await file.text();
+    await this.openSetupText(text, file.name);
+  }
+
+  async saveSetup() {
+    const { text } = await this.client.request('writeSetup', { page: this.pageControls() });
+    download(new Blob([text], { type: 'application/x-veltrum-setup' }), this.texts.setupFile);
+  }
+
+  async copySetupLink() {
+    const { text } = await this.client.request('writeSetup', { page: this.pageControls() });
+    const link = `${location.href.split('#')[0]}#setup=${encodeURIComponent(text)}`;
+    try {
+      await navigator.clipboard.writeText(link);
+      await showMessage({ title: this.texts.copySetupLink, text: this.texts.setupLinkCopied, icon: 'information' });
+    } catch (error) {
+      await showMessage({ title: this.texts.copySetupLink, text: this.texts.setupLinkShown + link, icon: 'information' });
+    }
+  }
+
+  // ---- the lab report ----------------------------------------------------------------------
+
+  async printReport() {
+    const now = new Date();
+    const two = (n) => String(n).padStart(2, '0');
+    const when = `${two(now.getDate())}.${two(now.getMonth() + 1)}.${now.getFullYear()} ` +
+      `${two(now.getHours())}:${two(now.getMinutes())}`;
+    const report = await this.client.request('report', {
+      page: this.pageControls(), when, separator: this.separator, version: this.description.version,
+    });
+    showReport(report, this.experiment.chartImage());
+    window.print();
+  }
+
   // ---- the keyboard --------------------------------------------------------------------
 
   key(event) {
     if (boxOpen()) return;
     const inField = event.target instanceof HTMLInputElement && event.target.type !== 'checkbox' &&
       event.target.type !== 'radio';
+    if (event.ctrlKey && event.altKey && event.code === 'KeyS' && !event.shiftKey) {
+      event.preventDefault();
+      this.saveSetup();
+      return;
+    }
     if (event.ctrlKey && !event.altKey) {
       const key = event.code;
       let action = null;
-      if (key === 'KeyS') action = event.shiftKey ? this.actions[2] : this.actions[1];
+      if (key === 'KeyO' && !event.shiftKey) action = this.action('actOpenSetup');
+      else if (key === 'KeyP' && !event.shiftKey) action = this.action('actReport');
+      else if (key === 'KeyS') action = event.shiftKey ? this.actions[2] : this.actions[1];
       else if (key === 'KeyE' && !event.shiftKey) action = this.actions[3];
       else if (key === 'KeyC' && !event.shiftKey && !inField && !window.getSelection().toString())
         action = this.actions[0];
@@ -366,6 +474,65 @@ class Page {
   }
 }
 
+// The report as a page for the printer: shown instead of the window only when printing.
+function showReport(report, chart) {
+  const old = document.getElementById('report');
+  if (old) old.remove();
+  const page = document.createElement('article');
+  page.id = 'report';
+  const add = (tag, text, parent = page) => {
+    const made = parent.appendChild(document.createElement(tag));
+    if (text !== undefined) made.textContent = text;
+    return made;
+  };
+  const table = ({ columns, rows }, numbers) => {
+    const made = add('table');
+    const head = made.createTHead().insertRow();
+    for (const column of columns) add('th', column, head);
+    const body = made.createTBody();
+    for (const row of rows) {
+      const line = body.insertRow();
+      row.forEach((cell, k) => {
+        const td = add('td', cell, line);
+        if (numbers && k > 0) td.className = 'number';
+      });
+    }
+  };
+  add('h1', report.heading);
+  add('p', report.generated).className = 'generated';
+  add('h2', report.setupHeading);
+  table(report.setup, false);
+  add('h2', report.blocksHeading);
+  if (!report.blocks.length) add('p', report.noBlocks);
+  for (const block of report.blocks) {
+    const figure = add('figure');
+    add('h3', block.title, figure);
+    const holder = document.createElement('div');
+    const picture = new Picture(holder, 649, 249, 3);
+    picture.show(block);
+    const image = add('img', undefined, figure);
+    image.src = picture.canvas.toDataURL('image/png');
+    image.alt = block.title;
+    if (block.readings.length)
+      add('p', block.readings.map(([caption, value]) => `${caption}: ${value}`).join('; '), figure);
+  }
+  if (report.formulas.length) {
+    add('h2', report.formulasHeading);
+    for (const formula of report.formulas) add('p', formula);
+  }
+  if (report.experiment.rows.length) {
+    add('h2', report.experimentHeading);
+    table(report.experiment, true);
+    if (chart) {
+      const image = add('img');
+      image.src = chart;
+      image.className = 'chart';
+    }
+    add('p', report.experimentSlope);
+  }
+  document.body.appendChild(page);
+}
+
 function failed(sentence) {
   const app = document.getElementById('app');
   app.textContent = '';
@@ -393,7 +560,21 @@ async function start() {
     const app = document.getElementById('app');
     app.textContent = '';
     const built = buildWindow(app, description);
-    window.veltrum = new Page(client, description, built);
+    const page = new Page(client, description, built);
+    window.veltrum = page;
+    // A setup in the page's address (veltrum.html#setup=…), and setup files dropped on it.
+    const hash = location.hash.match(/^#setup=(.*)$/s);
+    if (hash) {
+      let text = '';
+      try { text = decodeURIComponent(hash[1]); } catch (error) { text = hash[1]; }
+      await page.openSetupText(text, description.texts.setupFromAddress);
+    }
+    document.addEventListener('dragover', (event) => event.preventDefault());
+    document.addEventListener('drop', (event) => {
+      event.preventDefault();
+      const files = event.dataTransfer && event.dataTransfer.files;
+      if (files && files.length === 1) page.openSetupFile(files[0]);
+    });
     document.body.dataset.ready = '1';
   } catch (error) {
     console.error('Veltrum:', error);

@@ -48,7 +48,9 @@ function clip(x1, y1, x2, y2, left, top, right, bottom) {
 }
 
 export class Picture {
-  constructor(element, width, height) {
+  // ratio: a fixed device pixel ratio (a printed report's), or the screen's when none.
+  constructor(element, width, height, ratio = 0) {
+    this.fixedRatio = ratio;
     this.element = element;
     this.width = width;
     this.height = height;
@@ -84,7 +86,7 @@ export class Picture {
   }
 
   render() {
-    const ratio = window.devicePixelRatio || 1;
+    const ratio = this.fixedRatio || window.devicePixelRatio || 1;
     this.ratio = ratio;
     const pixelsX = Math.round(this.width * ratio);
     const pixelsY = Math.round(this.height * ratio);

@@ -180,6 +180,19 @@ const handlers = {
     session.clearExperiment();
     return {};
   },
+  readSetup({ text, fileName }) {
+    return session.readSetup(text, fileName);
+  },
+  writeSetup({ page }) {
+    return { text: session.writeSetup(page) };
+  },
+  restartNoise({ seed }) {
+    session.restartNoise(seed);
+    return {};
+  },
+  report({ page, when, separator, version }) {
+    return session.report(page, when, separator, version);
+  },
   experimentCsv({ separator }) {
     return { bytes: session.experimentCsv(separator) };
   },
