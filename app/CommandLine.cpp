@@ -5,6 +5,7 @@
 
 #include "front/Batch.h"
 #include "front/Setup.h"
+#include "i18n/Translate.h"
 #include "ui/Translations.h"
 
 #include <QCommandLineParser>
@@ -39,11 +40,11 @@ std::optional<front::Setup> readSetupFile(const QString& fileName, QString& why)
     }
     const QByteArray bytes = file.read(static_cast<qint64>(front::kLargestSetupFile) + 1);
     try {
-        return front::readSetup(std::string_view(bytes.constData(),
-                                                 static_cast<std::size_t>(bytes.size())));
+        return front::readSetup(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     } catch (const front::SetupError& error) {
-        why = QString::fromStdString(front::setupRefusedMessage(
-            QFileInfo(fileName).fileName().toStdString(), error.what()));
+        why = QString::fromStdString(
+            front::setupRefusedMessage(QFileInfo(fileName).fileName().toStdString(), error.what()));
         return std::nullopt;
     }
 }
@@ -52,43 +53,51 @@ std::optional<front::Setup> readSetupFile(const QString& fileName, QString& why)
 
 Parsed parseCommandLine(QCoreApplication& application) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(
+    parser.setApplicationDescription(QString::fromStdString(i18n::translate(
+        "Veltrum",
         "Veltrum: учебный симулятор модуляционного радиометра.\n"
         "Без параметров открывает окно; с файлом установки открывает окно с ней.\n"
         "Пакетный режим нажимает блоки без окна и печатает показания, как их показывает окно:\n"
-        "  veltrum --batch --setup ФАЙЛ --press btnsum [--press …] [--format json|csv]"));
+        "  veltrum --batch --setup ФАЙЛ --press btnsum [--press …] [--format json|csv]")));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption batch(
         QStringLiteral("batch"),
-        QString::fromUtf8("Пакетный режим: нажать блоки без окна и напечатать показания."));
-    const QCommandLineOption setup(QStringLiteral("setup"),
-                                   QString::fromUtf8("Установка для пакетного режима."),
-                                   QString::fromUtf8("файл"));
+        QString::fromStdString(i18n::translate(
+            "Veltrum", "Пакетный режим: нажать блоки без окна и напечатать показания.")));
+    const QCommandLineOption setup(
+        QStringLiteral("setup"),
+        QString::fromStdString(i18n::translate("Veltrum", "Установка для пакетного режима.")),
+        QString::fromStdString(i18n::translate("Veltrum", "файл")));
     const QCommandLineOption press(
         QStringLiteral("press"),
-        QString::fromUtf8("Кнопка блока, которую нажать (можно несколько раз): ") +
+        QString::fromStdString(
+            i18n::translate("Veltrum", "Кнопка блока, которую нажать (можно несколько раз): ")) +
             QString::fromStdString([] {
                 std::string names;
                 for (const std::string& name : front::batchButtons())
                     names += (names.empty() ? "" : ", ") + name;
                 return names;
-            }()) + QStringLiteral("."),
-        QString::fromUtf8("кнопка"));
+            }()) +
+            QStringLiteral("."),
+        QString::fromStdString(i18n::translate("Veltrum", "кнопка")));
     const QCommandLineOption format(
         QStringLiteral("format"),
-        QString::fromUtf8("Вид показаний: json (строка на нажатие, по умолчанию) или csv."),
+        QString::fromStdString(i18n::translate(
+            "Veltrum", "Вид показаний: json (строка на нажатие, по умолчанию) или csv.")),
         QStringLiteral("json|csv"), QStringLiteral("json"));
     parser.addOptions({batch, setup, press, format});
-    parser.addPositionalArgument(QString::fromUtf8("файл"),
-                                 QString::fromUtf8("Установка, которую открыть в окне."),
-                                 QString::fromUtf8("[файл]"));
+    parser.addPositionalArgument(
+        QString::fromStdString(i18n::translate("Veltrum", "файл")),
+        QString::fromStdString(i18n::translate("Veltrum", "Установка, которую открыть в окне.")),
+        QString::fromStdString(i18n::translate("Veltrum", "[файл]")));
     parser.process(application); // --help and --version answer and end here
 
     Parsed parsed;
     if (!parser.isSet(batch)) {
         if (parser.positionalArguments().size() > 1) {
-            std::cerr << "veltrum: можно открыть только одну установку\n";
+            std::cerr << "veltrum: "
+                      << i18n::translate("Veltrum", "можно открыть только одну установку") << '\n';
             parsed.exitStatus = 1;
             return parsed;
         }
@@ -100,12 +109,13 @@ Parsed parseCommandLine(QCoreApplication& application) {
     front::BatchRequest request;
     const QString formatName = parser.value(format);
     if (formatName != QStringLiteral("json") && formatName != QStringLiteral("csv")) {
-        std::cerr << "veltrum: --format json или --format csv\n";
+        std::cerr << "veltrum: " << i18n::translate("Veltrum", "--format json или --format csv")
+                  << '\n';
         parsed.exitStatus = 1;
         return parsed;
     }
-    request.format = formatName == QStringLiteral("csv") ? front::BatchFormat::Csv
-                                                         : front::BatchFormat::Json;
+    request.format =
+        formatName == QStringLiteral("csv") ? front::BatchFormat::Csv : front::BatchFormat::Json;
     if (parser.isSet(setup)) {
         QString why;
         const std::optional<front::Setup> read = readSetupFile(parser.value(setup), why);

@@ -21,12 +21,19 @@
 
 namespace canvas {
 
+namespace {
+// A text of the program's in the user's language.
+QString text(const char* source) {
+    return QString::fromStdString(i18n::tr(source));
+}
+} // namespace
+
 QString pngFilter() {
-    return QString::fromUtf8(front::texts::kPngFilter);
+    return text(front::texts::kPngFilter);
 }
 
 QString csvFilter() {
-    return QString::fromUtf8(front::texts::kCsvFilter);
+    return text(front::texts::kCsvFilter);
 }
 
 FileQuestion fileDialogQuestion(QWidget* parent) {
@@ -90,9 +97,9 @@ bool askAndWrite(QWidget* parent, const FileQuestion& question, SaveFolder& fold
 
 void warnWriteFailed(QWidget* parent, const QString& what, const QString& fileName,
                      const QString& error) {
-    QMessageBox::warning(parent, QString::fromUtf8(front::texts::kWriteErrorTitle),
-                         QString::fromUtf8(front::texts::kWriteErrorText)
-                             .arg(what, QDir::toNativeSeparators(fileName), error));
+    QMessageBox::warning(
+        parent, text(front::texts::kWriteErrorTitle),
+        text(front::texts::kWriteErrorText).arg(what, QDir::toNativeSeparators(fileName), error));
 }
 
 QAction* addPictureAction(QWidget* owner, const QString& text, const char* name,
@@ -111,9 +118,9 @@ QAction* addPictureAction(QWidget* owner, const QString& text, const char* name,
 PictureExport::PictureExport(QWidget* picture, std::function<QImage()> image)
     : QObject(picture), picture_(picture), image_(std::move(image)),
       question_(fileDialogQuestion(picture)) {
-    copyAction_ = addPictureAction(picture, QString::fromUtf8(front::texts::kCopyPicture), "actCopyPicture",
+    copyAction_ = addPictureAction(picture, text(front::texts::kCopyPicture), "actCopyPicture",
                                    Qt::CTRL | Qt::Key_C);
-    saveAction_ = addPictureAction(picture, QString::fromUtf8(front::texts::kSavePicture), "actSavePicture",
+    saveAction_ = addPictureAction(picture, text(front::texts::kSavePicture), "actSavePicture",
                                    Qt::CTRL | Qt::Key_S);
     connect(copyAction_, &QAction::triggered, this, &PictureExport::copyPicture);
     connect(saveAction_, &QAction::triggered, this, &PictureExport::savePictureAs);
@@ -131,9 +138,8 @@ void PictureExport::savePictureAs() {
     askAndWrite(
         picture_, question_, folder_,
         QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
-        {QString::fromUtf8(front::texts::kSavePictureTitle),
-         QString::fromUtf8(front::texts::kPictureFile), pngFilter(), QStringLiteral("png"),
-         QString::fromUtf8(front::texts::kPictureWhat)},
+        {text(front::texts::kSavePictureTitle), text(front::texts::kPictureFile), pngFilter(),
+         QStringLiteral("png"), text(front::texts::kPictureWhat)},
         [this](const QString& fileName, QString* error) { return savePicture(fileName, error); });
 }
 

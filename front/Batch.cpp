@@ -5,6 +5,8 @@
 
 #include "front/HeadlessWindow.h"
 #include "front/Json.h"
+#include "i18n/Translate.h"
+#include "views/Fields.h"
 #include "views/PlotExport.h"
 
 namespace front {
@@ -66,7 +68,10 @@ int runBatch(const BatchRequest& request, std::ostream& out, std::ostream& error
             std::string known;
             for (const std::string& name : batchButtons())
                 known += (known.empty() ? "" : ", ") + name;
-            errors << "Неизвестная кнопка «" << button << "»; кнопки блоков: " << known << ".\n";
+            errors << i18n::arg(
+                          i18n::translate("Veltrum", "Неизвестная кнопка %1; кнопки блоков: %2."),
+                          {views::quoted(button), known})
+                   << '\n';
             return 2;
         }
     }

@@ -3,6 +3,7 @@
 
 #include "front/ControlTable.h"
 
+#include "i18n/Translate.h"
 #include "views/Blocks.h"
 #include "views/Fields.h"
 
@@ -69,10 +70,11 @@ void addArrow(std::vector<Segment>& lines, int x1, int y1, int x2, int y2) {
 const std::vector<Control>& formControls() {
     static const std::vector<Control> controls = {
         // The scene: the frame with its options and the three scene fields.
-        Control{"fraCase", Kind::Frame, "Что наблюдаем", 312, 8, 289, 57},
-        option("optBigCel", "Протяжен- ная цель", 8, 16, 81, 33).selectedAtStart(),
-        option("optGranica", "Граница двух протяженных целей", 96, 16, 89, 37),
-        option("optCel", "Малоразмер- ная цель", 192, 16, 89, 33),
+        Control{"fraCase", Kind::Frame, VT_NOOP("Veltrum", "Что наблюдаем"), 312, 8, 289, 57},
+        option("optBigCel", VT_NOOP("Veltrum", "Протяжен- ная цель"), 8, 16, 81, 33)
+            .selectedAtStart(),
+        option("optGranica", VT_NOOP("Veltrum", "Граница двух протяженных целей"), 96, 16, 89, 37),
+        option("optCel", VT_NOOP("Veltrum", "Малоразмер- ная цель"), 192, 16, 89, 33),
         caption(Quantity::FlightHeight, 640, 8),
         field(Quantity::FlightHeight, "5", 744, 8, 33, 19).disabled(),
         caption(Quantity::TargetArea, 632, 32),
@@ -105,21 +107,25 @@ const std::vector<Control>& formControls() {
         field(Quantity::Accumulation, "1", 736, 112, 33, 19),
 
         // The block diagram along y = 160.
-        block(views::Block::Antenna, "&Антенна", 8, 136, 81)
+        block(views::Block::Antenna, VT_NOOP("Veltrum", "&Антенна"), 8, 136, 81)
             .withFont(FontKind::Block975)
             .on(kLightGrey),
-        block(views::Block::NoiseEquivalent, "Шумовой &эквивалент", 96, 48, 89)
+        block(views::Block::NoiseEquivalent, VT_NOOP("Veltrum", "Шумовой &эквивалент"), 96, 48, 89)
             .withFont(FontKind::Block975),
-        block(views::Block::Switch, "А&П", 120, 136, 49).withFont(FontKind::Block12),
-        block(views::Block::Uhf, "&УВЧ", 208, 136, 57).withFont(FontKind::Block12),
-        block(views::Block::Detector, "К&ДО", 296, 136, 49).withFont(FontKind::Block12),
-        block(views::Block::Filter1, "Фильтр однозвенный", 368, 136, 81),
+        block(views::Block::Switch, VT_NOOP("Veltrum", "А&П"), 120, 136, 49)
+            .withFont(FontKind::Block12),
+        block(views::Block::Uhf, VT_NOOP("Veltrum", "&УВЧ"), 208, 136, 57)
+            .withFont(FontKind::Block12),
+        block(views::Block::Detector, VT_NOOP("Veltrum", "К&ДО"), 296, 136, 49)
+            .withFont(FontKind::Block12),
+        block(views::Block::Filter1, VT_NOOP("Veltrum", "Фильтр однозвенный"), 368, 136, 81),
         block(views::Block::Capacitor, "~", 480, 136, 41).withFont(FontKind::Symbol),
-        block(views::Block::Filter2, "Фильтр двухзвенный", 552, 136, 81),
-        block(views::Block::Adc, "А&ЦП", 656, 136, 41),
-        block(views::Block::Summator, "&Сумматор", 720, 136, 65),
-        block(views::Block::Modulator, "&Модулятор", 392, 208, 89).withFont(FontKind::Block975),
-        label("Label7", "Fмод=1кГц", 408, 192),
+        block(views::Block::Filter2, VT_NOOP("Veltrum", "Фильтр двухзвенный"), 552, 136, 81),
+        block(views::Block::Adc, VT_NOOP("Veltrum", "А&ЦП"), 656, 136, 41),
+        block(views::Block::Summator, VT_NOOP("Veltrum", "&Сумматор"), 720, 136, 65),
+        block(views::Block::Modulator, VT_NOOP("Veltrum", "&Модулятор"), 392, 208, 89)
+            .withFont(FontKind::Block975),
+        label("Label7", VT_NOOP("Veltrum", "Fмод=1кГц"), 408, 192),
         formula("Image1", "η=0.9&nbsp;&nbsp;S<sub>a</sub>=2 m<sup>2</sup>", 8, 184, 96, 22),
         label("lblTa2", "Ta2=...", 80, 96, 57, 13),
         label("lblTa1", "Ta1=...", 64, 112, 73, 13),
@@ -127,7 +133,8 @@ const std::vector<Control>& formControls() {
         // The sampling rate and the side lobes.
         caption(Quantity::SamplingRate, 640, 184),
         Control{views::field(Quantity::SamplingRate).control, Kind::ComboBox, "", 640, 200, 65, 21},
-        Control{"chkLepestok", Kind::CheckBox, "Учесть боковые лепестки?", 8, 208, 113, 25},
+        Control{"chkLepestok", Kind::CheckBox, VT_NOOP("Veltrum", "Учесть боковые лепестки?"), 8,
+                208, 113, 25},
         formulaCaption(Quantity::SideLobeFraction, " =", 0, 248, 32, 24),
         field(Quantity::SideLobeFraction, "0,1", 32, 248, 25, 19).disabled(),
         caption(Quantity::SideLobeTemperature, 72, 240, 221, 25).wrappedText(),
@@ -140,24 +147,28 @@ const std::vector<Control>& formControls() {
             .on(kLightGrey),
         Control{"PicRes", Kind::Picture, "", 16, 296, 649, 249},
         label("lblRmax", "", 0, 0, 32, 13).inside("PicRes").on(kWhite),
-        label("Label4", "  Потенциальная чувствительность", 560, 240).coloured(kBlue),
+        label("Label4", VT_NOOP("Veltrum", "  Потенциальная чувствительность"), 560, 240)
+            .coloured(kBlue),
         result("lblmo1", 744, 240),
-        label("Label5", " Реальная чувствительность", 592, 272).coloured(kBlue).on(kLightGrey),
+        label("Label5", VT_NOOP("Veltrum", " Реальная чувствительность"), 592, 272)
+            .coloured(kBlue)
+            .on(kLightGrey),
         result("lblmo", 744, 272),
-        label("Label19", "Разность яркостных температур", 680, 304, 105, 33)
+        label("Label19", VT_NOOP("Veltrum", "Разность яркостных температур"), 680, 304, 105, 33)
             .coloured(kRed)
             .centredText(),
         result("lblEnterT", 712, 336),
-        label("Label15", "Разность антенных температур", 680, 360, 105, 33)
+        label("Label15", VT_NOOP("Veltrum", "Разность антенных температур"), 680, 360, 105, 33)
             .coloured(kRed)
             .centredText(),
         result("lblEnter", 712, 392),
-        label("Label10", "Измеренная разность антенных температур", 680, 416, 105, 41)
+        label("Label10", VT_NOOP("Veltrum", "Измеренная разность антенных температур"), 680, 416,
+              105, 41)
             .coloured(kRed)
             .on(kLightGrey)
             .centredText(),
         result("lblexit", 712, 464),
-        Control{"cmdExit", Kind::Button, "&Выход", 696, 496, 73, 49},
+        Control{"cmdExit", Kind::Button, VT_NOOP("Veltrum", "&Выход"), 696, 496, 73, 49},
     };
     return controls;
 }
@@ -234,8 +245,8 @@ const char* resultLabel(model::Result result) {
 
 FontSpec fontSpec(FontKind kind) {
     // The sans-serif family of the desktop; Arial's metric twins where they exist.
-    const std::vector<std::string> sans = {"Arial", "Liberation Sans", "Nimbus Sans",
-                                           "Helvetica", "DejaVu Sans"};
+    const std::vector<std::string> sans = {"Arial", "Liberation Sans", "Nimbus Sans", "Helvetica",
+                                           "DejaVu Sans"};
     switch (kind) {
     case FontKind::Window:
         return {sans, 8.25, false};
@@ -261,6 +272,16 @@ const Control* findControl(const std::string& name) {
 std::string controlText(const std::string& name) {
     const Control* control = findControl(name);
     return control ? control->text : std::string();
+}
+
+std::string controlCaption(const std::string& name) {
+    return i18n::tr(controlText(name).c_str());
+}
+
+std::string samplingRateLabel(int index) {
+    const auto& rates = views::samplingRates();
+    return index >= 0 && index < static_cast<int>(rates.size()) ? i18n::tr(rates[index].name)
+                                                                : std::string();
 }
 
 std::vector<std::string> samplingRateItems() {
@@ -304,10 +325,13 @@ const char* resultCaptionControl(model::Result result) {
 
 namespace {
 constexpr ColourRow kColourRows[kColourCount] = {
-    {"mnuRed", "Красный", 255, 0, 0},         {"mnuYellow", "Желтый", 255, 255, 0},
-    {"mnuGreen", "Зеленый", 0, 255, 0},       {"mnuBlue", "Синий", 0, 0, 255},
-    {"mnuGreenBlue", "Голубой", 0, 255, 255}, {"mnuRedBlue", "Сиреневый", 255, 0, 255},
-    {"mnuBlack", "Черный", 0, 0, 0},
+    {"mnuRed", VT_NOOP("Veltrum", "Красный"), 255, 0, 0},
+    {"mnuYellow", VT_NOOP("Veltrum", "Желтый"), 255, 255, 0},
+    {"mnuGreen", VT_NOOP("Veltrum", "Зеленый"), 0, 255, 0},
+    {"mnuBlue", VT_NOOP("Veltrum", "Синий"), 0, 0, 255},
+    {"mnuGreenBlue", VT_NOOP("Veltrum", "Голубой"), 0, 255, 255},
+    {"mnuRedBlue", VT_NOOP("Veltrum", "Сиреневый"), 255, 0, 255},
+    {"mnuBlack", VT_NOOP("Veltrum", "Черный"), 0, 0, 0},
 };
 } // namespace
 
@@ -316,12 +340,12 @@ const ColourRow* colourRows() {
 }
 
 MenuText graphicsMenu() {
-    return {"mnuGraph", "&Графика"};
+    return {"mnuGraph", VT_NOOP("Veltrum", "&Графика")};
 }
 
 MenuText objectMenu(int object) {
-    return object == 0 ? MenuText{"mnuObject1", "Первый объект"}
-                       : MenuText{"mnuObject2", "Второй объект"};
+    return object == 0 ? MenuText{"mnuObject1", VT_NOOP("Veltrum", "Первый объект")}
+                       : MenuText{"mnuObject2", VT_NOOP("Veltrum", "Второй объект")};
 }
 
 std::string colourItemName(int object, int row) {

@@ -138,7 +138,8 @@ const std::vector<Control>& formControls();
 // The control of that name; nullptr when there is none.
 const Control* findControl(const std::string& name);
 
-// The items of the drop-down list cboFd, in order; the one selected at start.
+// The items of the drop-down list cboFd, in order, as written (a setup file names them so);
+// the one selected at start.
 std::vector<std::string> samplingRateItems();
 int startSamplingRateItem();
 
@@ -189,7 +190,7 @@ struct MenuText {
     const char* name;
     const char* caption;
 };
-MenuText graphicsMenu();        // mnuGraph
+MenuText graphicsMenu();         // mnuGraph
 MenuText objectMenu(int object); // mnuObject1, mnuObject2 (object 0 or 1)
 // The item's name: mnuRed1 … mnuBlack2.
 std::string colourItemName(int object, int row);
@@ -204,7 +205,11 @@ const std::vector<int>& colourMarkOrder();
 const char* windowCaption();
 std::string clockCaption(int hours, int minutes, int seconds);
 
-// The text of a control of the table, for a caption the front end shows.
+// The text of a control of the table as written (a field's default, a caption's Russian
+// source); and a caption as the user reads it, in the user's language.
 std::string controlText(const std::string& name);
+std::string controlCaption(const std::string& name);
+// An item of the sampling-rate list as the user reads it ("50кГц", "50 kHz").
+std::string samplingRateLabel(int index);
 
 } // namespace front

@@ -3,6 +3,8 @@
 
 #include "front/Json.h"
 
+#include "i18n/Translate.h"
+
 #include <cstdint>
 
 namespace front::json {
@@ -80,7 +82,7 @@ public:
         if (ok) {
             skipBlanks();
             if (at_ != text_.size())
-                ok = fail("после значения есть лишний текст");
+                ok = fail(VT_NOOP("Veltrum", "после значения есть лишний текст"));
         }
         if (!ok) {
             if (error)
@@ -107,16 +109,16 @@ private:
 
     bool literal(std::string_view word) {
         if (text_.substr(at_, word.size()) != word)
-            return fail("неизвестное слово");
+            return fail(VT_NOOP("Veltrum", "неизвестное слово"));
         at_ += word.size();
         return true;
     }
 
     bool readValue(Value& value, int depth) {
         if (depth > kMaxDepth)
-            return fail("слишком глубокая вложенность");
+            return fail(VT_NOOP("Veltrum", "слишком глубокая вложенность"));
         if (atEnd())
-            return fail("текст оборвался");
+            return fail(VT_NOOP("Veltrum", "текст оборвался"));
         switch (peek()) {
         case '{':
             return readObject(value, depth);
@@ -153,15 +155,15 @@ private:
         while (true) {
             skipBlanks();
             if (atEnd() || peek() != '"')
-                return fail("ожидалось имя ключа в кавычках");
+                return fail(VT_NOOP("Veltrum", "ожидалось имя ключа в кавычках"));
             std::string key;
             if (!readString(key))
                 return false;
             if (value.find(key))
-                return fail("ключ повторяется");
+                return fail(VT_NOOP("Veltrum", "ключ повторяется"));
             skipBlanks();
             if (atEnd() || peek() != ':')
-                return fail("после ключа ожидалось «:»");
+                return fail(VT_NOOP("Veltrum", "после ключа ожидалось «:»"));
             ++at_;
             skipBlanks();
             Value member;
@@ -170,7 +172,7 @@ private:
             value.members.emplace_back(std::move(key), std::move(member));
             skipBlanks();
             if (atEnd())
-                return fail("текст оборвался");
+                return fail(VT_NOOP("Veltrum", "текст оборвался"));
             if (peek() == ',') {
                 ++at_;
                 continue;
@@ -179,7 +181,7 @@ private:
                 ++at_;
                 return true;
             }
-            return fail("ожидалось «,» или «}»");
+            return fail(VT_NOOP("Veltrum", "ожидалось «,» или «}»"));
         }
     }
 
@@ -199,7 +201,7 @@ private:
             value.items.push_back(std::move(item));
             skipBlanks();
             if (atEnd())
-                return fail("текст оборвался");
+                return fail(VT_NOOP("Veltrum", "текст оборвался"));
             if (peek() == ',') {
                 ++at_;
                 continue;
@@ -208,13 +210,13 @@ private:
                 ++at_;
                 return true;
             }
-            return fail("ожидалось «,» или «]»");
+            return fail(VT_NOOP("Veltrum", "ожидалось «,» или «]»"));
         }
     }
 
     bool hexDigits(std::uint32_t& code) {
         if (at_ + 4 > text_.size())
-            return fail("текст оборвался");
+            return fail(VT_NOOP("Veltrum", "текст оборвался"));
         code = 0;
         for (int k = 0; k < 4; ++k) {
             const char c = text_[at_++];
@@ -226,7 +228,7 @@ private:
             else if (c >= 'A' && c <= 'F')
                 code |= static_cast<std::uint32_t>(c - 'A' + 10);
             else
-                return fail("неверная последовательность \\u");
+                return fail(VT_NOOP("Veltrum", "неверная последовательность \\u"));
         }
         return true;
     }
@@ -235,25 +237,25 @@ private:
         ++at_; // "
         while (true) {
             if (atEnd())
-                return fail("строка не закрыта кавычкой");
+                return fail(VT_NOOP("Veltrum", "строка не закрыта кавычкой"));
             const char c = peek();
             if (c == '"') {
                 ++at_;
                 return true;
             }
             if (static_cast<unsigned char>(c) < 0x20)
-                return fail("управляющий символ внутри строки");
+                return fail(VT_NOOP("Veltrum", "управляющий символ внутри строки"));
             if (c != '\\') {
                 const std::size_t length = utf8Length(text_, at_);
                 if (length == 0)
-                    return fail("текст не в кодировке UTF-8");
+                    return fail(VT_NOOP("Veltrum", "текст не в кодировке UTF-8"));
                 out.append(text_.substr(at_, length));
                 at_ += length;
                 continue;
             }
             ++at_;
             if (atEnd())
-                return fail("строка не закрыта кавычкой");
+                return fail(VT_NOOP("Veltrum", "строка не закрыта кавычкой"));
             const char escape = text_[at_++];
             switch (escape) {
             case '"':
@@ -283,23 +285,23 @@ private:
                 if (code >= 0xD800 && code <= 0xDBFF) { // a surrogate pair
                     std::uint32_t low = 0;
                     if (text_.substr(at_, 2) != "\\u")
-                        return fail("непарный суррогат в \\u");
+                        return fail(VT_NOOP("Veltrum", "непарный суррогат в \\u"));
                     at_ += 2;
                     if (!hexDigits(low))
                         return false;
                     if (low < 0xDC00 || low > 0xDFFF)
-                        return fail("непарный суррогат в \\u");
+                        return fail(VT_NOOP("Veltrum", "непарный суррогат в \\u"));
                     code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
                 } else if (code >= 0xDC00 && code <= 0xDFFF) {
-                    return fail("непарный суррогат в \\u");
+                    return fail(VT_NOOP("Veltrum", "непарный суррогат в \\u"));
                 }
                 if (code == 0)
-                    return fail("нулевой символ внутри строки");
+                    return fail(VT_NOOP("Veltrum", "нулевой символ внутри строки"));
                 appendUtf8(out, code);
                 break;
             }
             default:
-                return fail("неверная escape-последовательность");
+                return fail(VT_NOOP("Veltrum", "неверная escape-последовательность"));
             }
         }
     }
@@ -317,22 +319,22 @@ private:
         if (!atEnd() && peek() == '-')
             ++at_;
         if (atEnd())
-            return fail("текст оборвался");
+            return fail(VT_NOOP("Veltrum", "текст оборвался"));
         if (peek() == '0')
             ++at_;
         else if (digits() == 0)
-            return fail("неверное значение");
+            return fail(VT_NOOP("Veltrum", "неверное значение"));
         if (!atEnd() && peek() == '.') {
             ++at_;
             if (digits() == 0)
-                return fail("неверное число");
+                return fail(VT_NOOP("Veltrum", "неверное число"));
         }
         if (!atEnd() && (peek() == 'e' || peek() == 'E')) {
             ++at_;
             if (!atEnd() && (peek() == '+' || peek() == '-'))
                 ++at_;
             if (digits() == 0)
-                return fail("неверное число");
+                return fail(VT_NOOP("Veltrum", "неверное число"));
         }
         out.assign(text_.substr(start, at_ - start));
         return true;

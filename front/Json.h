@@ -31,7 +31,7 @@ struct Value {
 // Why a text is not JSON, and where.
 struct ParseError {
     std::size_t offset = 0; // in bytes from the start
-    std::string what;       // a short Russian description
+    std::string what;       // a short description, in Russian (i18n::tr gives it translated)
 };
 
 inline constexpr int kMaxDepth = 32;

@@ -4,6 +4,8 @@
 #include "front/Report.h"
 
 #include "front/ControlTable.h"
+#include "front/Texts.h"
+#include "i18n/Translate.h"
 #include "views/Fields.h"
 #include "views/Scenes.h"
 
@@ -20,25 +22,29 @@ std::string trimmed(std::string text) {
 }
 
 ReportTable setupTable(const Setup& setup) {
-    ReportTable table{{"Параметр", "Значение"}, {}};
+    ReportTable table{
+        {i18n::translate("Veltrum", "Параметр"), i18n::translate("Veltrum", "Значение")}, {}};
     const model::Scene scene = setup.scene.value_or(model::Scene::ExtendedTarget);
-    table.rows.push_back({controlText("fraCase"), views::sceneLook(scene).name});
+    table.rows.push_back({controlCaption("fraCase"), i18n::tr(views::sceneLook(scene).name)});
     for (const views::Field& field : views::fields()) {
         const auto typed = setup.fields.find(field.quantity);
         if (typed != setup.fields.end())
             table.rows.push_back({views::fieldCaption(field.quantity, scene), typed->second});
     }
     if (setup.samplingRate)
-        table.rows.push_back({views::plainCaption(views::field(model::Quantity::SamplingRate).caption),
-                              samplingRateItems()[static_cast<std::size_t>(*setup.samplingRate)]});
+        table.rows.push_back({views::fieldCaption(model::Quantity::SamplingRate, scene),
+                              samplingRateLabel(*setup.samplingRate)});
     if (setup.sideLobes)
-        table.rows.push_back({controlText("chkLepestok"), *setup.sideLobes ? "да" : "нет"});
+        table.rows.push_back(
+            {controlCaption("chkLepestok"), *setup.sideLobes ? i18n::translate("Veltrum", "да")
+                                                             : i18n::translate("Veltrum", "нет")});
     for (int object = 0; object < 2; ++object)
         if (setup.colourRow[object])
-            table.rows.push_back({objectMenu(object).caption,
-                                  colourRows()[*setup.colourRow[object]].caption});
+            table.rows.push_back({i18n::tr(objectMenu(object).caption),
+                                  i18n::tr(colourRows()[*setup.colourRow[object]].caption)});
     if (setup.seed)
-        table.rows.push_back({"Начальное число шума", std::to_string(*setup.seed)});
+        table.rows.push_back(
+            {i18n::translate("Veltrum", "Начальное число шума"), std::to_string(*setup.seed)});
     return table;
 }
 
@@ -50,10 +56,14 @@ std::vector<std::pair<std::string, std::string>> readingsOf(const LabelTexts& la
             if (label != resultLabel(result) || text.empty() || text == unsetResultText(result))
                 continue;
             if (const char* caption = resultCaptionControl(result)) {
-                readings.emplace_back(trimmed(controlText(caption)) + ", К", text);
+                readings.emplace_back(i18n::arg(i18n::translate("Veltrum", "%1, К"),
+                                                {trimmed(controlCaption(caption))}),
+                                      text);
             } else {
                 const std::size_t equals = text.find('=');
-                readings.emplace_back(text.substr(0, equals) + ", К", text.substr(equals + 1));
+                readings.emplace_back(
+                    i18n::arg(i18n::translate("Veltrum", "%1, К"), {text.substr(0, equals)}),
+                    text.substr(equals + 1));
             }
         }
     }
@@ -75,32 +85,37 @@ Report makeReport(const Session& session, const Setup& setup,
                   const views::ExperimentLog* experiment, const std::string& when,
                   char decimalSeparator, const std::string& version) {
     Report report;
-    report.heading = "Veltrum " + version + ": отчёт о лабораторной работе";
-    report.generated = "Составлен " + when;
-    report.setupHeading = "Установка";
+    report.heading =
+        i18n::arg(i18n::translate("Veltrum", "Veltrum %1: отчёт о лабораторной работе"), {version});
+    report.generated = i18n::arg(i18n::translate("Veltrum", "Составлен %1"), {when});
+    report.setupHeading = i18n::translate("Veltrum", "Установка");
     report.setup = setupTable(setup);
-    report.blocksHeading = "Осциллограммы";
-    report.noBlocks = "В этом сеансе не нажат ни один блок.";
+    report.blocksHeading = i18n::translate("Veltrum", "Осциллограммы");
+    report.noBlocks = i18n::translate("Veltrum", "В этом сеансе не нажат ни один блок.");
     for (const views::BlockDescription& description : views::blockDescriptions()) {
         const auto kept = session.keptPresses().find(description.block);
         if (kept == session.keptPresses().end())
             continue;
-        report.blocks.push_back({kept->second.title, readingsOf(kept->second.labels),
-                                 &kept->second.picture});
+        report.blocks.push_back(
+            {kept->second.title, readingsOf(kept->second.labels), &kept->second.picture});
     }
     if (session.keptPresses().count(views::Block::Summator)) {
-        report.formulasHeading = "Формулы радиометра";
+        report.formulasHeading = i18n::translate("Veltrum", "Формулы радиометра");
         report.formulas = {
-            "Потенциальная чувствительность δT = 2√2·Tsys / √(Δf·τ), Tsys = Tprm + 0,9·T1, "
-            "Δf = 900 МГц, τ — время накопления.",
-            "Реальная чувствительность Tsys·σ / m: σ — разброс среднего отсчёта по периодам, "
-            "m — среднее отсчётов (измеренная разность антенных температур).",
-            "Разность антенных температур |Ta1 − Ta2|, Ta = 0,9·((1 − β)·T + β·Тяб) + 30 К "
-            "(к.п.д. антенны 0,9, её собственные 300 К).",
+            i18n::translate("Veltrum",
+                            "Потенциальная чувствительность δT = 2√2·Tsys / √(Δf·τ), Tsys = "
+                            "Tprm + 0,9·T1, Δf = 900 МГц, τ — время накопления."),
+            i18n::translate("Veltrum",
+                            "Реальная чувствительность Tsys·σ / m: σ — разброс среднего отсчёта "
+                            "по периодам, m — среднее отсчётов (измеренная разность антенных "
+                            "температур)."),
+            i18n::translate("Veltrum",
+                            "Разность антенных температур |Ta1 − Ta2|, Ta = 0,9·((1 − β)·T + "
+                            "β·Тяб) + 30 К (к.п.д. антенны 0,9, её собственные 300 К)."),
         };
     }
     if (experiment && experiment->rowCount() > 0) {
-        report.experimentHeading = "Опыт: чувствительность и время накопления";
+        report.experimentHeading = i18n::tr(texts::kExperiment);
         report.experiment.columns = views::sensitivityColumns();
         for (const views::ExperimentRun& run : experiment->runs()) {
             for (const views::SensitivityRow& row : run.rows) {

@@ -11,6 +11,7 @@
 #include "canvas/RecordingCanvas.h"
 #include "front/Session.h"
 #include "front/Setup.h"
+#include "i18n/Translate.h"
 #include "views/SensitivityExperiment.h"
 
 #include <string>
@@ -50,17 +51,17 @@ Report makeReport(const Session& session, const Setup& setup,
                   const views::ExperimentLog* experiment, const std::string& when,
                   char decimalSeparator, const std::string& version);
 
-// "08.12.2026 23:45".
+// "08.12.2026 23:45" (the same in every language).
 std::string reportDate(int year, int month, int day, int hour, int minute);
 
 // The report's file name and the names of its actions and questions.
 namespace report_texts {
-inline constexpr const char* kReport = "Отчёт…";
-inline constexpr const char* kPrintReport = "Напечатать отчёт…";
-inline constexpr const char* kSaveReportTitle = "Сохранить отчёт";
-inline constexpr const char* kReportFile = "veltrum-отчёт.pdf";
-inline constexpr const char* kPdfFilter = "Документ PDF (*.pdf)";
-inline constexpr const char* kReportWhat = "отчёт";
+inline constexpr const char* kReport = VT_NOOP("Veltrum", "Отчёт…");
+inline constexpr const char* kPrintReport = VT_NOOP("Veltrum", "Напечатать отчёт…");
+inline constexpr const char* kSaveReportTitle = VT_NOOP("Veltrum", "Сохранить отчёт");
+inline constexpr const char* kReportFile = VT_NOOP("Veltrum", "veltrum-отчёт.pdf");
+inline constexpr const char* kPdfFilter = VT_NOOP("Veltrum", "Документ PDF (*.pdf)");
+inline constexpr const char* kReportWhat = VT_NOOP("Veltrum", "отчёт");
 } // namespace report_texts
 
 } // namespace front

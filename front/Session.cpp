@@ -18,7 +18,7 @@ namespace {
 
 // The warning of a press refused: the fault's fields set to those that caused it, where
 // the trials can tell.
-Warning warningOf(const views::PressError& error, const char* title, views::Block block,
+Warning warningOf(const views::PressError& error, const std::string& title, views::Block block,
                   const views::FieldTexts& texts, const GoodTexts& good,
                   const model::ReceiverState& before, bool throughChain) {
     model::Fault fault = error.fault();
@@ -94,7 +94,7 @@ PressJob::PressJob(const Session& session, const PressOpening& opening, char dec
       recording_(std::make_unique<canvas::RecordingCanvas>()) {
     try {
         computation_ = std::make_unique<views::PressComputation>(opening.press, *state_,
-                                                                  *recording_, decimalSeparator);
+                                                                 *recording_, decimalSeparator);
     } catch (const views::PressError& error) {
         throw PressFailed(warningOf(error, views::computeErrorTitle(), opening.press.block,
                                     opening.texts, session.good_, *session.state_, true));

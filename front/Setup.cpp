@@ -5,6 +5,7 @@
 
 #include "front/ControlTable.h"
 #include "front/Json.h"
+#include "i18n/Translate.h"
 #include "views/Fields.h"
 #include "views/Scenes.h"
 
@@ -20,32 +21,32 @@ using json::Value;
     throw SetupError(why);
 }
 
-std::string quoted(const std::string& text) {
-    return "«" + text + "»";
-}
+using i18n::arg;
+using i18n::translate;
+using views::quoted;
 
-const char* kindName(Value::Type type) {
+std::string kindName(Value::Type type) {
     switch (type) {
     case Value::Type::Null:
         return "null";
     case Value::Type::Boolean:
-        return "логическое значение";
+        return translate("Veltrum", "логическое значение");
     case Value::Type::Number:
-        return "число";
+        return translate("Veltrum", "число");
     case Value::Type::String:
-        return "строка";
+        return translate("Veltrum", "строка");
     case Value::Type::Array:
-        return "массив";
+        return translate("Veltrum", "массив");
     case Value::Type::Object:
-        return "объект";
+        return translate("Veltrum", "объект");
     }
-    return "значение";
+    return translate("Veltrum", "значение");
 }
 
 const Value& expect(const Value& value, Value::Type type, const std::string& key) {
     if (!value.is(type))
-        refuse("значение ключа " + quoted(key) + " должно быть: " + kindName(type) + ", а не " +
-               kindName(value.type));
+        refuse(arg(translate("Veltrum", "значение ключа %1 должно быть: %2, а не %3"),
+                   {quoted(key), kindName(type), kindName(value.type)}));
     return value;
 }
 
@@ -57,7 +58,7 @@ void onlyKnownKeys(const Value& object, const std::vector<std::string>& known,
         for (const std::string& name : known)
             found = found || key == name;
         if (!found)
-            refuse("неизвестный ключ " + quoted(prefix + key));
+            refuse(arg(translate("Veltrum", "неизвестный ключ %1"), {quoted(prefix + key)}));
     }
 }
 
@@ -70,7 +71,8 @@ std::uint64_t wholeNumber(const Value& value, const std::string& key) {
                        digits.find_first_not_of("0123456789") == std::string::npos &&
                        (digits.size() == 1 || digits[0] != '0');
     if (!plain || digits.size() > limit.size() || (digits.size() == limit.size() && digits > limit))
-        refuse("значение ключа " + quoted(key) + " должно быть целым числом от 0 до " + limit);
+        refuse(arg(translate("Veltrum", "значение ключа %1 должно быть целым числом от 0 до %2"),
+                   {quoted(key), limit}));
     std::uint64_t number = 0;
     for (const char c : digits)
         number = number * 10 + static_cast<std::uint64_t>(c - '0');
@@ -82,16 +84,17 @@ void readFields(const Value& fields, Setup& setup) {
     for (const auto& [control, text] : fields.members) {
         const views::Field* field = views::fieldOfControl(control);
         if (!field || field->quantity == model::Quantity::SamplingRate)
-            refuse("неизвестное поле " + quoted("fields." + control));
+            refuse(arg(translate("Veltrum", "неизвестное поле %1"), {quoted("fields." + control)}));
         expect(text, Value::Type::String, "fields." + control);
         const std::string caption =
             views::fieldCaption(field->quantity, model::Scene::ExtendedTarget);
         if (json::characterCount(text.text) > kLongestFieldText)
-            refuse("текст поля " + quoted(caption) + " длиннее " +
-                   std::to_string(kLongestFieldText) + " символов");
+            refuse(arg(translate("Veltrum", "текст поля %1 длиннее %2 символов"),
+                       {quoted(caption), std::to_string(kLongestFieldText)}));
         for (const char c : text.text)
             if (static_cast<unsigned char>(c) < 0x20)
-                refuse("текст поля " + quoted(caption) + " содержит управляющий символ");
+                refuse(arg(translate("Veltrum", "текст поля %1 содержит управляющий символ"),
+                           {quoted(caption)}));
         setup.fields[field->quantity] = text.text;
     }
 }
@@ -109,8 +112,11 @@ void readColours(const Value& colours, Setup& setup) {
             if (item->text == colourItemName(object, row))
                 setup.colourRow[object] = row;
         if (!setup.colourRow[object])
-            refuse("значение ключа " + quoted("colours." + key) + " — не цвет " +
-                   (object == 0 ? "первого" : "второго") + " объекта: " + quoted(item->text));
+            refuse(
+                arg(object == 0
+                        ? translate("Veltrum", "значение ключа %1 — не цвет первого объекта: %2")
+                        : translate("Veltrum", "значение ключа %1 — не цвет второго объекта: %2"),
+                    {quoted("colours." + key), quoted(item->text)}));
     }
 }
 
@@ -118,33 +124,36 @@ void readColours(const Value& colours, Setup& setup) {
 
 Setup readSetup(std::string_view bytes) {
     if (bytes.size() > kLargestSetupFile)
-        refuse("файл больше " + std::to_string(kLargestSetupFile / 1024) + " КБ");
+        refuse(arg(translate("Veltrum", "файл больше %1 КБ"),
+                   {std::to_string(kLargestSetupFile / 1024)}));
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3); // a byte-order mark, as some editors write
     if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos)
-        refuse("файл пуст");
+        refuse(translate("Veltrum", "файл пуст"));
     json::ParseError error;
     const std::optional<Value> parsed = json::parse(bytes, &error);
     if (!parsed) {
         if (error.offset >= bytes.size())
-            refuse("файл оборван: " + error.what);
-        refuse("это не текст JSON: " + error.what + " (байт " + std::to_string(error.offset + 1) +
-               ")");
+            refuse(arg(translate("Veltrum", "файл оборван: %1"), {i18n::tr(error.what.c_str())}));
+        refuse(arg(translate("Veltrum", "это не текст JSON: %1 (байт %2)"),
+                   {i18n::tr(error.what.c_str()), std::to_string(error.offset + 1)}));
     }
     const Value& root = *parsed;
     const Value* format = root.find("format");
     if (!root.is(Value::Type::Object) || !format || !format->is(Value::Type::String) ||
         format->text != kSetupFormat)
-        refuse("нет ключа " + quoted("format") + " со значением " + quoted(kSetupFormat));
+        refuse(arg(translate("Veltrum", "нет ключа %1 со значением %2"),
+                   {quoted("format"), quoted(kSetupFormat)}));
     const Value* version = root.find("version");
     if (!version)
-        refuse("нет ключа " + quoted("version"));
+        refuse(arg(translate("Veltrum", "нет ключа %1"), {quoted("version")}));
     const std::uint64_t written = wholeNumber(*version, "version");
     if (written > static_cast<std::uint64_t>(kSetupVersion))
-        refuse("установка записана более новой версией Veltrum (формат " + std::to_string(written) +
-               "); эта версия читает формат " + std::to_string(kSetupVersion));
+        refuse(arg(translate("Veltrum", "установка записана более новой версией Veltrum "
+                                        "(формат %1); эта версия читает формат %2"),
+                   {std::to_string(written), std::to_string(kSetupVersion)}));
     if (written < 1)
-        refuse("неверная версия формата: " + std::to_string(written));
+        refuse(arg(translate("Veltrum", "неверная версия формата: %1"), {std::to_string(written)}));
     onlyKnownKeys(
         root,
         {"format", "version", "fields", "scene", "sideLobes", "samplingRate", "colours", "noise"},
@@ -159,8 +168,8 @@ Setup readSetup(std::string_view bytes) {
             if (scene->text == look.option)
                 setup.scene = look.scene;
         if (!setup.scene)
-            refuse("значение ключа " + quoted("scene") +
-                   " — не вариант наблюдения: " + quoted(scene->text));
+            refuse(arg(translate("Veltrum", "значение ключа %1 — не вариант наблюдения: %2"),
+                       {quoted("scene"), quoted(scene->text)}));
     }
     if (const Value* sideLobes = root.find("sideLobes"))
         setup.sideLobes = expect(*sideLobes, Value::Type::Boolean, "sideLobes").boolean;
@@ -171,8 +180,9 @@ Setup readSetup(std::string_view bytes) {
             if (rate->text == items[k])
                 setup.samplingRate = static_cast<int>(k);
         if (!setup.samplingRate)
-            refuse("значение ключа " + quoted("samplingRate") +
-                   " — не частота дискретизации из списка: " + quoted(rate->text));
+            refuse(arg(
+                translate("Veltrum", "значение ключа %1 — не частота дискретизации из списка: %2"),
+                {quoted("samplingRate"), quoted(rate->text)}));
     }
     if (const Value* colours = root.find("colours"))
         readColours(*colours, setup);
@@ -226,11 +236,12 @@ std::string writeSetup(const Setup& setup) {
 }
 
 std::string setupRefusedMessage(const std::string& fileName, const std::string& why) {
-    return "Не удалось открыть установку «" + fileName + "»: " + why + ". Окно не изменилось.";
+    return arg(translate("Veltrum", "Не удалось открыть установку %1: %2. Окно не изменилось."),
+               {quoted(fileName), why});
 }
 
-const char* setupRefusedTitle() {
-    return "Ошибка установки";
+std::string setupRefusedTitle() {
+    return translate("Veltrum", "Ошибка установки");
 }
 
 std::uint32_t streamSeed(std::uint64_t seed) {

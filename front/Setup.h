@@ -15,6 +15,7 @@
 // a text over 1000 characters or a newer version is refused whole, with one Russian
 // sentence naming the problem, and nothing of it is applied.
 
+#include "i18n/Translate.h"
 #include "model/Quantity.h"
 #include "model/ReceiverState.h"
 
@@ -59,23 +60,24 @@ std::string writeSetup(const Setup& setup);
 
 // The window's message when a setup cannot be opened: the file's name and why.
 std::string setupRefusedMessage(const std::string& fileName, const std::string& why);
-const char* setupRefusedTitle();
+std::string setupRefusedTitle();
 
 // The texts of opening and saving a setup.
 namespace setup_texts {
-inline constexpr const char* kOpenSetup = "Открыть установку…";
-inline constexpr const char* kSaveSetup = "Сохранить установку…";
-inline constexpr const char* kCopySetupLink = "Копировать ссылку на установку";
-inline constexpr const char* kOpenSetupTitle = "Открыть установку";
-inline constexpr const char* kSaveSetupTitle = "Сохранить установку";
-inline constexpr const char* kSetupFile = "установка.veltrum";
-inline constexpr const char* kSetupFilter = "Установка Veltrum (*.veltrum *.json)";
-inline constexpr const char* kSetupWhat = "установку";
-inline constexpr const char* kSetupLinkCopied =
-    "Ссылка на установку скопирована: вставьте её в письмо или на страницу курса.";
+inline constexpr const char* kOpenSetup = VT_NOOP("Veltrum", "Открыть установку…");
+inline constexpr const char* kSaveSetup = VT_NOOP("Veltrum", "Сохранить установку…");
+inline constexpr const char* kCopySetupLink = VT_NOOP("Veltrum", "Копировать ссылку на установку");
+inline constexpr const char* kOpenSetupTitle = VT_NOOP("Veltrum", "Открыть установку");
+inline constexpr const char* kSaveSetupTitle = VT_NOOP("Veltrum", "Сохранить установку");
+inline constexpr const char* kSetupFile = VT_NOOP("Veltrum", "установка.veltrum");
+inline constexpr const char* kSetupFilter =
+    VT_NOOP("Veltrum", "Установка Veltrum (*.veltrum *.json)");
+inline constexpr const char* kSetupWhat = VT_NOOP("Veltrum", "установку");
+inline constexpr const char* kSetupLinkCopied = VT_NOOP(
+    "Veltrum", "Ссылка на установку скопирована: вставьте её в письмо или на страницу курса.");
 inline constexpr const char* kSetupLinkShown =
-    "Браузер не дал скопировать ссылку; скопируйте её отсюда:\n";
-inline constexpr const char* kSetupFromAddress = "адрес страницы";
+    VT_NOOP("Veltrum", "Браузер не дал скопировать ссылку; скопируйте её отсюда:\n");
+inline constexpr const char* kSetupFromAddress = VT_NOOP("Veltrum", "адрес страницы");
 } // namespace setup_texts
 
 // The 32-bit key of the noise stream for a setup's 64-bit seed: the seed itself below 2³²,

@@ -3,6 +3,8 @@
 
 #include "model/ReceiverState.h"
 
+#include "i18n/Translate.h"
+
 namespace model {
 
 void applyStartupDefaults(ReceiverState& state) {
@@ -22,16 +24,16 @@ void applyStartupDefaults(ReceiverState& state) {
 InputTitles inputTitles(Scene scene) {
     switch (scene) {
     case Scene::PointTarget:
-        return {"Осциллограмма на выходе антенного устройства: цель",
-                "Осциллограмма на выходе антенного устройства: фон"};
+        return {VT_NOOP("Veltrum", "Осциллограмма на выходе антенного устройства: цель"),
+                VT_NOOP("Veltrum", "Осциллограмма на выходе антенного устройства: фон")};
     case Scene::Boundary:
-        return {"Осциллограмма на выходе антенного устройства: цель1",
-                "Осциллограмма на выходе антенного устройства: цель2"};
+        return {VT_NOOP("Veltrum", "Осциллограмма на выходе антенного устройства: цель1"),
+                VT_NOOP("Veltrum", "Осциллограмма на выходе антенного устройства: цель2")};
     case Scene::ExtendedTarget:
         break;
     }
-    return {"Осциллограмма на выходе антенного устройства",
-            "Осциллограмма на выходе шумового эквивалента"};
+    return {VT_NOOP("Veltrum", "Осциллограмма на выходе антенного устройства"),
+            VT_NOOP("Veltrum", "Осциллограмма на выходе шумового эквивалента")};
 }
 
 namespace {

@@ -27,13 +27,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QMimeData>
-#include <QComboBox>
 #include <QHash>
 #include <QLabel>
 #include <QLayout>
@@ -42,6 +41,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -138,7 +138,7 @@ void Form1::bindControls() {
 
 void Form1::createMenu() {
     const auto menu = [](QMenu* made, const front::MenuText& text) {
-        made->setTitle(QString::fromUtf8(text.caption));
+        made->setTitle(ui::text(text.caption));
         made->setObjectName(QString::fromUtf8(text.name));
         return made;
     };
@@ -149,8 +149,7 @@ void Form1::createMenu() {
     QMenu* const submenus[] = {mnuObject1, mnuObject2};
     for (int object = 0; object < 2; ++object) {
         for (int row = 0; row < front::kColourCount; ++row) {
-            QAction* item =
-                submenus[object]->addAction(QString::fromUtf8(front::colourRows()[row].caption));
+            QAction* item = submenus[object]->addAction(ui::text(front::colourRows()[row].caption));
             item->setObjectName(QString::fromStdString(front::colourItemName(object, row)));
             item->setCheckable(true);
             // The marks at start match the start-up colours: light blue and yellow.
@@ -203,8 +202,8 @@ void Form1::Form_Load() {
     // The colours of the two objects, side lobes off and the titles of the extended
     // target are the session's from its start.
     // The sampling rates of the summator.
-    for (const std::string& item : front::samplingRateItems())
-        cboFd->addItem(QString::fromStdString(item));
+    for (int item = 0; item < static_cast<int>(front::samplingRateItems().size()); ++item)
+        cboFd->addItem(QString::fromStdString(front::samplingRateLabel(item)));
     cboFd->setCurrentIndex(front::startSamplingRateItem());
 }
 
@@ -249,10 +248,10 @@ void Form1::showScene(const views::SceneLook& look) {
     for (const model::Quantity quantity :
          {model::Quantity::FlightHeight, model::Quantity::Frequency, model::Quantity::TargetArea})
         setFieldEnabled(field(quantity), look.sceneFieldsEnabled);
-    lblT2->setText(QString::fromUtf8(look.lblT2));
+    lblT2->setText(ui::text(look.lblT2));
     lblT2->adjustSize();
-    blockButtons_.at(views::Block::NoiseEquivalent)->setText(QString::fromUtf8(look.btnT2));
-    blockButtons_.at(views::Block::Antenna)->setText(QString::fromUtf8(look.btnT1));
+    blockButtons_.at(views::Block::NoiseEquivalent)->setText(ui::text(look.btnT2));
+    blockButtons_.at(views::Block::Antenna)->setText(ui::text(look.btnT1));
     session_.chooseScene(look.scene);
 }
 
@@ -396,10 +395,8 @@ void Form1::applyResults(const views::ResultTexts& results) {
 
 void Form1::showBeamFilledMessage() {
     const ui::BusyCursor::Released arrow(busy_);
-    QMessageBox box(QMessageBox::Information,
-                    QString::fromUtf8(front::texts::kBeamFilledTitle),
-                    QString::fromUtf8(front::texts::kBeamFilledText),
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, ui::text(front::texts::kBeamFilledTitle),
+                    ui::text(front::texts::kBeamFilledText), QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -486,10 +483,10 @@ void Form1::applySetup(const front::Setup& setup) {
 bool Form1::openSetupFile(const QString& fileName) {
     const QString name = QFileInfo(fileName).fileName();
     const auto refuse = [this, &name](const QString& why) {
-        showWarning(front::Warning{front::setupRefusedTitle(),
-                                   front::setupRefusedMessage(name.toStdString(),
-                                                              why.toStdString()),
-                                   {}});
+        showWarning(
+            front::Warning{front::setupRefusedTitle(),
+                           front::setupRefusedMessage(name.toStdString(), why.toStdString()),
+                           {}});
         return false;
     };
     QFile file(fileName);
@@ -498,10 +495,10 @@ bool Form1::openSetupFile(const QString& fileName) {
     const QByteArray bytes = file.read(static_cast<qint64>(front::kLargestSetupFile) + 1);
     front::Setup setup;
     try {
-        setup = front::readSetup(std::string_view(bytes.constData(),
-                                                  static_cast<std::size_t>(bytes.size())));
+        setup = front::readSetup(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     } catch (const front::SetupError& error) {
-        return refuse(QString::fromUtf8(error.what()));
+        return refuse(QString::fromStdString(error.what()));
     }
     applySetup(setup);
     return true;

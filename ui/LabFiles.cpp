@@ -5,6 +5,7 @@
 
 #include "canvas/PictureBox.h"
 #include "ui/ReportWriter.h"
+#include "ui/Translations.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -26,7 +27,7 @@ QString documents() {
 } // namespace
 
 QString setupFilter() {
-    return QString::fromUtf8(front::setup_texts::kSetupFilter);
+    return ui::text(front::setup_texts::kSetupFilter);
 }
 
 LabFiles::LabFiles(canvas::PictureBox* picture, QWidget* window, Window hooks)
@@ -49,8 +50,8 @@ LabFiles::LabFiles(canvas::PictureBox* picture, QWidget* window, Window hooks)
          &LabFiles::printReport},
     };
     for (const auto& action : actions) {
-        QAction* made = canvas::addPictureAction(picture, QString::fromUtf8(action.text),
-                                                 action.name, action.key);
+        QAction* made =
+            canvas::addPictureAction(picture, ui::text(action.text), action.name, action.key);
         connect(made, &QAction::triggered, this, action.run);
     }
 }
@@ -65,7 +66,7 @@ bool LabFiles::saveReport(const QString& fileName, QString* error) const {
 }
 
 void LabFiles::openSetupAsk() {
-    const QString file = openQuestion_(QString::fromUtf8(front::setup_texts::kOpenSetupTitle),
+    const QString file = openQuestion_(ui::text(front::setup_texts::kOpenSetupTitle),
                                        folder_.suggest(documents()), setupFilter());
     if (file.isEmpty())
         return; // the question was cancelled
@@ -77,16 +78,16 @@ void LabFiles::saveSetupAs() {
     namespace st = front::setup_texts;
     canvas::askAndWrite(
         window_, question_, folder_, documents(),
-        {QString::fromUtf8(st::kSaveSetupTitle), QString::fromUtf8(st::kSetupFile),
-         setupFilter(), QString::fromUtf8(front::kSetupSuffix), QString::fromUtf8(st::kSetupWhat)},
+        {ui::text(st::kSaveSetupTitle), ui::text(st::kSetupFile), setupFilter(),
+         QString::fromUtf8(front::kSetupSuffix), ui::text(st::kSetupWhat)},
         [this](const QString& fileName, QString* error) { return saveSetup(fileName, error); });
 }
 
 void LabFiles::saveReportAs() {
     canvas::askAndWrite(
         window_, question_, folder_, documents(),
-        {QString::fromUtf8(rt::kSaveReportTitle), QString::fromUtf8(rt::kReportFile),
-         QString::fromUtf8(rt::kPdfFilter), QStringLiteral("pdf"), QString::fromUtf8(rt::kReportWhat)},
+        {ui::text(rt::kSaveReportTitle), ui::text(rt::kReportFile), ui::text(rt::kPdfFilter),
+         QStringLiteral("pdf"), ui::text(rt::kReportWhat)},
         [this](const QString& fileName, QString* error) { return saveReport(fileName, error); });
 }
 

@@ -19,8 +19,8 @@ namespace ui {
 
 PictureTools::PictureTools(canvas::PictureBox* picture, std::function<void()> openExperiment)
     : QObject(picture), picture_(picture), question_(canvas::fileDialogQuestion(picture)) {
-    saveData_ = canvas::addPictureAction(picture, QString::fromUtf8(front::texts::kSaveData),
-                                         "actSaveData", Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    saveData_ = canvas::addPictureAction(picture, ui::text(front::texts::kSaveData), "actSaveData",
+                                         Qt::CTRL | Qt::SHIFT | Qt::Key_S);
     QAction* experiment = canvas::addPictureAction(picture, experimentTitle() + QStringLiteral("…"),
                                                    "actSensitivity", Qt::CTRL | Qt::Key_E);
     saveData_->setEnabled(false);
@@ -72,8 +72,8 @@ void PictureTools::saveDataAs() {
     canvas::askAndWrite(
         picture_, question_, folder_,
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        {QString::fromUtf8(front::texts::kSaveDataTitle), QString::fromUtf8(front::texts::kDataFile),
-         canvas::csvFilter(), QStringLiteral("csv"), QString::fromUtf8(front::texts::kDataWhat)},
+        {ui::text(front::texts::kSaveDataTitle), ui::text(front::texts::kDataFile),
+         canvas::csvFilter(), QStringLiteral("csv"), ui::text(front::texts::kDataWhat)},
         [this](const QString& fileName, QString* error) { return saveData(fileName, error); });
 }
 

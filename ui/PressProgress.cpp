@@ -4,6 +4,7 @@
 #include "ui/PressProgress.h"
 
 #include "front/Texts.h"
+#include "ui/Translations.h"
 
 #include <QProgressDialog>
 
@@ -40,10 +41,9 @@ bool PressProgress::keepGoing(double passesDone, double passesTotal) {
 }
 
 void PressProgress::open(qint64 now) {
-    dialog_ = std::make_unique<QProgressDialog>(QString::fromUtf8(front::texts::kProgressText),
-                                                QString::fromUtf8(front::texts::kCancel), 0,
-                                                kSteps, owner_);
-    dialog_->setWindowTitle(QString::fromUtf8(front::texts::kProgressTitle));
+    dialog_ = std::make_unique<QProgressDialog>(ui::text(front::texts::kProgressText),
+                                                ui::text(front::texts::kCancel), 0, kSteps, owner_);
+    dialog_->setWindowTitle(ui::text(front::texts::kProgressTitle));
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setAutoReset(false);
     dialog_->setAutoClose(false);

@@ -35,7 +35,7 @@
 namespace ui {
 
 QString experimentTitle() {
-    return QString::fromUtf8(front::texts::kExperiment);
+    return ui::text(front::texts::kExperiment);
 }
 
 namespace {
@@ -162,11 +162,11 @@ void SensitivityDialog::buildControls() {
         made->setAutoDefault(false);
         return made;
     };
-    btnStart = button("btnStart", QString::fromUtf8(front::texts::kStart));
-    btnStop = button("btnStop", QString::fromUtf8(front::texts::kStop));
-    btnClear = button("btnClear", QString::fromUtf8(front::texts::kClear));
-    btnSaveChart = button("btnSaveChart", QString::fromUtf8(front::texts::kSaveChart));
-    btnSaveTable = button("btnSaveTable", QString::fromUtf8(front::texts::kSaveTable));
+    btnStart = button("btnStart", ui::text(front::texts::kStart));
+    btnStop = button("btnStop", ui::text(front::texts::kStop));
+    btnClear = button("btnClear", ui::text(front::texts::kClear));
+    btnSaveChart = button("btnSaveChart", ui::text(front::texts::kSaveChart));
+    btnSaveTable = button("btnSaveTable", ui::text(front::texts::kSaveTable));
     btnStop->setEnabled(false);
     connect(btnStart, &QPushButton::clicked, this, &SensitivityDialog::start);
     connect(btnStop, &QPushButton::clicked, this, &SensitivityDialog::stop);
@@ -201,10 +201,10 @@ void SensitivityDialog::buildControls() {
     lblSlope->setObjectName(QStringLiteral("lblSlope"));
 
     auto* settings = new QHBoxLayout;
-    settings->addWidget(new QLabel(QString::fromUtf8(front::texts::kLargestTime), this));
+    settings->addWidget(new QLabel(ui::text(front::texts::kLargestTime), this));
     settings->addWidget(cboLargest);
     settings->addSpacing(16);
-    settings->addWidget(new QLabel(QString::fromUtf8(front::texts::kPressesPerTime), this));
+    settings->addWidget(new QLabel(ui::text(front::texts::kPressesPerTime), this));
     settings->addWidget(spnPresses);
     settings->addStretch();
     auto* buttons = new QHBoxLayout;
@@ -221,7 +221,7 @@ void SensitivityDialog::buildControls() {
 
 void SensitivityDialog::buildChart() {
     chart_ = new QChart;
-    chart_->setTitle(QString::fromUtf8(front::texts::kChartTitle));
+    chart_->setTitle(ui::text(front::texts::kChartTitle));
     chart_->legend()->setAlignment(Qt::AlignRight);
     timeAxis_ = new QLogValueAxis;
     timeAxis_->setTitleText(QString::fromStdString(views::sensitivityColumns()[1]));
@@ -229,7 +229,7 @@ void SensitivityDialog::buildChart() {
     timeAxis_->setBase(10);
     timeAxis_->setMinorTickCount(-1);
     kelvinAxis_ = new QLogValueAxis;
-    kelvinAxis_->setTitleText(QString::fromUtf8(front::texts::kSensitivityAxis));
+    kelvinAxis_->setTitleText(ui::text(front::texts::kSensitivityAxis));
     kelvinAxis_->setLabelFormat(QStringLiteral("%g"));
     kelvinAxis_->setBase(10);
     kelvinAxis_->setMinorTickCount(-1);
@@ -288,7 +288,7 @@ void SensitivityDialog::start() {
             settings.texts, state,
             views::SensitivityExperiment::accumulationTimes(settings.largest), settings.presses);
     } catch (const std::exception& error) {
-        QMessageBox::warning(this, QString::fromUtf8(views::inputErrorTitle()),
+        QMessageBox::warning(this, QString::fromStdString(views::inputErrorTitle()),
                              QString::fromUtf8(error.what()));
         return;
     }
@@ -352,8 +352,8 @@ void SensitivityDialog::start() {
                 QMetaObject::invokeMethod(
                     dialog,
                     [dialog, message] {
-                        QMessageBox::warning(dialog, QString::fromUtf8(views::computeErrorTitle()),
-                                             message);
+                        QMessageBox::warning(
+                            dialog, QString::fromStdString(views::computeErrorTitle()), message);
                     },
                     Qt::QueuedConnection);
                 return;
@@ -477,16 +477,16 @@ bool SensitivityDialog::saveTable(const QString& fileName, QString* error) const
 void SensitivityDialog::saveChartAs() {
     canvas::askAndWrite(
         this, question_, folder_, documents(),
-        {QString::fromUtf8(front::texts::kSaveChartTitle), QString::fromUtf8(front::texts::kChartFile),
-         canvas::pngFilter(), QStringLiteral("png"), QString::fromUtf8(front::texts::kChartWhat)},
+        {ui::text(front::texts::kSaveChartTitle), ui::text(front::texts::kChartFile),
+         canvas::pngFilter(), QStringLiteral("png"), ui::text(front::texts::kChartWhat)},
         [this](const QString& fileName, QString* error) { return saveChart(fileName, error); });
 }
 
 void SensitivityDialog::saveTableAs() {
     canvas::askAndWrite(
         this, question_, folder_, documents(),
-        {QString::fromUtf8(front::texts::kSaveTableTitle), QString::fromUtf8(front::texts::kTableFile),
-         canvas::csvFilter(), QStringLiteral("csv"), QString::fromUtf8(front::texts::kTableWhat)},
+        {ui::text(front::texts::kSaveTableTitle), ui::text(front::texts::kTableFile),
+         canvas::csvFilter(), QStringLiteral("csv"), ui::text(front::texts::kTableWhat)},
         [this](const QString& fileName, QString* error) { return saveTable(fileName, error); });
 }
 

@@ -3,12 +3,18 @@
 
 #include "ui/Translations.h"
 
+#include "i18n/Translate.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 namespace ui {
+
+QString text(const char* source) {
+    return QString::fromStdString(i18n::tr(source));
+}
 
 char localeDecimalSeparator() {
     const QString point = QLocale().decimalPoint();

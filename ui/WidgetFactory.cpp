@@ -5,6 +5,7 @@
 
 #include "canvas/PictureBox.h"
 #include "ui/Controls.h"
+#include "ui/Translations.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -30,7 +31,7 @@ void setOwnBackground(QWidget* widget, QRgb colour) {
 QLabel* makeLabel(const Control& control, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(control.kind == Kind::Formula ? Qt::RichText : Qt::PlainText);
-    label->setText(QString::fromUtf8(control.text));
+    label->setText(text(control.text));
     label->setWordWrap(control.wrapped);
     label->setAlignment(control.centred || control.kind == Kind::Formula
                             ? Qt::AlignCenter
@@ -55,7 +56,7 @@ QLineEdit* makeField(const Control& control, QWidget* parent) {
 }
 
 QWidget* makeWidget(const Control& control, QWidget* parent) {
-    const QString text = QString::fromUtf8(control.text);
+    const QString caption = text(control.text);
     switch (control.kind) {
     case Kind::Field:
         return makeField(control, parent);
@@ -64,20 +65,20 @@ QWidget* makeWidget(const Control& control, QWidget* parent) {
     case Kind::ResultLabel:
         return makeLabel(control, parent);
     case Kind::Button: {
-        auto* button = new CaptionButton(text, parent);
+        auto* button = new CaptionButton(caption, parent);
         if (control.background != 0)
             setColour(button, QPalette::Button, QColor(control.background));
         return button;
     }
     case Kind::Frame:
-        return new QGroupBox(text, parent);
+        return new QGroupBox(caption, parent);
     case Kind::Option: {
-        auto* option = new WrappedRadioButton(text, parent);
+        auto* option = new WrappedRadioButton(caption, parent);
         option->setChecked(control.selected);
         return option;
     }
     case Kind::CheckBox: {
-        auto* box = new WrappedCheckBox(text, parent);
+        auto* box = new WrappedCheckBox(caption, parent);
         box->setChecked(control.selected);
         return box;
     }

@@ -3,6 +3,8 @@
 
 #include "views/Blocks.h"
 
+#include "i18n/Translate.h"
+
 #include "views/BlockViews.h"
 #include "views/SummatorView.h"
 
@@ -49,7 +51,7 @@ const std::vector<BlockDescription>& blockDescriptions() {
         {Block::Switch,
          "btnap",
          TitleSource::Fixed,
-         "Осциллограмма на выходе антенного переключателя",
+         VT_NOOP("Veltrum", "Осциллограмма на выходе антенного переключателя"),
          Stage::Switch,
          {Q::Temperature1, Q::Temperature2},
          temperatures,
@@ -57,31 +59,33 @@ const std::vector<BlockDescription>& blockDescriptions() {
         {Block::Modulator,
          "btnmod",
          TitleSource::Fixed,
-         "Осциллограмма на выходе модулятора",
+         VT_NOOP("Veltrum", "Осциллограмма на выходе модулятора"),
          Stage::Modulator,
          {},
          {},
          &modulatorView},
-        {Block::Uhf, "btnUVF", TitleSource::Fixed, "Осциллограмма на выходе УВЧ", Stage::Uhf,
-         amplifier, temperatures, &uhfView},
+        {Block::Uhf, "btnUVF", TitleSource::Fixed,
+         VT_NOOP("Veltrum", "Осциллограмма на выходе УВЧ"), Stage::Uhf, amplifier, temperatures,
+         &uhfView},
         {Block::Detector, "btnDet", TitleSource::Fixed,
-         "Осциллограмма на выходе квадратичного детектора", Stage::Detector, amplifier,
-         temperatures, &detectorView},
+         VT_NOOP("Veltrum", "Осциллограмма на выходе квадратичного детектора"), Stage::Detector,
+         amplifier, temperatures, &detectorView},
         {Block::Filter1, "btnF1", TitleSource::Fixed,
-         "Осциллограмма на выходе однозвенного фильтра", Stage::Filter1, filter1, temperatures,
-         &filter1View},
+         VT_NOOP("Veltrum", "Осциллограмма на выходе однозвенного фильтра"), Stage::Filter1,
+         filter1, temperatures, &filter1View},
         {Block::Capacitor, "btncap", TitleSource::Fixed,
-         "Осциллограмма на выходе разделительной ёмкости", Stage::Capacitor, filter1, temperatures,
-         &capacitorView},
+         VT_NOOP("Veltrum", "Осциллограмма на выходе разделительной ёмкости"), Stage::Capacitor,
+         filter1, temperatures, &capacitorView},
         {Block::Filter2, "btnF2", TitleSource::Fixed,
-         "Осциллограмма на выходе двухзвенного фильтра", Stage::Filter2, filter2, temperatures,
-         &filter2View},
-        {Block::Adc, "btnASP", TitleSource::Fixed, "Осциллограмма на выходе АЦП", Stage::Adc,
+         VT_NOOP("Veltrum", "Осциллограмма на выходе двухзвенного фильтра"), Stage::Filter2,
+         filter2, temperatures, &filter2View},
+        {Block::Adc, "btnASP", TitleSource::Fixed,
+         VT_NOOP("Veltrum", "Осциллограмма на выходе АЦП"), Stage::Adc,
          with(filter2, {Q::WordLength}), temperatures, &adcView},
         {Block::Summator,
          "btnsum",
          TitleSource::Fixed,
-         "Эффект накопления теплового сигнала в сумматоре",
+         VT_NOOP("Veltrum", "Эффект накопления теплового сигнала в сумматоре"),
          Stage::Summator,
          {Q::SamplingRate, Q::Accumulation, Q::ReceiverNoise, Q::Bandwidth, Q::GainInstability,
           Q::Cutoff1, Q::Cutoff2, Q::WordLength, Q::Temperature1, Q::Temperature2},
@@ -98,16 +102,58 @@ const BlockDescription& describe(Block block) {
                          [block](const BlockDescription& b) { return b.block == block; });
 }
 
+std::string blockTooltip(Block block) {
+    switch (block) {
+    case Block::Antenna:
+        return i18n::translate("Veltrum", "Шум первого входа: антенна, направленная на цель. Его "
+                                          "размах пропорционален антенной температуре Ta1.");
+    case Block::NoiseEquivalent:
+        return i18n::translate("Veltrum", "Шум второго входа: шумовой эквивалент (фон, вторая "
+                                          "цель). Его размах пропорционален температуре Ta2.");
+    case Block::Modulator:
+        return i18n::translate("Veltrum", "Меандр 1 кГц: он переключает входы приёмника и задаёт "
+                                          "такт сумматору.");
+    case Block::Switch:
+        return i18n::translate("Veltrum", "Первый вход в первую половину каждого периода "
+                                          "модуляции, второй — во вторую; цвет показывает, какой "
+                                          "вход подключён.");
+    case Block::Uhf:
+        return i18n::translate("Veltrum", "Усиление в полосе Δf с собственным шумом приёмника: "
+                                          "Kp·Δf·10⁻³·(вход + Tprm·ξ); усиление колеблется на "
+                                          "ΔKp/Kp.");
+    case Block::Detector:
+        return i18n::translate("Veltrum", "Квадратичный детектор: квадрат выхода УВЧ плюс "
+                                          "постоянные 200. Мощность шума превращается в уровень.");
+    case Block::Filter1:
+        return i18n::translate("Veltrum", "Фильтр нижних частот с частотой среза F1 сглаживает "
+                                          "выход детектора: проступают два уровня двух входов.");
+    case Block::Capacitor:
+        return i18n::translate("Veltrum", "Разделительная ёмкость убирает среднее значение: "
+                                          "уровни двух входов становятся плюсом и минусом.");
+    case Block::Filter2:
+        return i18n::translate("Veltrum", "Второй фильтр нижних частот, с частотой среза F2, ещё "
+                                          "сглаживает сигнал перед АЦП.");
+    case Block::Adc:
+        return i18n::translate("Veltrum", "АЦП квантует сигнал n разрядами на его собственном "
+                                          "размахе.");
+    case Block::Summator:
+        return i18n::translate("Veltrum", "Накопление за время τ: разность сумм двух полупериодов "
+                                          "даёт измеренную разность антенных температур, её "
+                                          "разброс — реальную чувствительность.");
+    }
+    return {};
+}
+
 std::string titleOf(const BlockDescription& block, const model::ReceiverState& state) {
     switch (block.titleSource) {
     case TitleSource::Input1:
-        return state.input1Title;
+        return i18n::tr(state.input1Title.c_str());
     case TitleSource::Input2:
-        return state.input2Title;
+        return i18n::tr(state.input2Title.c_str());
     case TitleSource::Fixed:
         break;
     }
-    return block.title;
+    return i18n::tr(block.title);
 }
 
 std::vector<model::Quantity> signalFields(const BlockDescription& block) {

@@ -81,6 +81,10 @@ struct BlockDescription {
 const std::vector<BlockDescription>& blockDescriptions();
 const BlockDescription& describe(Block block);
 
+// What the block's oscillogram shows, in a sentence or two: its button's tool tip, in the
+// user's language.
+std::string blockTooltip(Block block);
+
 // The title of the block's view with the state's titles as they stand.
 std::string titleOf(const BlockDescription& block, const model::ReceiverState& state);
 

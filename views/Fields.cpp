@@ -5,6 +5,8 @@
 
 #include "views/Scenes.h"
 
+#include "i18n/Translate.h"
+
 #include <algorithm>
 #include <cassert>
 
@@ -14,25 +16,28 @@ using model::Quantity;
 
 const std::vector<Field>& fields() {
     static const std::vector<Field> table = {
-        {Quantity::FlightHeight, "txtVisota", "Высота полета, км", "Label3"},
-        {Quantity::TargetArea, "txtScel", "Площадь цели, кв.м", "Label16"},
-        {Quantity::Frequency, "txtF", "Частотный диапазон, ГГц", "Label17"},
+        {Quantity::FlightHeight, "txtVisota", VT_NOOP("Veltrum", "Высота полета, км"), "Label3"},
+        {Quantity::TargetArea, "txtScel", VT_NOOP("Veltrum", "Площадь цели, кв.м"), "Label16"},
+        {Quantity::Frequency, "txtF", VT_NOOP("Veltrum", "Частотный диапазон, ГГц"), "Label17"},
         {Quantity::Temperature2, "txtT2", sceneLook(model::Scene::ExtendedTarget).lblT2, "lblT2"},
         {Quantity::Temperature1, "txtT1",
-         "Температура излучения в пределах главного луча (Тягл), К ", "Label6"},
-        {Quantity::Bandwidth, "txtdeltaf", "Δ<i>f</i>, МГц", "imgdeltaf"},
+         VT_NOOP("Veltrum", "Температура излучения в пределах главного луча (Тягл), К "), "Label6"},
+        {Quantity::Bandwidth, "txtdeltaf", VT_NOOP("Veltrum", VT_NOOP("Veltrum", "Δ<i>f</i>, МГц")),
+         "imgdeltaf"},
         {Quantity::Gain, "txtKp", "Kp", "Label2"},
         {Quantity::GainInstability, "txtdeltaKp", "Δ<i>K</i><sub>p</sub>/<i>K</i><sub>p</sub>, %",
          "imgdeltaKp"},
-        {Quantity::ReceiverNoise, "txtTprm", "Т-ра вн.шума, К", "Label8"},
-        {Quantity::Cutoff1, "txtF11", "Частота  среза фильтра1, Гц", "Label11"},
-        {Quantity::Cutoff2, "txtF22", "Частота  среза фильтра2, Гц", "Label12"},
-        {Quantity::WordLength, "txtn", "Разрядность", "Label13"},
-        {Quantity::Accumulation, "txtTint", "Время накопления,мс", "Label9"},
+        {Quantity::ReceiverNoise, "txtTprm", VT_NOOP("Veltrum", "Т-ра вн.шума, К"), "Label8"},
+        {Quantity::Cutoff1, "txtF11", VT_NOOP("Veltrum", "Частота  среза фильтра1, Гц"), "Label11"},
+        {Quantity::Cutoff2, "txtF22", VT_NOOP("Veltrum", "Частота  среза фильтра2, Гц"), "Label12"},
+        {Quantity::WordLength, "txtn", VT_NOOP("Veltrum", "Разрядность"), "Label13"},
+        {Quantity::Accumulation, "txtTint", VT_NOOP("Veltrum", "Время накопления,мс"), "Label9"},
         {Quantity::SideLobeFraction, "txtBetta", "<i>β</i>", "imgBetta"},
         {Quantity::SideLobeTemperature, "txtTbokov",
-         "Средняя тем-ра излучения, принимаемая по боковым лепесткам (Тяб), К", "Label1"},
-        {Quantity::SamplingRate, "cboFd", "Fдискретиз.", "Label14"},
+         VT_NOOP("Veltrum", "Средняя тем-ра излучения, принимаемая по боковым лепесткам (Тяб), К"),
+         "Label1"},
+        {Quantity::SamplingRate, "cboFd", VT_NOOP("Veltrum", VT_NOOP("Veltrum", "Fдискретиз.")),
+         "Label14"},
     };
     return table;
 }
@@ -67,24 +72,36 @@ std::string plainCaption(const char* caption) {
 }
 
 std::string fieldCaption(Quantity quantity, model::Scene scene) {
-    return plainCaption(quantity == Quantity::Temperature2 ? sceneLook(scene).temperature2
-                                                           : field(quantity).caption);
+    const char* caption = quantity == Quantity::Temperature2 ? sceneLook(scene).temperature2
+                                                             : field(quantity).caption;
+    return plainCaption(i18n::tr(caption).c_str());
+}
+
+std::string quoted(const std::string& text) {
+    return i18n::arg(i18n::translate("Veltrum", "«%1»"), {text});
 }
 
 std::string quoteFields(const std::vector<Quantity>& quantities, model::Scene scene) {
     std::string text;
     for (std::size_t index = 0; index < quantities.size(); ++index) {
-        if (index > 0)
-            text += index + 1 == quantities.size() ? " и " : ", ";
-        text += "«" + fieldCaption(quantities[index], scene) + "»";
+        const std::string next = quoted(fieldCaption(quantities[index], scene));
+        if (index == 0)
+            text = next;
+        else if (index + 1 == quantities.size())
+            text = i18n::arg(i18n::translate("Veltrum", "%1 и %2"), {text, next});
+        else
+            text = i18n::arg(i18n::translate("Veltrum", "%1, %2"), {text, next});
     }
     return text;
 }
 
 const std::vector<SamplingRate>& samplingRates() {
     static const std::vector<SamplingRate> rates = {
-        {"5МГц", 1},    {"2,5МГц", 2},  {"1,25МГц", 4}, {"1МГц", 5},    {"500кГц", 10},
-        {"100кГц", 50}, {"50кГц", 100}, {"25кГц", 200}, {"10кГц", 500},
+        {VT_NOOP("Veltrum", "5МГц"), 1},    {VT_NOOP("Veltrum", "2,5МГц"), 2},
+        {VT_NOOP("Veltrum", "1,25МГц"), 4}, {VT_NOOP("Veltrum", "1МГц"), 5},
+        {VT_NOOP("Veltrum", "500кГц"), 10}, {VT_NOOP("Veltrum", "100кГц"), 50},
+        {VT_NOOP("Veltrum", "50кГц"), 100}, {VT_NOOP("Veltrum", "25кГц"), 200},
+        {VT_NOOP("Veltrum", "10кГц"), 500},
     };
     return rates;
 }

@@ -32,9 +32,12 @@ const Field* fieldOfControl(std::string_view control);
 // A caption as plain text: without its rich-text tags and trailing blanks.
 std::string plainCaption(const char* caption);
 
-// How a message names a field: its plain caption. txtT2 is the noise
-// equivalent, the background or the second target, as the scene says.
+// How a message names a field: its plain caption, in the user's language. txtT2 is the
+// noise equivalent, the background or the second target, as the scene says.
 std::string fieldCaption(model::Quantity quantity, model::Scene scene);
+
+// «text»: a text quoted as the user's language quotes it.
+std::string quoted(const std::string& text);
 
 // «a», «b» и «c»: the captions quoted and joined for a message.
 std::string quoteFields(const std::vector<model::Quantity>& quantities, model::Scene scene);

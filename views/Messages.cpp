@@ -3,6 +3,7 @@
 
 #include "views/Messages.h"
 
+#include "i18n/Translate.h"
 #include "model/Chain.h"
 #include "model/Numbers.h"
 #include "model/Summator.h"
@@ -12,24 +13,26 @@ namespace views {
 
 namespace {
 
+using i18n::arg;
+using i18n::translate;
 using model::FaultKind;
 
 // What is wrong with a field's text, after «caption»: «text» —.
-const char* whyNotUsable(FaultKind kind) {
+std::string whyNotUsable(FaultKind kind) {
     switch (kind) {
     case FaultKind::EmptyText:
-        return "поле пусто";
+        return translate("Veltrum", "поле пусто");
     case FaultKind::GroupSeparator:
-        return "внутри числа не допускаются пробелы (разделители разрядов)";
+        return translate("Veltrum", "внутри числа не допускаются пробелы (разделители разрядов)");
     case FaultKind::TwoSeparators:
-        return "в числе больше одного десятичного разделителя";
+        return translate("Veltrum", "в числе больше одного десятичного разделителя");
     case FaultKind::NumberOutOfRange:
     case FaultKind::NotFloat32:
-        return "число вне допустимого диапазона";
+        return translate("Veltrum", "число вне допустимого диапазона");
     case FaultKind::NotInt16:
-        return "нужно целое число от -32768 до 32767";
+        return translate("Veltrum", "нужно целое число от -32768 до 32767");
     default:
-        return "это не число";
+        return translate("Veltrum", "это не число");
     }
 }
 
@@ -39,45 +42,52 @@ std::string number(double value) {
 
 std::string accumulationLimit(FaultKind kind) {
     return kind == FaultKind::AccumulationTooShort
-               ? "время накопления должно быть не меньше " + number(model::kShortestAccumulation) +
-                     " мс"
-               : "время накопления не должно превышать " + number(model::kLongestAccumulation) +
-                     " мс";
+               ? arg(translate("Veltrum", "время накопления должно быть не меньше %1 мс"),
+                     {number(model::kShortestAccumulation)})
+               : arg(translate("Veltrum", "время накопления не должно превышать %1 мс"),
+                     {number(model::kLongestAccumulation)});
 }
 
-const char* resultName(model::Result result) {
+std::string resultName(model::Result result) {
     switch (result) {
     case model::Result::ta1:
-        return "температуру Ta1";
+        return translate("Veltrum", "температуру Ta1");
     case model::Result::ta2:
-        return "температуру Ta2";
+        return translate("Veltrum", "температуру Ta2");
     case model::Result::realSensitivity:
-        return "реальную чувствительность";
+        return translate("Veltrum", "реальную чувствительность");
     case model::Result::potentialSensitivity:
-        return "потенциальную чувствительность";
+        return translate("Veltrum", "потенциальную чувствительность");
     case model::Result::brightnessDifference:
-        return "разность яркостных температур";
+        return translate("Veltrum", "разность яркостных температур");
     case model::Result::antennaDifference:
-        return "разность антенных температур";
+        return translate("Veltrum", "разность антенных температур");
     case model::Result::measuredDifference:
-        return "измеренную разность антенных температур";
+        return translate("Veltrum", "измеренную разность антенных температур");
     }
-    return "результат";
-}
-
-// "поле «a»" or "поля «a» и «b»": the fields a message asks the student to check.
-std::string fieldsToCheck(const std::vector<model::Quantity>& quantities, model::Scene scene) {
-    return (quantities.size() == 1 ? "поле " : "поля ") + quoteFields(quantities, scene);
+    return translate("Veltrum", "результат");
 }
 
 } // namespace
 
 std::string message(const model::Fault& fault, model::Scene scene) {
     const std::string fields = quoteFields(fault.quantities, scene);
-    const std::string check = "Проверьте " + fieldsToCheck(fault.quantities, scene) + ".";
-    const auto aboutField = [&](const std::string& why) {
-        return "Поле «" + fieldCaption(fault.quantities.front(), scene) + "»: «" + fault.text +
-               "» — " + why + ".";
+    // "поле «a»" or "поля «a» и «b»": the fields a message asks the student to check.
+    const std::string check =
+        arg(fault.quantities.size() == 1 ? translate("Veltrum", "Проверьте поле %1.")
+                                         : translate("Veltrum", "Проверьте поля %1."),
+            {fields});
+    // "Поле «a»: …" or "Поля «a» и «b»: …": a message about the fields themselves.
+    const auto aboutFields = [&](const std::string& what) {
+        return arg(fault.quantities.size() == 1 ? translate("Veltrum", "Поле %1: %2")
+                                                : translate("Veltrum", "Поля %1: %2"),
+                   {fields, what});
+    };
+    const auto withCheck = [&check](const std::string& what) { return what + " " + check; };
+    const auto aboutText = [&](const std::string& why) {
+        return arg(
+            translate("Veltrum", "Поле %1: %2 — %3."),
+            {quoted(fieldCaption(fault.quantities.front(), scene)), quoted(fault.text), why});
     };
     switch (fault.kind) {
     case FaultKind::EmptyText:
@@ -87,61 +97,63 @@ std::string message(const model::Fault& fault, model::Scene scene) {
     case FaultKind::NumberOutOfRange:
     case FaultKind::NotInt16:
     case FaultKind::NotFloat32:
-        return aboutField(whyNotUsable(fault.kind));
+        return aboutText(whyNotUsable(fault.kind));
     case FaultKind::ZeroHeight:
-        return "Поле " + fields + ": высота не может быть равна нулю.";
+        return aboutFields(translate("Veltrum", "высота не может быть равна нулю."));
     case FaultKind::ZeroFrequency:
-        return "Поле " + fields + ": частота не может быть равна нулю.";
+        return aboutFields(translate("Veltrum", "частота не может быть равна нулю."));
     case FaultKind::NegativeArea:
-        return "Поле " + fields + ": площадь цели не может быть отрицательной.";
+        return aboutFields(translate("Veltrum", "площадь цели не может быть отрицательной."));
     case FaultKind::BeamTooNarrow:
-        return "Поле " + fields + ": частота слишком велика, телесный угол луча равен нулю.";
+        return aboutFields(
+            translate("Veltrum", "частота слишком велика, телесный угол луча равен нулю."));
     case FaultKind::PointTargetNotFinite:
-        return "Для малоразмерной цели получен бесконечный или неопределённый результат. " +
-               check;
+        return withCheck(translate(
+            "Veltrum", "Для малоразмерной цели получен бесконечный или неопределённый результат."));
     case FaultKind::NegativeTimeBandwidth:
-        return "Поля " + fields +
-               ": произведение времени накопления на полосу не может быть отрицательным.";
+        return aboutFields(translate(
+            "Veltrum", "произведение времени накопления на полосу не может быть отрицательным."));
     case FaultKind::Ta1IsMinus100:
-        return "Антенная температура Ta1 равна −100 К: деление на ноль. " + check;
+        return withCheck(
+            translate("Veltrum", "Антенная температура Ta1 равна −100 К: деление на ноль."));
     case FaultKind::NegativeRangeRadicand:
-        return "Дальность Rmax не определена: подкоренное выражение отрицательно. " + check;
+        return withCheck(translate(
+            "Veltrum", "Дальность Rmax не определена: подкоренное выражение отрицательно."));
     case FaultKind::SamplingRateNotChosen:
-        return "Не выбрана частота дискретизации " + fields + ".";
+        return arg(translate("Veltrum", "Не выбрана частота дискретизации %1."), {fields});
     case FaultKind::AccumulationTooShort:
     case FaultKind::AccumulationTooLong:
-        return aboutField(accumulationLimit(fault.kind));
+        return aboutText(accumulationLimit(fault.kind));
     case FaultKind::WordLengthOutOfRange:
-        return aboutField("число уровней АЦП 2ⁿ не представимо; разрядность должна лежать в "
-                          "пределах от " +
-                          number(model::kShortestWordLength) + " до " +
-                          number(model::kLongestWordLength));
+        return aboutText(
+            arg(translate("Veltrum", "число уровней АЦП 2ⁿ не представимо; "
+                                     "разрядность должна лежать в пределах от %1 до %2"),
+                {number(model::kShortestWordLength), number(model::kLongestWordLength)}));
     case FaultKind::SignalNotFinite:
-        return "Сигнал вышел за пределы представимых чисел (переполнение или расходящийся "
-               "фильтр). " +
-               check;
+        return withCheck(translate("Veltrum", "Сигнал вышел за пределы представимых чисел "
+                                              "(переполнение или расходящийся фильтр)."));
     case FaultKind::ZeroAdcRange:
-        return "Все отсчёты на выходе двухзвенного фильтра равны нулю: диапазон АЦП равен нулю. " +
-               check;
+        return withCheck(translate("Veltrum", "Все отсчёты на выходе двухзвенного фильтра равны "
+                                              "нулю: диапазон АЦП равен нулю."));
     case FaultKind::ZeroMeasuredDifference:
-        return "Измеренная разность антенных температур равна нулю: реальную чувствительность "
-               "вычислить нельзя. " +
-               check;
-    case FaultKind::ResultNotFinite:
-        return std::string("Не удалось вычислить ") +
-               (fault.result ? resultName(*fault.result) : "результат") +
-               ": результат не является конечным числом." +
-               (fault.quantities.empty() ? std::string() : " " + check);
+        return withCheck(translate("Veltrum", "Измеренная разность антенных температур равна нулю: "
+                                              "реальную чувствительность вычислить нельзя."));
+    case FaultKind::ResultNotFinite: {
+        const std::string what = arg(
+            translate("Veltrum", "Не удалось вычислить %1: результат не является конечным числом."),
+            {fault.result ? resultName(*fault.result) : translate("Veltrum", "результат")});
+        return fault.quantities.empty() ? what : withCheck(what);
     }
-    return std::string(computeErrorTitle()) + ".";
+    }
+    return computeErrorTitle() + std::string(".");
 }
 
-const char* inputErrorTitle() {
-    return "Ошибка ввода";
+std::string inputErrorTitle() {
+    return translate("Veltrum", "Ошибка ввода");
 }
 
-const char* computeErrorTitle() {
-    return "Ошибка расчёта";
+std::string computeErrorTitle() {
+    return translate("Veltrum", "Ошибка расчёта");
 }
 
 } // namespace views

@@ -15,7 +15,7 @@ namespace views {
 std::string message(const model::Fault& fault, model::Scene scene);
 
 // The titles of the warning boxes: a field that cannot be used, a fault met computing.
-const char* inputErrorTitle();
-const char* computeErrorTitle();
+std::string inputErrorTitle();
+std::string computeErrorTitle();
 
 } // namespace views

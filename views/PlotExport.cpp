@@ -3,6 +3,7 @@
 
 #include "views/PlotExport.h"
 
+#include "i18n/Translate.h"
 #include "model/Numbers.h"
 
 #include <algorithm>
@@ -89,8 +90,10 @@ std::string plotCsv(const PlotRecord& record, char decimalSeparator) {
         for (const PlotRecord::Point& point : record.points)
             rows.push_back({point.x, point.y, static_cast<double>(point.input)});
         return csvTable(
-            {record.kind == PlotRecord::Kind::Samples ? "Отсчёт" : "x", "Значение", "Вход"}, rows,
-            decimalSeparator);
+            {record.kind == PlotRecord::Kind::Samples ? i18n::translate("Veltrum", "Отсчёт")
+                                                      : std::string("x"),
+             i18n::translate("Veltrum", "Значение"), i18n::translate("Veltrum", "Вход")},
+            rows, decimalSeparator);
     case PlotRecord::Kind::Summator:
         break;
     }
@@ -107,39 +110,43 @@ std::string plotCsv(const PlotRecord& record, char decimalSeparator) {
         }
         rows.push_back(row);
     }
-    return csvTable({"Период", "Отсчёт разности антенных температур, К", "Накоплено отсчётов",
-                     "Среднее накопленных отсчётов"},
+    return csvTable({i18n::translate("Veltrum", "Период"),
+                     i18n::translate("Veltrum", "Отсчёт разности антенных температур, К"),
+                     i18n::translate("Veltrum", "Накоплено отсчётов"),
+                     i18n::translate("Veltrum", "Среднее накопленных отсчётов")},
                     rows, decimalSeparator);
 }
 
 std::string readoutText(const PlotRecord& record, double x, double y, char decimalSeparator) {
     if (!std::isfinite(x) || !std::isfinite(y))
         return {};
-    const auto position = [&](const char* xName, int xDigits) {
-        return std::string(xName) + " " + roughly(x, xDigits, decimalSeparator) +
-               "; y = " + roughly(y, 4, decimalSeparator);
+    const auto position = [&](const std::string& pattern, int xDigits) {
+        return i18n::arg(pattern,
+                         {roughly(x, xDigits, decimalSeparator), roughly(y, 4, decimalSeparator)});
     };
     switch (record.kind) {
     case PlotRecord::Kind::None:
         return {};
     case PlotRecord::Kind::Modulator:
-        return position("x =", 3);
+        return position("x = %1; y = %2", 3);
     case PlotRecord::Kind::Samples: {
-        std::string text = position("x =", 5);
+        std::string text = position("x = %1; y = %2", 5);
         if (const PlotRecord::Point* sample = sampleAt(record, x))
-            text += "\nотсчёт " + number(sample->x, decimalSeparator) + ": " +
-                    number(sample->y, decimalSeparator) + " (вход " +
-                    std::to_string(sample->input) + ")";
+            text += "\n" +
+                    i18n::arg(i18n::translate("Veltrum", "отсчёт %1: %2 (вход %3)"),
+                              {number(sample->x, decimalSeparator),
+                               number(sample->y, decimalSeparator), std::to_string(sample->input)});
         return text;
     }
     case PlotRecord::Kind::Summator:
         break;
     }
-    std::string text = position("накоплено", 4);
+    std::string text = position(i18n::translate("Veltrum", "накоплено %1; y = %2"), 4);
     if (!record.runningMeans.empty()) {
         const std::size_t index = nearestIndex(x, record.runningMeans.size());
-        text += "\nсреднее " + number(static_cast<double>(index), decimalSeparator) +
-                " отсчётов: " + number(record.runningMeans[index - 1], decimalSeparator);
+        text += "\n" + i18n::arg(i18n::translate("Veltrum", "среднее %1 отсчётов: %2"),
+                                 {number(static_cast<double>(index), decimalSeparator),
+                                  number(record.runningMeans[index - 1], decimalSeparator)});
     }
     return text;
 }

@@ -3,6 +3,7 @@
 
 #include "views/Results.h"
 
+#include "i18n/Translate.h"
 #include "model/Fault.h"
 #include "model/Numbers.h"
 
@@ -71,8 +72,10 @@ std::string rangeText(double range, char decimalSeparator) {
     } else {
         digits = model::formatNumber(metres, decimalSeparator);
     }
-    return "Максимальная дальность наблюдения сосредоточенной цели при Ро = 0,9 составит Rmax=" +
-           digits + "метров";
+    return i18n::arg(i18n::translate("Veltrum", "Максимальная дальность наблюдения "
+                                                "сосредоточенной цели при Ро = 0,9 составит "
+                                                "Rmax=%1метров"),
+                     {digits});
 }
 
 } // namespace views

@@ -3,18 +3,23 @@
 
 #include "views/Scenes.h"
 
+#include "i18n/Translate.h"
+
 namespace views {
 
 const std::vector<SceneLook>& sceneLooks() {
     // The noise equivalent's temperature is the only one with a caption in the window.
-    static const char* const equivalent = "Т-ра эквивалента, К";
+    static const char* const equivalent = VT_NOOP("Veltrum", "Т-ра эквивалента, К");
     static const std::vector<SceneLook> looks = {
-        {model::Scene::ExtendedTarget, "optBigCel", false, equivalent, "  Шумовой эквивалент",
-         "Антенна", equivalent, "протяжённая цель"},
-        {model::Scene::Boundary, "optGranica", false, "", "Антенна:  цель2", "Антенна: цель1",
-         "Т-ра цели 2, К", "граница двух целей"},
-        {model::Scene::PointTarget, "optCel", true, "", "Антенна:  фон", "Антенна: цель+фон",
-         "Т-ра фона, К", "малоразмерная цель"},
+        {model::Scene::ExtendedTarget, "optBigCel", false, equivalent,
+         VT_NOOP("Veltrum", "  Шумовой эквивалент"), VT_NOOP("Veltrum", "Антенна"), equivalent,
+         VT_NOOP("Veltrum", "протяжённая цель")},
+        {model::Scene::Boundary, "optGranica", false, "", VT_NOOP("Veltrum", "Антенна:  цель2"),
+         VT_NOOP("Veltrum", "Антенна: цель1"), VT_NOOP("Veltrum", "Т-ра цели 2, К"),
+         VT_NOOP("Veltrum", "граница двух целей")},
+        {model::Scene::PointTarget, "optCel", true, "", VT_NOOP("Veltrum", "Антенна:  фон"),
+         VT_NOOP("Veltrum", "Антенна: цель+фон"), VT_NOOP("Veltrum", "Т-ра фона, К"),
+         VT_NOOP("Veltrum", "малоразмерная цель")},
     };
     return looks;
 }

@@ -3,6 +3,8 @@
 
 #include "views/SensitivityExperiment.h"
 
+#include "i18n/Translate.h"
+
 #include "canvas/NullCanvas.h"
 #include "model/Numbers.h"
 #include "model/Summator.h"
@@ -103,7 +105,7 @@ private:
 } // namespace
 
 std::unique_ptr<model::ReceiverState> SensitivityExperiment::stateOfPress(int index,
-                                                                           int press) const {
+                                                                          int press) const {
     // Each press takes its noise after every earlier press's periods.
     const double start = periodsBefore(index) + press * std::floor(times_[index]);
     auto state = std::make_unique<model::ReceiverState>(state_);
@@ -145,8 +147,7 @@ ExperimentRunner::~ExperimentRunner() = default;
 double ExperimentRunner::done() const {
     if (finished())
         return total();
-    return experiment_->periodsBefore(index_) +
-           press_ * std::floor(experiment_->times()[index_]) +
+    return experiment_->periodsBefore(index_) + press_ * std::floor(experiment_->times()[index_]) +
            (computation_ ? computation_->done() : 0);
 }
 
@@ -208,22 +209,25 @@ std::string slopeNumber(double slope, char decimalSeparator) {
 
 std::string fittedEquation(const FittedLine& line, char decimalSeparator) {
     if (!line.valid())
-        return "σ: мало точек для прямой";
+        return i18n::translate("Veltrum", "σ: мало точек для прямой");
     return "σ = " + model::formatNumber(line.coefficient, decimalSeparator, 3) + "·τ^" +
            slopeNumber(line.slope, decimalSeparator);
 }
 
-const std::vector<std::string>& sensitivityColumns() {
-    static const std::vector<std::string> columns = {
-        "Опыт",
-        "Время накопления, мс",
-        "Реальная чувствительность, К",
-        "Разброс реальной чувствительности, К",
-        "Потенциальная чувствительность, К",
-        "Измеренная разность антенных температур, К",
-        "Разность антенных температур, К",
+std::vector<std::string> sensitivityColumns() {
+    static const char* const columns[] = {
+        VT_NOOP("Veltrum", "Опыт"),
+        VT_NOOP("Veltrum", "Время накопления, мс"),
+        VT_NOOP("Veltrum", "Реальная чувствительность, К"),
+        VT_NOOP("Veltrum", "Разброс реальной чувствительности, К"),
+        VT_NOOP("Veltrum", "Потенциальная чувствительность, К"),
+        VT_NOOP("Veltrum", "Измеренная разность антенных температур, К"),
+        VT_NOOP("Veltrum", "Разность антенных температур, К"),
     };
-    return columns;
+    std::vector<std::string> translated;
+    for (const char* column : columns)
+        translated.push_back(i18n::tr(column));
+    return translated;
 }
 
 std::vector<double> rowCells(const SensitivityRow& row) {
@@ -240,8 +244,8 @@ namespace {
 std::string sceneAndRate(const FieldTexts& texts) {
     const auto& rates = samplingRates();
     const int rate = texts.samplingRateIndex;
-    return std::string(rate >= 0 && rate < static_cast<int>(rates.size()) ? rates[rate].name : "") +
-           ", " + sceneLook(texts.scene).name;
+    return i18n::tr(rate >= 0 && rate < static_cast<int>(rates.size()) ? rates[rate].name : "") +
+           ", " + i18n::tr(sceneLook(texts.scene).name);
 }
 
 // The fields a run's summator presses read in its scene, the sampling rate aside.
@@ -260,20 +264,22 @@ std::vector<model::Quantity> fieldsOfRun(model::Scene scene) {
 
 std::string runName(int number, const ExperimentSettings& settings,
                     const ExperimentSettings* first) {
-    const std::string prefix = "Опыт " + std::to_string(number) + ": ";
+    const std::string prefix =
+        i18n::arg(i18n::translate("Veltrum", "Опыт %1: "), {std::to_string(number)});
     if (!first)
         return prefix + sceneAndRate(settings.texts);
     const FieldTexts& now = settings.texts;
     const FieldTexts& then = first->texts;
     std::vector<std::string> differences;
     if (now.scene != then.scene)
-        differences.push_back(sceneLook(now.scene).name);
+        differences.push_back(i18n::tr(sceneLook(now.scene).name));
     if (now.samplingRateIndex != then.samplingRateIndex) {
         const auto& rates = samplingRates();
         const int rate = now.samplingRateIndex;
         if (rate >= 0 && rate < static_cast<int>(rates.size()))
-            differences.push_back(plainCaption(field(model::Quantity::SamplingRate).caption) + " " +
-                                  rates[rate].name);
+            differences.push_back(
+                plainCaption(i18n::tr(field(model::Quantity::SamplingRate).caption).c_str()) + " " +
+                i18n::tr(rates[rate].name));
     }
     for (const model::Quantity quantity : fieldsOfRun(now.scene))
         if (now[quantity] != then[quantity])
@@ -282,15 +288,18 @@ std::string runName(int number, const ExperimentSettings& settings,
         settings.sideLobeTemperature != first->sideLobeTemperature)
         differences.push_back(
             settings.sideLobeFraction == 0 && settings.sideLobeTemperature == 0
-                ? std::string("без боковых лепестков")
-                : "боковые лепестки β = " + model::formatNumber(settings.sideLobeFraction, ',') +
-                      ", Тяб = " + std::to_string(settings.sideLobeTemperature) + " К");
+                ? i18n::translate("Veltrum", "без боковых лепестков")
+                : i18n::arg(i18n::translate("Veltrum", "боковые лепестки β = %1, Тяб = %2 К"),
+                            {model::formatNumber(settings.sideLobeFraction, ','),
+                             std::to_string(settings.sideLobeTemperature)}));
     if (settings.presses != first->presses)
-        differences.push_back(std::to_string(settings.presses) + " нажатий на время");
+        differences.push_back(i18n::arg(i18n::translate("Veltrum", "%1 нажатий на время"),
+                                        {std::to_string(settings.presses)}));
     if (settings.largest != first->largest)
-        differences.push_back("до " + model::formatNumber(settings.largest, ',') + " мс");
+        differences.push_back(i18n::arg(i18n::translate("Veltrum", "до %1 мс"),
+                                        {model::formatNumber(settings.largest, ',')}));
     if (differences.empty())
-        return prefix + "как опыт 1";
+        return prefix + i18n::translate("Veltrum", "как опыт 1");
     std::string joined;
     for (const std::string& difference : differences)
         joined += (joined.empty() ? "" : "; ") + difference;
@@ -298,8 +307,11 @@ std::string runName(int number, const ExperimentSettings& settings,
 }
 
 SeriesNames seriesNames(const ExperimentRun& run, char decimalSeparator) {
-    const std::string number = "Опыт " + std::to_string(run.number) + ": ";
-    return {run.name + ": нажатия", run.name + ": среднее", run.name + ": потенциальная",
+    const std::string number =
+        i18n::arg(i18n::translate("Veltrum", "Опыт %1: "), {std::to_string(run.number)});
+    return {i18n::arg(i18n::translate("Veltrum", "%1: нажатия"), {run.name}),
+            i18n::arg(i18n::translate("Veltrum", "%1: среднее"), {run.name}),
+            i18n::arg(i18n::translate("Veltrum", "%1: потенциальная"), {run.name}),
             number + fittedEquation(fittedLine(run.rows), decimalSeparator)};
 }
 
@@ -342,18 +354,19 @@ std::string ExperimentLog::csv(char decimalSeparator) const {
 }
 
 std::string ExperimentLog::slopeText(char decimalSeparator) const {
-    std::string text = "Наклон реальной чувствительности от 10 мс:";
+    std::string text = i18n::translate("Veltrum", "Наклон реальной чувствительности от 10 мс:");
     if (runs_.empty())
         text += " —";
     for (const ExperimentRun& run : runs_) {
         const FittedLine line = fittedLine(run.rows);
-        text += " опыт " + std::to_string(run.number) + ": " +
+        text += i18n::arg(i18n::translate("Veltrum", " опыт %1: "), {std::to_string(run.number)}) +
                 (line.valid() ? slopeNumber(line.slope, decimalSeparator) + " (" +
                                     fittedEquation(line, decimalSeparator) + ")"
                               : std::string("—")) +
                 ";";
     }
-    return text + " уравнение радиометра: " + model::formatNumber(-0.5, decimalSeparator);
+    return text + i18n::arg(i18n::translate("Veltrum", " уравнение радиометра: %1"),
+                            {model::formatNumber(-0.5, decimalSeparator)});
 }
 
 } // namespace views

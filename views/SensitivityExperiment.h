@@ -66,7 +66,6 @@ public:
     double periodsBefore(int index) const;
 
 private:
-
     std::vector<double> times_;
     int pressesPerTime_;
     std::vector<Press> presses_;
@@ -164,7 +163,7 @@ struct SeriesNames {
 SeriesNames seriesNames(const ExperimentRun& run, char decimalSeparator);
 
 // The table's columns: the run, then the row.
-const std::vector<std::string>& sensitivityColumns();
+std::vector<std::string> sensitivityColumns();
 // A cell of the table: six significant digits (the CSV keeps fifteen).
 std::string tableCell(double value, char decimalSeparator);
 // The numbers of a row in the order of the columns after the run.

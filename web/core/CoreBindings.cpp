@@ -90,7 +90,10 @@ val controlOf(const front::Control& control) {
     val out = val::object();
     out.set("name", text(control.name));
     out.set("kind", kindName(control.kind));
-    out.set("text", text(control.text));
+    // A field's default is a number; every other text is a caption in the user's language.
+    out.set("text",
+            control.kind == front::Kind::Field ? text(control.text) : text(i18n::tr(control.text)));
+    out.set("source", text(control.text));
     out.set("x", control.x);
     out.set("y", control.y);
     out.set("width", control.width);
@@ -191,6 +194,7 @@ val windowDescription() {
     out.set("disabledText", front::kDisabledText);
     out.set("titleHeight", front::kTitleHeight);
     out.set("caption", text(front::windowCaption()));
+    out.set("language", text(i18n::language()));
 
     val order = val::array();
     const auto& tab = front::tabOrder();
@@ -220,27 +224,27 @@ val windowDescription() {
     val rates = val::array();
     const std::vector<std::string> items = front::samplingRateItems();
     for (std::size_t k = 0; k < items.size(); ++k)
-        rates.set(k, text(items[k]));
+        rates.set(k, text(front::samplingRateLabel(static_cast<int>(k))));
     out.set("samplingRates", rates);
     out.set("startSamplingRate", front::startSamplingRateItem());
 
     val menu = val::object();
     const front::MenuText graphics = front::graphicsMenu();
     menu.set("name", text(graphics.name));
-    menu.set("caption", text(graphics.caption));
+    menu.set("caption", text(i18n::tr(graphics.caption)));
     val objects = val::array();
     for (int object = 0; object < 2; ++object) {
         const front::MenuText submenu = front::objectMenu(object);
         val entry = val::object();
         entry.set("name", text(submenu.name));
-        entry.set("caption", text(submenu.caption));
+        entry.set("caption", text(i18n::tr(submenu.caption)));
         entry.set("startRow", front::startColourRow(object));
         val colourItems = val::array();
         for (int row = 0; row < front::kColourCount; ++row) {
             const front::ColourRow& colour = front::colourRows()[row];
             val item = val::object();
             item.set("name", text(front::colourItemName(object, row)));
-            item.set("caption", text(colour.caption));
+            item.set("caption", text(i18n::tr(colour.caption)));
             item.set("red", colour.red);
             item.set("green", colour.green);
             item.set("blue", colour.blue);
@@ -330,7 +334,7 @@ val windowDescription() {
         {"setupFromAddress", front::setup_texts::kSetupFromAddress},
     };
     for (const auto& [key, value] : named)
-        texts.set(key, text(value));
+        texts.set(key, text(i18n::tr(value)));
     out.set("texts", texts);
     const std::string clock = front::clockCaption(0, 0, 0);
     out.set("clockPrefix", text(clock.substr(0, clock.size() - 8)));
@@ -496,9 +500,9 @@ public:
         const views::SceneLook& look = session_.chooseScene(sceneOf(option));
         val out = val::object();
         out.set("sceneFieldsEnabled", look.sceneFieldsEnabled);
-        out.set("lblT2", text(look.lblT2));
-        out.set("btnT2", text(look.btnT2));
-        out.set("btnT1", text(look.btnT1));
+        out.set("lblT2", text(i18n::tr(look.lblT2)));
+        out.set("btnT2", text(i18n::tr(look.btnT2)));
+        out.set("btnT1", text(i18n::tr(look.btnT1)));
         return out;
     }
 
