@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 
 #include "front/Batch.h"
+#include "front/Languages.h"
 #include "front/Setup.h"
 #include "i18n/Translate.h"
 #include "ui/Translations.h"
@@ -15,6 +16,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
@@ -26,6 +28,37 @@ bool answersWithoutWindow(int argc, char* argv[]) {
             if (std::strcmp(argv[k], option) == 0)
                 return true;
     return false;
+}
+
+std::optional<std::string> languageOption(int argc, char* argv[]) {
+    std::optional<std::string> code;
+    for (int k = 1; k < argc; ++k) {
+        if (std::strcmp(argv[k], "--") == 0)
+            break;
+        if (std::strcmp(argv[k], "--lang") == 0 && k + 1 < argc)
+            code = argv[++k];
+        else if (std::strncmp(argv[k], "--lang=", 7) == 0)
+            code = argv[k] + 7;
+    }
+    return code;
+}
+
+bool startLanguage(QCoreApplication& application, int argc, char* argv[], bool rememberChoice) {
+    front::LanguageRequests requests;
+    requests.option = languageOption(argc, argv);
+    if (const char* environment = std::getenv("VELTRUM_LANG"))
+        requests.environment = std::string(environment);
+    if (const std::string remembered = ui::rememberedLanguage(); !remembered.empty())
+        requests.remembered = remembered;
+    const front::LanguageChoice choice = front::chooseLanguage(requests, ui::availableLanguages());
+    if (!choice.problem.empty())
+        std::cerr << "veltrum: " << choice.problem << '\n';
+    if (choice.optionRefused)
+        return false;
+    ui::installLanguage(application, choice.code);
+    if (choice.remember && rememberChoice)
+        ui::rememberLanguage(choice.code);
+    return true;
 }
 
 namespace {
@@ -86,7 +119,19 @@ Parsed parseCommandLine(QCoreApplication& application) {
         QString::fromStdString(i18n::translate(
             "Veltrum", "Вид показаний: json (строка на нажатие, по умолчанию) или csv.")),
         QStringLiteral("json|csv"), QStringLiteral("json"));
-    parser.addOptions({batch, setup, press, format});
+    const QCommandLineOption language(
+        QStringLiteral("lang"),
+        QString::fromStdString(
+            i18n::arg(i18n::translate("Veltrum", "Язык программы: %1 (по умолчанию ru). С окном он "
+                                                 "запоминается до следующего запуска."),
+                      {[] {
+                          std::string codes;
+                          for (const std::string& code : ui::availableLanguages())
+                              codes += (codes.empty() ? "" : ", ") + code;
+                          return codes;
+                      }()})),
+        QString::fromStdString(i18n::translate("Veltrum", "язык")));
+    parser.addOptions({batch, setup, press, format, language});
     parser.addPositionalArgument(
         QString::fromStdString(i18n::translate("Veltrum", "файл")),
         QString::fromStdString(i18n::translate("Veltrum", "Установка, которую открыть в окне.")),

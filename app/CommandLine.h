@@ -5,11 +5,13 @@
 // The command line: veltrum [FILE] opens the window with a lab setup; --help and --version
 // answer and end; --batch presses blocks without a window (no display needed) and prints
 // their readings: veltrum --batch --setup FILE --press btnsum [--press …] [--format json|csv].
+// --lang CODE chooses the language of all of it (and, with the window, of the next starts).
 
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <string>
 
 class QCoreApplication;
 
@@ -18,6 +20,15 @@ namespace app {
 // Whether the arguments ask for an answer that needs no window (--help, --version,
 // --batch): then the program runs without a display.
 bool answersWithoutWindow(int argc, char* argv[]);
+
+// The language asked for with --lang CODE or --lang=CODE (the last one given), read before
+// Qt parses the command line, so that --help already speaks it.
+std::optional<std::string> languageOption(int argc, char* argv[]);
+
+// The language to speak: --lang, then VELTRUM_LANG, then the one remembered, then Russian.
+// Installs it; a language the program does not have is reported on standard error. Returns
+// false when --lang named one (the program then ends with status 1).
+bool startLanguage(QCoreApplication& application, int argc, char* argv[], bool rememberChoice);
 
 struct WindowRequest {
     QString setupFile; // empty: none

@@ -3,26 +3,23 @@
 
 // Veltrum: the teaching simulator of a switched passive microwave receiver. One window,
 // opened with a lab setup when one is given; --help, --version and the batch mode answer on
-// the terminal without a display. Files are written only when the user saves one.
+// the terminal without a display. Russian unless --lang, VELTRUM_LANG or the language
+// remembered from an earlier --lang asks for another. Files are written only when the user
+// saves one (and the settings file only when --lang chooses a language for the window).
 
 #include "app/CommandLine.h"
 #include "ui/Form1.h"
-#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QTimer>
 
-#include <memory>
-
 namespace {
 
-void describe(QCoreApplication& application) {
+void describe() {
     QCoreApplication::setApplicationName(QStringLiteral("veltrum"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELTRUM_VERSION));
     QCoreApplication::setOrganizationName(QStringLiteral("Veltrum"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("veltrum.org"));
-    // The window speaks Russian; so do Qt's own texts (buttons, the command line's help).
-    ui::installQtTranslations(application);
 }
 
 } // namespace
@@ -30,15 +27,19 @@ void describe(QCoreApplication& application) {
 int main(int argc, char* argv[]) {
     if (app::answersWithoutWindow(argc, argv)) {
         QCoreApplication application(argc, argv);
-        describe(application);
+        describe();
+        if (!app::startLanguage(application, argc, argv, false))
+            return 1;
         return app::parseCommandLine(application).exitStatus.value_or(0);
     }
 
     QApplication application(argc, argv);
-    describe(application);
+    describe();
     // The desktop file and icon installed with the program; the caption stays exactly
     // the window's own ("Veltrum  hh:mm:ss"), with no application name appended.
     QApplication::setDesktopFileName(QStringLiteral("org.veltrum.Veltrum"));
+    if (!app::startLanguage(application, argc, argv, true))
+        return 1;
     const app::Parsed parsed = app::parseCommandLine(application);
     if (parsed.exitStatus)
         return *parsed.exitStatus;

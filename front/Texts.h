@@ -6,8 +6,8 @@
 #include "i18n/Translate.h"
 // The texts of the window's tools and boxes beyond its controls, written once for both
 // front ends: the beam-filling box, the progress of a long accumulation, the picture's
-// context menu, the save questions and the sensitivity experiment. Header-only constants:
-// any layer that shows one may include this file.
+// context menu, the guide, the save questions and the sensitivity experiment.
+// Header-only constants: any layer that shows one may include this file.
 
 namespace front::texts {
 
@@ -37,6 +37,10 @@ inline constexpr const char* kSavePicture = VT_NOOP("Veltrum", "Сохранит
 inline constexpr const char* kSaveData = VT_NOOP("Veltrum", "Сохранить данные…");
 inline constexpr const char* kExperiment =
     VT_NOOP("Veltrum", "Опыт: чувствительность и время накопления");
+
+// The guide: the menu's item and the title of its dialog.
+inline constexpr const char* kHelp = VT_NOOP("Veltrum", "Справка");
+inline constexpr const char* kHelpTitle = VT_NOOP("Veltrum", "Справка Veltrum");
 
 // Saving: the question's title, the name it suggests, its filter, and what a failed write
 // calls the thing.

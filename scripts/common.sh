@@ -11,6 +11,7 @@ VELTRUM_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VELTRUM_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
+    qt6-tools-dev qt6-l10n-tools python3
     fonts-dejavu-core fonts-liberation2
     desktop-file-utils
     libgtest-dev libgmock-dev libbenchmark-dev

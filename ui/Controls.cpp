@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
@@ -31,33 +32,68 @@ void drawFocus(QStylePainter& painter, const QWidget* widget, const QRect& rect)
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
-// An indicator (radio or check) centred vertically at the left, the caption wrapped in
-// the rest of the box.
-void paintToggle(QStylePainter& painter, const QWidget* widget, QStyleOptionButton option,
-                 QStyle::PrimitiveElement indicatorElement, QStyle::SubElement indicatorRect,
-                 QStyle::PixelMetric spacingMetric) {
-    const QString caption = option.text;
-    option.text.clear();
-    QRect indicator = widget->style()->subElementRect(indicatorRect, &option, widget);
+// The indicator (radio or check) of a toggle, centred vertically at the left.
+QRect indicatorRect(const QWidget* widget, const QStyleOptionButton& option,
+                    QStyle::SubElement indicatorElement) {
+    QStyleOptionButton bare = option;
+    bare.text.clear();
+    QRect indicator = widget->style()->subElementRect(indicatorElement, &bare, widget);
     indicator.moveTop((widget->height() - indicator.height()) / 2);
+    return indicator;
+}
+
+// The caption of a toggle: wrapped in the rest of the box, right of the indicator.
+CaptionPlace togglePlace(const QWidget* widget, const QStyleOptionButton& option,
+                         QStyle::SubElement indicatorElement, QStyle::PixelMetric spacingMetric) {
+    const QRect indicator = indicatorRect(widget, option, indicatorElement);
     const int spacing = widget->style()->pixelMetric(spacingMetric, &option, widget);
-
-    QStyleOptionButton indicatorOption = option;
-    indicatorOption.rect = indicator;
-    painter.drawPrimitive(indicatorElement, indicatorOption);
-
     QRect textRect = widget->rect();
     textRect.setLeft(indicator.right() + 1 + spacing);
-    const int flags = captionFlags(widget, option, Qt::AlignLeft | Qt::AlignVCenter);
-    painter.drawItemText(textRect, flags, option.palette, widget->isEnabled(), caption,
+    return {textRect, captionFlags(widget, option, Qt::AlignLeft | Qt::AlignVCenter)};
+}
+
+void paintToggle(QStylePainter& painter, const QWidget* widget, const QStyleOptionButton& option,
+                 QStyle::PrimitiveElement indicatorPrimitive, QStyle::SubElement indicatorElement,
+                 const CaptionPlace& place) {
+    QStyleOptionButton indicatorOption = option;
+    indicatorOption.text.clear();
+    indicatorOption.rect = indicatorRect(widget, option, indicatorElement);
+    painter.drawPrimitive(indicatorPrimitive, indicatorOption);
+    painter.drawItemText(place.rect, place.flags, option.palette, widget->isEnabled(), option.text,
                          QPalette::WindowText);
     if (widget->hasFocus()) {
-        const QRect used = widget->fontMetrics().boundingRect(textRect, flags, caption);
+        const QRect used = widget->fontMetrics().boundingRect(place.rect, place.flags, option.text);
         drawFocus(painter, widget, used.adjusted(-1, 0, 1, 0) & widget->rect());
     }
 }
 
 } // namespace
+
+QRect CaptionButton::contents(const QStyleOptionButton& option) const {
+    QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (option.state & (QStyle::State_Sunken | QStyle::State_On))
+        contents.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                           style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    return contents;
+}
+
+QRect CaptionButton::iconRect(const QRect& contents) const {
+    const QSize size = iconSize();
+    return {contents.center().x() - size.width() / 2 + 1, contents.top() + 1, size.width(),
+            size.height()};
+}
+
+CaptionPlace CaptionButton::captionPlace() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    QRect room = contents(option);
+    int alignment = Qt::AlignCenter;
+    if (!option.icon.isNull()) {
+        room.setTop(iconRect(room).bottom() + 1);
+        alignment = Qt::AlignHCenter | Qt::AlignVCenter;
+    }
+    return {room, captionFlags(this, option, alignment)};
+}
 
 void CaptionButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
@@ -68,25 +104,22 @@ void CaptionButton::paintEvent(QPaintEvent*) {
     option.icon = QIcon();
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
 
-    QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    if (option.state & (QStyle::State_Sunken | QStyle::State_On))
-        contents.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
-                           style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
-    int alignment = Qt::AlignCenter;
-    if (!picture.isNull()) {
-        const QSize size = iconSize();
-        const QRect iconRect(contents.center().x() - size.width() / 2 + 1, contents.top() + 1,
-                             size.width(), size.height());
-        picture.paint(&painter, iconRect, Qt::AlignCenter,
+    if (!picture.isNull())
+        picture.paint(&painter, iconRect(contents(option)), Qt::AlignCenter,
                       isEnabled() ? QIcon::Normal : QIcon::Disabled);
-        contents.setTop(iconRect.bottom() + 1);
-        alignment = Qt::AlignHCenter | Qt::AlignVCenter;
-    }
-    painter.drawItemText(contents, captionFlags(this, option, alignment), option.palette,
-                         isEnabled(), text(), QPalette::ButtonText);
+    const CaptionPlace place = captionPlace();
+    painter.drawItemText(place.rect, place.flags, option.palette, isEnabled(), text(),
+                         QPalette::ButtonText);
     if (hasFocus())
         drawFocus(painter, this,
                   style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this));
+}
+
+CaptionPlace WrappedRadioButton::captionPlace() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return togglePlace(this, option, QStyle::SE_RadioButtonIndicator,
+                       QStyle::PM_RadioButtonLabelSpacing);
 }
 
 void WrappedRadioButton::paintEvent(QPaintEvent*) {
@@ -94,7 +127,13 @@ void WrappedRadioButton::paintEvent(QPaintEvent*) {
     QStyleOptionButton option;
     initStyleOption(&option);
     paintToggle(painter, this, option, QStyle::PE_IndicatorRadioButton,
-                QStyle::SE_RadioButtonIndicator, QStyle::PM_RadioButtonLabelSpacing);
+                QStyle::SE_RadioButtonIndicator, captionPlace());
+}
+
+CaptionPlace WrappedCheckBox::captionPlace() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return togglePlace(this, option, QStyle::SE_CheckBoxIndicator, QStyle::PM_CheckBoxLabelSpacing);
 }
 
 void WrappedCheckBox::paintEvent(QPaintEvent*) {
@@ -102,7 +141,30 @@ void WrappedCheckBox::paintEvent(QPaintEvent*) {
     QStyleOptionButton option;
     initStyleOption(&option);
     paintToggle(painter, this, option, QStyle::PE_IndicatorCheckBox, QStyle::SE_CheckBoxIndicator,
-                QStyle::PM_CheckBoxLabelSpacing);
+                captionPlace());
+}
+
+CaptionPlace CompactComboBox::captionPlace() const {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    // The style's field stops short of the frame at the left and of the arrow's button at
+    // the right; the text may take a pixel more at the left and three of the button's
+    // blank padding, well clear of its arrow.
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    return {field.adjusted(-1, 0, 3, 0), Qt::AlignLeft | Qt::AlignVCenter};
+}
+
+void CompactComboBox::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QString current = option.currentText;
+    option.currentText.clear();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const CaptionPlace place = captionPlace();
+    painter.drawItemText(place.rect, place.flags, option.palette, isEnabled(), current,
+                         QPalette::ButtonText);
 }
 
 DiagramArea::DiagramArea(QWidget* parent) : QWidget(parent) {

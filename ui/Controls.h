@@ -9,23 +9,39 @@
 #include "ui/Layout.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QIcon>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QWidget>
 
 #include <vector>
 
 namespace ui {
 
+// Where a control draws its caption: the box the text wraps in, and the flags it is drawn
+// with (alignment, wrapping, the accelerator's underline). A caption fits when its
+// bounding box in that box, with those flags, stays inside it.
+struct CaptionPlace {
+    QRect rect;
+    int flags = 0;
+};
+
 // A command button whose caption wraps to the button's width, with the picture (if it
 // has one) above the caption. text() is the caption as given, accelerator included.
 class CaptionButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
+    CaptionPlace captionPlace() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The room inside the bevel (shifted while pressed), and the picture's place at its top.
+    QRect contents(const QStyleOptionButton& option) const;
+    QRect iconRect(const QRect& contents) const;
 };
 
 // An option button with a caption wrapped beside its indicator; the whole box is
@@ -33,6 +49,7 @@ protected:
 class WrappedRadioButton : public QRadioButton {
 public:
     using QRadioButton::QRadioButton;
+    CaptionPlace captionPlace() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,10 +60,22 @@ protected:
 class WrappedCheckBox : public QCheckBox {
 public:
     using QCheckBox::QCheckBox;
+    CaptionPlace captionPlace() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+// A drop-down list whose current item may use the whole field up to the arrow's own
+// glyph: the sampling rates ("1,25МГц") fit the narrow list of the window.
+class CompactComboBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    CaptionPlace captionPlace() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // The client area: light grey, with the frame Shape1, the arrows between the blocks

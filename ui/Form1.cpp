@@ -7,11 +7,13 @@
 #include "front/Texts.h"
 
 #include "canvas/PictureBox.h"
+#include "canvas/PictureExport.h"
 #include "canvas/RecordingCanvas.h"
 #include "model/Fault.h"
 #include "model/Numbers.h"
 #include "ui/BusyCursor.h"
 #include "ui/Controls.h"
+#include "ui/HelpDialog.h"
 #include "ui/LabFiles.h"
 #include "ui/Layout.h"
 #include "ui/PictureTools.h"
@@ -71,6 +73,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
          [this](const QString& file) { return openSetupFile(file); },
          [this] { return currentReport(); },
          [this] { return experiment_ ? experiment_->chartImage(3.0) : QImage(); }});
+    QAction* help = canvas::addPictureAction(PicRes, ui::text(front::texts::kHelp), "actHelp",
+                                             QKeyCombination(Qt::Key_F1));
+    connect(help, &QAction::triggered, this, [this] { openHelp(); });
     new ui::ToolShortcuts(this, PicRes);
     setAcceptDrops(true);
     createMenu();
@@ -117,8 +122,12 @@ void Form1::bindControls() {
         if (auto* box = findChild<QLineEdit*>(QString::fromUtf8(field.control)))
             fields_[field.quantity] = box;
     }
-    for (const views::BlockDescription& block : views::blockDescriptions())
+    for (const views::BlockDescription& block : views::blockDescriptions()) {
         find(blockButtons_[block.block], block.button);
+        // What the block's oscillogram shows, in a sentence or two.
+        blockButtons_[block.block]->setToolTip(
+            QString::fromStdString(views::blockTooltip(block.block)));
+    }
     for (const views::SceneLook& look : views::sceneLooks())
         find(sceneOptions_[look.scene], look.option);
     for (const model::Result result : model::kResults)
@@ -416,6 +425,15 @@ void Form1::showWarning(const front::Warning& warning) {
     named->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(named))
         edit->selectAll();
+}
+
+// ---- the guide ------------------------------------------------------------------------
+
+ui::HelpDialog* Form1::openHelp(const QString& anchor) {
+    if (!help_)
+        help_ = new ui::HelpDialog(this);
+    help_->showAt(anchor);
+    return help_;
 }
 
 // ---- label texts -----------------------------------------------------------------------

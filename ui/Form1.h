@@ -41,6 +41,7 @@ struct SceneLook;
 }
 namespace ui {
 class BusyCursor;
+class HelpDialog;
 class LabFiles;
 class PictureTools;
 class SensitivityDialog;
@@ -75,6 +76,8 @@ public:
     // The lab report of the session as it stands.
     front::Report currentReport() const;
     ui::LabFiles* labFiles() const { return labFiles_; }
+    // The guide (F1, «Справка»), made at its first opening, at the heading with that anchor.
+    ui::HelpDialog* openHelp(const QString& anchor = {});
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -128,6 +131,7 @@ private:
     ui::BusyCursor* busy_ = nullptr; // set while a press runs
     ui::PictureTools* tools_ = nullptr;
     ui::LabFiles* labFiles_ = nullptr;
+    ui::HelpDialog* help_ = nullptr; // a dialog of the window, made when first asked for
     std::unique_ptr<ui::SensitivityDialog> experiment_; // a top-level window of its own
     std::map<views::Block, QPushButton*> blockButtons_;
     std::map<model::Quantity, QLineEdit*> fields_;

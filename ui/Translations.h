@@ -2,22 +2,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-
-#include <string>
-// The user's language and locale: Qt's own texts (the buttons of message boxes and file
-// dialogs, the context menus of the fields) in Russian, like the rest of the window; and
-// the decimal separator the window writes its numbers with.
+// The user's language and locale: the program's texts and Qt's own (the buttons of message
+// boxes and file dialogs, the context menus of the fields) in the language chosen, Russian
+// unless the user asks for another; and the decimal separator the window writes its
+// numbers with, which follows the user's locale in every language.
 
 #include <QString>
+
+#include <string>
+#include <vector>
 
 class QCoreApplication;
 
 namespace ui {
 
-// Installs Qt's Russian translation (qtbase_ru from Qt's translations folder) into the
-// application; the translator lives as long as the application. Returns false when the
-// translation is not installed on this machine: Qt's texts then stay in English.
+// The languages the program has: Russian, the source, and one for every catalogue built
+// into it (":/i18n/veltrum_<code>.qm").
+std::vector<std::string> availableLanguages();
+
+// Shows every text from now on in the language given: the program's catalogue (none for
+// Russian) and Qt's own translation of that language from Qt's translations folder.
+// Replaces the language installed before. Returns false when the program has no such
+// language (nothing changes then).
+bool installLanguage(QCoreApplication& application, const std::string& code);
+
+// Installs Qt's Russian translation (qtbase_ru from Qt's translations folder): the Russian
+// window's language. Returns false when the translation is not installed on this machine:
+// Qt's texts then stay in English.
 bool installQtTranslations(QCoreApplication& application);
+
+// The language the user chose with --lang at an earlier start ("" when none), and keeping
+// a choice for the next start (in the program's settings, ~/.config/Veltrum/veltrum.conf).
+std::string rememberedLanguage();
+void rememberLanguage(const std::string& code);
 
 // The decimal separator of the user's locale: ',' or '.' ('.' for any other).
 char localeDecimalSeparator();

@@ -83,7 +83,7 @@ QWidget* makeWidget(const Control& control, QWidget* parent) {
         return box;
     }
     case Kind::ComboBox: {
-        auto* list = new QComboBox(parent);
+        auto* list = new CompactComboBox(parent);
         list->setEditable(false);
         return list;
     }

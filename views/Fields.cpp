@@ -22,8 +22,7 @@ const std::vector<Field>& fields() {
         {Quantity::Temperature2, "txtT2", sceneLook(model::Scene::ExtendedTarget).lblT2, "lblT2"},
         {Quantity::Temperature1, "txtT1",
          VT_NOOP("Veltrum", "Температура излучения в пределах главного луча (Тягл), К "), "Label6"},
-        {Quantity::Bandwidth, "txtdeltaf", VT_NOOP("Veltrum", VT_NOOP("Veltrum", "Δ<i>f</i>, МГц")),
-         "imgdeltaf"},
+        {Quantity::Bandwidth, "txtdeltaf", VT_NOOP("Veltrum", "Δ<i>f</i>, МГц"), "imgdeltaf"},
         {Quantity::Gain, "txtKp", "Kp", "Label2"},
         {Quantity::GainInstability, "txtdeltaKp", "Δ<i>K</i><sub>p</sub>/<i>K</i><sub>p</sub>, %",
          "imgdeltaKp"},
@@ -36,8 +35,7 @@ const std::vector<Field>& fields() {
         {Quantity::SideLobeTemperature, "txtTbokov",
          VT_NOOP("Veltrum", "Средняя тем-ра излучения, принимаемая по боковым лепесткам (Тяб), К"),
          "Label1"},
-        {Quantity::SamplingRate, "cboFd", VT_NOOP("Veltrum", VT_NOOP("Veltrum", "Fдискретиз.")),
-         "Label14"},
+        {Quantity::SamplingRate, "cboFd", VT_NOOP("Veltrum", "Fдискретиз."), "Label14"},
     };
     return table;
 }
