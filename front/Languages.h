@@ -7,6 +7,8 @@
 // the user asks for it: on the desktop with --lang (remembered for the next start) or
 // VELTRUM_LANG, in the browser with #lang= or the page's switch (remembered by the page).
 
+#include "i18n/Translate.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,8 +16,10 @@
 
 namespace front {
 
-// The source language.
+// The source language, and its name, which every catalogue translates into the name of
+// its own language ("English"): the names a language switch offers.
 inline constexpr const char* kSourceLanguage = "ru";
+inline constexpr const char* kLanguageName = VT_NOOP("Veltrum", "Русский");
 
 // A language as typed ("en", "EN", "en_GB.UTF-8", "en-US"): its code in lower case
 // ("en"); nothing when the text is not a language code.

@@ -41,6 +41,8 @@ inline constexpr const char* kExperiment =
 // The guide: the menu's item and the title of its dialog.
 inline constexpr const char* kHelp = VT_NOOP("Veltrum", "Справка");
 inline constexpr const char* kHelpTitle = VT_NOOP("Veltrum", "Справка Veltrum");
+// The page's language switch.
+inline constexpr const char* kLanguage = VT_NOOP("Veltrum", "Язык");
 
 // Saving: the question's title, the name it suggests, its filter, and what a failed write
 // calls the thing.

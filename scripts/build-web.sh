@@ -18,6 +18,7 @@ if [ ! -f "$dir/build.ninja" ]; then
         -DVELTRUM_BUILD_GUI=OFF -DBUILD_TESTING=OFF -DVELTRUM_BUILD_BENCHMARKS=OFF >&2
 fi
 cmake --build "$dir" --target veltrum_core --parallel "$(nproc 2>/dev/null || echo 2)" >&2
-python3 "$VELTRUM_ROOT/scripts/bundle-web.py" "$VELTRUM_ROOT/web/page" \
+# Debian's Python, with its python3-markdown for the guide.
+/usr/bin/python3 -B "$VELTRUM_ROOT/scripts/bundle-web.py" "$VELTRUM_ROOT/web/page" \
     "$dir/web/veltrum_core.js" "$dir/veltrum.html"
 echo "$dir/veltrum.html"

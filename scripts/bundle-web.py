@@ -6,13 +6,21 @@ the styles, the worker's source (the core's WebAssembly loader, the module embed
 web/page/worker.js) and the page's ES modules put inline. The modules are joined in the
 order of their imports, their import lines dropped and their exports made plain
 declarations (every top-level name is unique across the modules; this is checked).
+The page's languages go in as JSON: for each, its catalogue (from translations/*.ts, the
+same texts as the desktop's) and the guide (help/guide.md, translated block by block)
+made into HTML.
 
 Usage: bundle-web.py PAGE_FOLDER CORE_JS OUTPUT_HTML
 """
 
+import json
 import re
 import sys
 from pathlib import Path
+
+import markdown
+
+from veltrum_guide import ROOT, catalogue, guide_blocks, languages
 
 IMPORT = re.compile(r"^import\s+\{[^}]*\}\s+from\s+'\./([\w-]+\.js)';\s*$", re.M)
 DECLARATION = re.compile(r"^(?:export\s+)?(?:async\s+)?(?:function\*?|class|const|let|var)\s+([A-Za-z_$][\w$]*)", re.M)
@@ -63,6 +71,27 @@ def inline_safe(text, what):
     return text
 
 
+def guide_html(blocks):
+    """The guide's blocks as HTML: its tables, and its headings' anchors as their ids."""
+    return markdown.markdown("\n\n".join(blocks), extensions=["tables", "attr_list"])
+
+
+def page_languages():
+    """{code: {"catalogue": {context: {source: translation}}, "guide": html}}: Russian, the
+    source, without a catalogue, then every language of translations/languages."""
+    blocks = guide_blocks((ROOT / "help" / "guide.md").read_text(encoding="utf-8"))
+    made = {"ru": {"catalogue": {}, "guide": guide_html(blocks)}}
+    for code in languages():
+        texts = catalogue(ROOT / "translations" / f"veltrum_{code}.ts")
+        guide = texts.pop("Guide", {})
+        missing = [block for block in blocks if block not in guide]
+        if missing:
+            fail(f"veltrum_{code}.ts has no translation of the guide's block {missing[0][:60]!r}")
+        made[code] = {"catalogue": texts, "guide": guide_html([guide[block] for block in blocks])}
+    # Inside a script element: "</" written as "<\/", which JSON reads as the same.
+    return json.dumps(made, ensure_ascii=False, sort_keys=True).replace("</", "<\\/")
+
+
 def main():
     if len(sys.argv) != 4:
         fail("usage: bundle-web.py PAGE_FOLDER CORE_JS OUTPUT_HTML")
@@ -84,7 +113,8 @@ def main():
 
     page = (folder / "index.html").read_text(encoding="utf-8")
     for marker, text in (("/*@STYLE@*/", style), ("/*@WORKER@*/", worker),
-                         ("/*@MAIN@*/", main_source), ("<!--@LICENCES@-->", LICENCES)):
+                         ("/*@MAIN@*/", main_source), ("/*@LANGUAGES@*/", page_languages()),
+                         ("<!--@LICENCES@-->", LICENCES)):
         if page.count(marker) != 1:
             fail(f"the template must hold {marker} once")
         page = page.replace(marker, text)

@@ -21,7 +21,7 @@ VELTRUM_PACKAGES=(
 # Debian packages for the browser edition: Emscripten for the core, Python for joining the
 # page into one file; Chromium, its driver and Selenium for testing it in a real browser.
 VELTRUM_WEB_PACKAGES=(
-    cmake ninja-build emscripten python3 libfast-float-dev libfmt-dev
+    cmake ninja-build emscripten python3 python3-markdown libfast-float-dev libfmt-dev
 )
 VELTRUM_BROWSER_TEST_PACKAGES=(
     chromium chromium-driver python3-selenium

@@ -15,6 +15,8 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 # The .ts files, one per line of translations/languages.
 function(veltrum_translation_files out)
+    set_property(DIRECTORY "${PROJECT_SOURCE_DIR}" APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+                 "${PROJECT_SOURCE_DIR}/translations/languages")
     file(STRINGS "${PROJECT_SOURCE_DIR}/translations/languages" lines)
     set(files "")
     foreach(line IN LISTS lines)

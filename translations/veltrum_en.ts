@@ -1446,5 +1446,13 @@ The batch mode presses blocks without a window and prints the readings as the wi
         <source> уравнение радиометра: %1</source>
         <translation> radiometer equation: %1</translation>
     </message>
+    <message>
+        <source>Русский</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Язык</source>
+        <translation>Language</translation>
+    </message>
 </context>
 </TS>

@@ -5,12 +5,14 @@
 control at its place with its caption; the golden presses to the last digit and the last
 bit of the picture; a refused field's message, its focus and an unchanged window; a long
 press cancelled; the CSV and PNG downloads; the experiment's table; both decimal
-separators; the keyboard.
+separators; the keyboard; the English page (no Russian left, the same numbers and pictures
+as the golden presses), its language switch and address, the guide and the tool tips.
 
 Usage: test_page.py PAGE_HTML CORE_JS GOLDEN_JSON"""
 
 import json
 import math
+import re
 import os
 import subprocess
 import urllib.parse
@@ -18,6 +20,8 @@ import struct
 import sys
 import time
 import unittest
+
+from selenium.webdriver.common.by import By
 
 from page_driver import Page, WINDOW_LABELS, control_table
 
@@ -332,6 +336,113 @@ class EnglishLocale(PageTest):
         page.shortcut("S", shift=True)
         data = page.downloaded("veltrum.csv").decode("utf-8")
         self.assertIn(",", data.split("\r\n")[0])
+
+
+CYRILLIC = re.compile("[\u0400-\u052f]")
+
+
+def numbers_of(labels):
+    """The numbers of the window's labels: a language changes the words around them only."""
+    return {name: re.sub(r"[^0-9,.+\-]", "", text.rsplit("=", 1)[-1])
+            for name, text in labels.items() if name != "lblname"}
+
+
+class Languages(PageTest):
+    def setUp(self):
+        self.page = Page(PAGE, self.locale, fragment="#lang=en")
+
+    def visible_texts(self):
+        """Every text the page shows or offers: the window, its tool tips, the context
+        menu, the experiment and the guide (the language switch's names aside)."""
+        return self.page.js(
+            "window.veltrum.experiment.open(); window.veltrum.help.show();"
+            "const texts = [document.getElementById('app').innerText,"
+            " document.getElementById('mnuPicture').textContent,"
+            " document.getElementById('dlgSensitivity').innerText,"
+            " document.getElementById('dlgHelp').innerText, document.title];"
+            "for (const e of document.querySelectorAll('[title]')) texts.push(e.title);"
+            "for (const e of document.querySelectorAll('#cboFd option, #mnuGraph .item'))"
+            " texts.push(e.textContent);"
+            "return texts.join('\\n').replace(/Русский/g, '');")
+
+    def test_the_english_page_shows_no_russian_and_the_golden_numbers(self):
+        page = self.page
+        self.assertEqual(page.js("return document.documentElement.lang"), "en")
+        self.assertEqual(page.element("btnsum").get_attribute("data-caption"), "&Summator")
+        with open(GOLDEN, encoding="utf-8") as file:
+            steps = json.load(file)["steps"]
+        warnings, typed = [], set()
+        for number, step in enumerate(steps, 1):
+            with self.subTest(step=number):
+                for name, text in step.get("type", {}).items():
+                    page.type(name, text)
+                    typed.add(text)
+                if "rate" in step:
+                    page.rate(step["rate"])
+                if "option" in step:
+                    page.option(step["option"])
+                if "colour" in step:
+                    page.menu_item(step["colour"])
+                if "sideLobes" in step:
+                    page.check("chkLepestok")
+                    page.settle()
+                if "press" not in step:
+                    continue
+                seen = page.press(step["press"])
+                warnings += [box["title"] + " " + box["text"] for box in seen]
+                if "warning" in step:
+                    continue
+                self.assertEqual(numbers_of(page.labels()), numbers_of(step["window"]))
+                self.assertEqual(page.drawing(), step["drawing"])
+        shown = self.visible_texts() + "\n" + "\n".join(warnings)
+        for text in typed:  # what the student typed is quoted as typed
+            shown = shown.replace(f"“{text}”", "")
+        self.assertGreater(len(shown), 8000)
+        self.assertEqual(sorted(set(CYRILLIC.findall(shown))), [],
+                         [line for line in shown.splitlines() if CYRILLIC.search(line)][:5])
+
+    def test_the_switch_keeps_the_fields_and_is_remembered(self):
+        page = self.page
+        page.type("txtT1", "310")
+        page.js("const s = document.getElementById('cboLanguage'); s.value = 'ru';"
+                "s.dispatchEvent(new Event('change'));")
+        page.wait(lambda: page.js("return document.body.dataset.ready === '1' &&"
+                                  " document.documentElement.lang === 'ru'"), 60, "Russian")
+        self.assertEqual(page.element("txtT1").get_attribute("value"), "310")
+        self.assertEqual(page.element("btnsum").get_attribute("data-caption"), "&Сумматор")
+        # Remembered: the page without an address opens in the language last switched to.
+        for code, caption in (("en", "&Summator"), ("ru", "&Сумматор")):
+            page.js("localStorage.setItem('veltrum.language', arguments[0])", code)
+            page.driver.get("file://" + os.path.abspath(PAGE))
+            page.wait(lambda: page.js("return document.body.dataset.ready") == "1", 60, code)
+            self.assertEqual(page.element("btnsum").get_attribute("data-caption"), caption)
+        # A language the page does not have: said in a box, and the page in Russian.
+        page.driver.get("file://" + os.path.abspath(PAGE) + "#lang=xx")
+        page.driver.refresh()  # a new address that differs only after # loads nothing
+        page.wait(lambda: page.boxes(), 60, "the unknown language's box")
+        self.assertIn("нет языка «xx»; есть: ru, en", page.answer_box()["text"])
+        page.wait(lambda: page.js("return document.body.dataset.ready") == "1", 60, "the page")
+        self.assertEqual(page.js("return document.documentElement.lang"), "ru")
+
+    def test_the_guide_opens_on_f1_and_its_links_reach_their_headings(self):
+        page = self.page
+        for button in ("btnT1", "btnT2", "btnmod", "btnap", "btnUVF", "btnDet", "btnF1", "btncap",
+                       "btnF2", "btnASP", "btnsum"):
+            self.assertGreater(len(page.element(button).get_attribute("title")), 40, button)
+        from selenium.webdriver.common.keys import Keys
+        page.element("txtT1").send_keys(Keys.F1)
+        page.wait(lambda: page.element("dlgHelp").is_displayed(), 10, "the guide")
+        links = page.js("return [...document.querySelectorAll('#txtGuide a')].map(a => a.hash)")
+        anchors = page.js("return [...document.querySelectorAll('#txtGuide [id]')].map(e => e.id)")
+        self.assertGreaterEqual(len(links), 8)
+        self.assertEqual([link for link in links if link[1:] not in anchors], [])
+        page.driver.find_element(By.CSS_SELECTOR, '#txtGuide a[href="#keyboard"]').click()
+        offset = page.js("const g = document.getElementById('txtGuide');"
+                         "const h = document.getElementById('keyboard');"
+                         "return h.getBoundingClientRect().top - g.getBoundingClientRect().top")
+        self.assertTrue(-1 <= offset < 40, offset)
+        self.assertTrue(page.js("return location.hash").startswith("#lang=en"))
+        self.assertEqual(page.js("return document.querySelector('#actHelp').dataset.caption"), "Help")
 
 
 if __name__ == "__main__":

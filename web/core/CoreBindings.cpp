@@ -9,11 +9,13 @@
 
 #include "front/ControlTable.h"
 #include "front/Drawing.h"
+#include "front/Languages.h"
 #include "front/Report.h"
 #include "front/Session.h"
 #include "front/Setup.h"
 #include "front/Texts.h"
 #include "model/Summator.h"
+#include "views/Blocks.h"
 #include "views/Fields.h"
 #include "views/Messages.h"
 #include "views/PlotExport.h"
@@ -24,9 +26,12 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -106,6 +111,10 @@ val controlOf(const front::Control& control) {
     out.set("wrapped", control.wrapped);
     out.set("enabled", control.enabled);
     out.set("selected", control.selected);
+    // A block button's tool tip: what its oscillogram shows.
+    for (const views::BlockDescription& block : views::blockDescriptions())
+        if (std::string_view(block.button) == control.name)
+            out.set("tooltip", text(views::blockTooltip(block.block)));
     return out;
 }
 
@@ -177,6 +186,71 @@ template <typename T> val copyOf(const std::vector<T>& values, const char* type)
 
 // Everything the page is built from: the controls, the drawn diagram, the menu, the
 // lists, the fields, the blocks and the scenes.
+// The page's language: the one its address asks for (#lang=), else the one the page
+// remembered, among Russian and the catalogues built into the page ({code: {context:
+// {source: translation}}}, exported from the .ts files); its catalogue then serves every
+// text the core gives. The answer names the language chosen, why one asked for is not
+// there, and every language with its own name.
+val useLanguage(val option, val remembered, val catalogues) {
+    using Table = std::map<std::pair<std::string, std::string>, std::string>;
+    std::map<std::string, std::shared_ptr<Table>> tables;
+    const val codes = val::global("Object").call<val>("keys", catalogues);
+    std::vector<std::string> available = {front::kSourceLanguage};
+    for (unsigned k = 0; k < codes["length"].as<unsigned>(); ++k) {
+        const std::string code = codes[k].as<std::string>();
+        auto table = std::make_shared<Table>();
+        const val contexts = catalogues[code];
+        const val contextNames = val::global("Object").call<val>("keys", contexts);
+        for (unsigned c = 0; c < contextNames["length"].as<unsigned>(); ++c) {
+            const std::string context = contextNames[c].as<std::string>();
+            const val texts = contexts[context];
+            const val sources = val::global("Object").call<val>("keys", texts);
+            for (unsigned m = 0; m < sources["length"].as<unsigned>(); ++m) {
+                const std::string source = sources[m].as<std::string>();
+                (*table)[{context, source}] = texts[source].as<std::string>();
+            }
+        }
+        tables[code] = table;
+        available.push_back(code);
+    }
+    auto given = [](const val& typed) -> std::optional<std::string> {
+        if (typed.isString())
+            return typed.as<std::string>();
+        return std::nullopt;
+    };
+    const front::LanguageChoice choice =
+        front::chooseLanguage({given(option), std::nullopt, given(remembered)}, available);
+
+    auto lookup = [](const std::shared_ptr<Table>& table, const char* context, const char* source) {
+        const auto found = table->find({context, source});
+        return found == table->end() ? std::string(source) : found->second;
+    };
+    val names = val::array();
+    for (std::size_t k = 0; k < available.size(); ++k) {
+        val entry = val::object();
+        entry.set("code", text(available[k]));
+        entry.set("name",
+                  text(k == 0 ? std::string(front::kLanguageName)
+                              : lookup(tables[available[k]], "Veltrum", front::kLanguageName)));
+        names.set(k, entry);
+    }
+    if (choice.code == front::kSourceLanguage) {
+        i18n::setTranslator({});
+    } else {
+        const std::shared_ptr<Table> table = tables[choice.code];
+        i18n::setTranslator([table, lookup](const char* context, const char* source) {
+            return lookup(table, context, source);
+        });
+    }
+    i18n::setLanguage(choice.code);
+
+    val out = val::object();
+    out.set("code", text(choice.code));
+    out.set("problem", text(choice.problem));
+    out.set("languages", names);
+    return out;
+}
+
 val windowDescription() {
     val out = val::object();
     val controls = val::array();
@@ -332,6 +406,9 @@ val windowDescription() {
         {"setupLinkCopied", front::setup_texts::kSetupLinkCopied},
         {"setupLinkShown", front::setup_texts::kSetupLinkShown},
         {"setupFromAddress", front::setup_texts::kSetupFromAddress},
+        {"help", t::kHelp},
+        {"helpTitle", t::kHelpTitle},
+        {"language", t::kLanguage},
     };
     for (const auto& [key, value] : named)
         texts.set(key, text(i18n::tr(value)));
@@ -739,6 +816,7 @@ private:
 
 EMSCRIPTEN_BINDINGS(veltrum_core) {
     emscripten::function("windowDescription", &windowDescription);
+    emscripten::function("useLanguage", &useLanguage);
     emscripten::class_<PageSession>("PageSession")
         .constructor<>()
         .function("open", &PageSession::open)

@@ -9,6 +9,7 @@
 // core, as the desktop's.
 
 import { download, bytesBlob } from './files.js';
+import { makePanel, showBeside } from './panels.js';
 
 const LARGEST = [10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000];
 const DEFAULT_LARGEST = 6;
@@ -47,22 +48,7 @@ export class ExperimentPanel {
 
   build(columns) {
     const t = this.texts;
-    const panel = document.createElement('div');
-    panel.id = 'dlgSensitivity';
-    panel.className = 'panel';
-    panel.setAttribute('role', 'dialog');
-    panel.setAttribute('aria-label', t.experiment);
-    panel.hidden = true;
-    const title = panel.appendChild(document.createElement('div'));
-    title.className = 'panel-title';
-    title.textContent = t.experiment;
-    const close = title.appendChild(document.createElement('button'));
-    close.className = 'panel-close';
-    close.type = 'button';
-    close.setAttribute('aria-label', '×');
-    close.textContent = '×';
-    close.addEventListener('click', () => this.close());
-    this.dragBy(title, panel);
+    const panel = makePanel('dlgSensitivity', t.experiment, () => this.close());
 
     const settings = panel.appendChild(document.createElement('div'));
     settings.className = 'panel-row';
@@ -130,35 +116,10 @@ export class ExperimentPanel {
     new ResizeObserver(() => this.draw()).observe(this.chart);
   }
 
-  dragBy(handle, panel) {
-    handle.addEventListener('pointerdown', (event) => {
-      if (event.target !== handle) return;
-      const startX = event.clientX - panel.offsetLeft;
-      const startY = event.clientY - panel.offsetTop;
-      const move = (e) => {
-        panel.style.left = `${Math.max(0, e.clientX - startX)}px`;
-        panel.style.top = `${Math.max(0, e.clientY - startY)}px`;
-      };
-      const up = () => {
-        document.removeEventListener('pointermove', move);
-        document.removeEventListener('pointerup', up);
-      };
-      document.addEventListener('pointermove', move);
-      document.addEventListener('pointerup', up);
-    });
-  }
-
   // Shown beside the main window where the page is wide enough, else over its right side.
   open() {
     if (this.panel.hidden) {
-      this.panel.hidden = false;
-      const main = this.anchor.getBoundingClientRect();
-      const width = Math.min(900, Math.max(560, window.innerWidth - main.right - 16));
-      this.panel.style.width = `${width}px`;
-      const left = main.right + 8 + width <= window.innerWidth ? main.right + 8
-        : Math.max(0, window.innerWidth - width - 8);
-      this.panel.style.left = `${left + window.scrollX}px`;
-      this.panel.style.top = `${main.top + window.scrollY}px`;
+      showBeside(this.panel, this.anchor, 560, 900);
       this.draw();
     }
     this.panel.style.zIndex = String(10);

@@ -109,6 +109,7 @@ function makeControl(control) {
   element.dataset.kind = KINDS[control.kind];
   if (control.text && control.kind !== 'lineedit' && control.kind !== 'combo')
     element.dataset.caption = control.text;
+  if (control.tooltip) element.title = control.tooltip;
   if (control.wrapped) element.classList.add('wrapped');
   if (control.centred) element.classList.add('centred');
   element.style.font = cssFont(control.font);

@@ -11,6 +11,7 @@ import { showMessage, ProgressBox, boxOpen } from './dialogs.js';
 import { ExperimentPanel } from './experiment.js';
 import { download, bytesBlob } from './files.js';
 import { accelerator, buildMenu, buildWindow, cssColour, setCaption } from './form.js';
+import { HelpPanel } from './help.js';
 import { Picture } from './picture.js';
 
 // The Russian letters of the standard ЙЦУКЕН layout by physical key, so that Alt+А works
@@ -24,10 +25,39 @@ const RUSSIAN_KEYS = {
   BracketRight: 'ъ', Backquote: 'ё',
 };
 
+// Where the page remembers the language chosen with its switch.
+const LANGUAGE_KEY = 'veltrum.language';
+
+function rememberedLanguage() {
+  try {
+    return localStorage.getItem(LANGUAGE_KEY);
+  } catch (error) {
+    return null; // storage refused (a private window, a strict policy): nothing remembered
+  }
+}
+
+// The page's address after #: lang=CODE first, if any, then setup=TEXT (URL-encoded) up to
+// the end, as the page writes its links.
+function hashParameters(hash) {
+  const parameters = {};
+  let rest = hash.replace(/^#/, '');
+  const language = rest.match(/^lang=([^&]*)(?:&|$)/);
+  if (language) {
+    parameters.lang = language[1];
+    rest = rest.slice(language[0].length);
+  }
+  const setup = rest.match(/^setup=(.*)$/s);
+  if (setup) {
+    try { parameters.setup = decodeURIComponent(setup[1]); } catch (error) { parameters.setup = setup[1]; }
+  }
+  return parameters;
+}
+
 class Page {
-  constructor(client, description, built) {
+  constructor(client, description, built, language) {
     this.client = client;
     this.description = description;
+    this.language = language; // {code, languages: [{code, name}], guide}
     this.texts = description.texts;
     this.elements = built.elements;
     this.form = built.form;
@@ -45,12 +75,40 @@ class Page {
       separator: this.separator, fields: () => this.fieldState(),
       showWarning: (warning) => this.warn(warning), anchor: this.form,
     });
+    this.help = new HelpPanel({ html: language.guide, title: this.texts.helpTitle, anchor: this.form });
+    this.buildLanguageSwitch(built.form.parentElement);
     this.wire();
     this.startClock();
   }
 
   field(name) {
     return this.elements.get(name);
+  }
+
+  // The language switch, under the window (outside it: the window keeps its controls).
+  buildLanguageSwitch(parent) {
+    const row = parent.appendChild(document.createElement('div'));
+    row.className = 'languages';
+    const label = row.appendChild(document.createElement('label'));
+    label.append(`${this.texts.language} `);
+    const list = label.appendChild(document.createElement('select'));
+    list.id = 'cboLanguage';
+    for (const { code, name } of this.language.languages) {
+      const option = list.appendChild(document.createElement('option'));
+      option.value = code;
+      option.textContent = name;
+      option.selected = code === this.language.code;
+    }
+    list.addEventListener('change', () => this.switchLanguage(list.value));
+  }
+
+  // The page again in another language, remembered for the next visit, with the fields,
+  // scene, side lobes, rate and colours as they stand (a setup in the address).
+  async switchLanguage(code) {
+    try { localStorage.setItem(LANGUAGE_KEY, code); } catch (error) { /* not remembered */ }
+    const { text } = await this.client.request('writeSetup', { page: this.pageControls() });
+    location.hash = `lang=${code}&setup=${encodeURIComponent(text)}`;
+    location.reload();
   }
 
   // The fields as they stand, the selected option and the sampling rate.
@@ -240,6 +298,7 @@ class Page {
       { name: 'actSaveSetup', text: t.saveSetup, keys: 'Ctrl+Alt+S', run: () => this.saveSetup() },
       { name: 'actCopySetupLink', text: t.copySetupLink, keys: '', run: () => this.copySetupLink() },
       { name: 'actReport', text: t.report, keys: 'Ctrl+P', run: () => this.printReport() },
+      { name: 'actHelp', text: t.help, keys: 'F1', run: () => this.help.show() },
     ];
     for (const action of this.actions) {
       const item = menu.appendChild(document.createElement('div'));
@@ -401,7 +460,8 @@ class Page {
 
   async copySetupLink() {
     const { text } = await this.client.request('writeSetup', { page: this.pageControls() });
-    const link = `${location.href.split('#')[0]}#setup=${encodeURIComponent(text)}`;
+    const language = this.language.code === 'ru' ? '' : `lang=${this.language.code}&`;
+    const link = `${location.href.split('#')[0]}#${language}setup=${encodeURIComponent(text)}`;
     try {
       await navigator.clipboard.writeText(link);
       await showMessage({ title: this.texts.copySetupLink, text: this.texts.setupLinkCopied, icon: 'information' });
@@ -428,6 +488,11 @@ class Page {
 
   key(event) {
     if (boxOpen()) return;
+    if (event.key === 'F1' && !event.ctrlKey && !event.altKey) {
+      event.preventDefault(); // not the browser's own help
+      this.help.show();
+      return;
+    }
     const inField = event.target instanceof HTMLInputElement && event.target.type !== 'checkbox' &&
       event.target.type !== 'radio';
     if (event.ctrlKey && event.altKey && event.code === 'KeyS' && !event.shiftKey) {
@@ -555,20 +620,29 @@ async function start() {
       console.error('Veltrum: the worker failed:', why);
       failed(failure);
     };
-    const { description } = await client.request('load');
+    // The languages built into the page: Russian, the source, and every catalogue.
+    const languages = JSON.parse(document.getElementById('veltrum-languages').textContent);
+    const catalogues = {};
+    for (const [code, { catalogue }] of Object.entries(languages))
+      if (code !== 'ru') catalogues[code] = catalogue;
+    const parameters = hashParameters(location.hash);
+    const { language, description } = await client.request('load', {
+      option: parameters.lang === undefined ? null : parameters.lang,
+      remembered: rememberedLanguage(), catalogues,
+    });
+    document.documentElement.lang = language.code;
     await client.startHelpers();
     const app = document.getElementById('app');
     app.textContent = '';
     const built = buildWindow(app, description);
-    const page = new Page(client, description, built);
+    const page = new Page(client, description, built,
+      { ...language, guide: languages[language.code].guide });
     window.veltrum = page;
+    if (language.problem)
+      await showMessage({ title: description.caption, text: language.problem, icon: 'warning' });
     // A setup in the page's address (veltrum.html#setup=…), and setup files dropped on it.
-    const hash = location.hash.match(/^#setup=(.*)$/s);
-    if (hash) {
-      let text = '';
-      try { text = decodeURIComponent(hash[1]); } catch (error) { text = hash[1]; }
-      await page.openSetupText(text, description.texts.setupFromAddress);
-    }
+    if (parameters.setup !== undefined)
+      await page.openSetupText(parameters.setup, description.texts.setupFromAddress);
     document.addEventListener('dragover', (event) => event.preventDefault());
     document.addEventListener('drop', (event) => {
       event.preventDefault();

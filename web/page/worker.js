@@ -112,8 +112,10 @@ function serveAsHelper(port) {
 }
 
 const handlers = {
-  load() {
-    return { description: core.windowDescription() };
+  // The page's language first (its catalogue serves every text after it), then the window.
+  load({ option, remembered, catalogues }) {
+    const language = core.useLanguage(option, remembered, catalogues);
+    return { language, description: core.windowDescription() };
   },
   // The page's other workers, for the summator's periods.
   helpers(_, ports) {
