@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -43,12 +44,17 @@ std::optional<std::string> languageOption(int argc, char* argv[]) {
     return code;
 }
 
-bool startLanguage(QCoreApplication& application, int argc, char* argv[], bool rememberChoice) {
+bool startLanguage(QCoreApplication& application, int argc, char* argv[], bool window) {
     front::LanguageRequests requests;
     requests.option = languageOption(argc, argv);
     if (const char* environment = std::getenv("VELTRUM_LANG"))
         requests.environment = std::string(environment);
-    if (const std::string remembered = ui::rememberedLanguage(); !remembered.empty())
+    // The batch mode does not read the language remembered for the window: a script gets
+    // the same texts whoever last opened the window on this account.
+    const bool batch = std::any_of(argv + 1, argv + argc, [](const char* given) {
+        return std::strcmp(given, "--batch") == 0;
+    });
+    if (const std::string remembered = ui::rememberedLanguage(); !remembered.empty() && !batch)
         requests.remembered = remembered;
     const front::LanguageChoice choice = front::chooseLanguage(requests, ui::availableLanguages());
     if (!choice.problem.empty())
@@ -56,7 +62,7 @@ bool startLanguage(QCoreApplication& application, int argc, char* argv[], bool r
     if (choice.optionRefused)
         return false;
     ui::installLanguage(application, choice.code);
-    if (choice.remember && rememberChoice)
+    if (choice.remember && window)
         ui::rememberLanguage(choice.code);
     return true;
 }

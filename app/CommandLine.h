@@ -25,10 +25,11 @@ bool answersWithoutWindow(int argc, char* argv[]);
 // Qt parses the command line, so that --help already speaks it.
 std::optional<std::string> languageOption(int argc, char* argv[]);
 
-// The language to speak: --lang, then VELTRUM_LANG, then the one remembered, then Russian.
-// Installs it; a language the program does not have is reported on standard error. Returns
+// The language to speak: --lang, then VELTRUM_LANG, then the one remembered (not in the
+// batch mode), then Russian. Installs it; with the window, a --lang is remembered for the
+// next start. A language the program does not have is reported on standard error. Returns
 // false when --lang named one (the program then ends with status 1).
-bool startLanguage(QCoreApplication& application, int argc, char* argv[], bool rememberChoice);
+bool startLanguage(QCoreApplication& application, int argc, char* argv[], bool window);
 
 struct WindowRequest {
     QString setupFile; // empty: none

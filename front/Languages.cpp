@@ -62,14 +62,14 @@ LanguageChoice chooseLanguage(const LanguageRequests& requests,
         }
         choice.problem = refuse(*requests.option);
         choice.optionRefused = true;
-        return choice;
     }
     if (requests.environment && !requests.environment->empty()) {
         if (const std::optional<std::string> code = known(requests.environment)) {
             choice.code = *code;
             return choice;
         }
-        choice.problem = refuse(*requests.environment);
+        if (choice.problem.empty())
+            choice.problem = refuse(*requests.environment);
     }
     if (const std::optional<std::string> code = known(requests.remembered))
         choice.code = *code;

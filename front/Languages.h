@@ -37,7 +37,8 @@ struct LanguageChoice {
     // The option named a language this program has: keep it for the next start.
     bool remember = false;
     // A language asked for by the option or the environment that this program does not
-    // have (the message to show; the choice then falls to the next request).
+    // have (the message to show, for the first such request); the choice then falls to
+    // the next request. The desktop ends on a refused option; the page goes on.
     std::string problem;
     bool optionRefused = false;
 };

@@ -3,39 +3,52 @@
 
 #include "i18n/Translate.h"
 
+#include <memory>
+#include <mutex>
 #include <vector>
 
 namespace i18n {
 
 namespace {
 
-Translator& installed() {
-    static Translator translator;
-    return translator;
-}
+// The lookup and the language, changed by a front end while other threads (the
+// experiment's) may be looking texts up: each reader takes its own reference.
+struct Installed {
+    std::mutex mutex;
+    std::shared_ptr<const Translator> translator;
+    std::string code = "ru";
+};
 
-std::string& current() {
-    static std::string code = "ru";
-    return code;
+Installed& installed() {
+    static Installed state;
+    return state;
 }
 
 } // namespace
 
 std::string translate(const char* context, const char* source) {
-    const Translator& translator = installed();
-    return translator ? translator(context, source) : std::string(source);
+    std::shared_ptr<const Translator> translator;
+    {
+        const std::lock_guard<std::mutex> lock(installed().mutex);
+        translator = installed().translator;
+    }
+    return translator && *translator ? (*translator)(context, source) : std::string(source);
 }
 
 void setTranslator(Translator translator) {
-    installed() = std::move(translator);
+    auto made = std::make_shared<const Translator>(std::move(translator));
+    const std::lock_guard<std::mutex> lock(installed().mutex);
+    installed().translator = std::move(made);
 }
 
 void setLanguage(const std::string& code) {
-    current() = code;
+    const std::lock_guard<std::mutex> lock(installed().mutex);
+    installed().code = code;
 }
 
-const std::string& language() {
-    return current();
+std::string language() {
+    const std::lock_guard<std::mutex> lock(installed().mutex);
+    return installed().code;
 }
 
 std::string arg(const std::string& pattern, std::initializer_list<std::string> texts) {

@@ -29,13 +29,14 @@ inline std::string tr(const char* source) {
     return translate("Veltrum", source);
 }
 
-// The function that looks texts up; none (the default) keeps the source.
+// The function that looks texts up; none (the default) keeps the source. It may be called
+// from any thread; a text looked up while another is installed comes from either.
 using Translator = std::function<std::string(const char* context, const char* source)>;
 void setTranslator(Translator translator);
 
 // The language now shown: "ru" (the source) or a catalogue's code ("en").
 void setLanguage(const std::string& code);
-const std::string& language();
+std::string language();
 
 // %1 … %9 of a pattern replaced by the texts given, in one pass (a text that holds "%2"
 // is not replaced again).

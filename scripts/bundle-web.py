@@ -20,7 +20,7 @@ from pathlib import Path
 
 import markdown
 
-from veltrum_guide import ROOT, catalogue, guide_blocks, languages
+from veltrum_guide import ROOT, catalogue, guide_blocks, languages, read_guide
 
 IMPORT = re.compile(r"^import\s+\{[^}]*\}\s+from\s+'\./([\w-]+\.js)';\s*$", re.M)
 DECLARATION = re.compile(r"^(?:export\s+)?(?:async\s+)?(?:function\*?|class|const|let|var)\s+([A-Za-z_$][\w$]*)", re.M)
@@ -79,7 +79,7 @@ def guide_html(blocks):
 def page_languages():
     """{code: {"catalogue": {context: {source: translation}}, "guide": html}}: Russian, the
     source, without a catalogue, then every language of translations/languages."""
-    blocks = guide_blocks((ROOT / "help" / "guide.md").read_text(encoding="utf-8"))
+    blocks = guide_blocks(read_guide(ROOT / "help" / "guide.md"))
     made = {"ru": {"catalogue": {}, "guide": guide_html(blocks)}}
     for code in languages():
         texts = catalogue(ROOT / "translations" / f"veltrum_{code}.ts")

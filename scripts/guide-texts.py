@@ -10,7 +10,7 @@ Usage: guide-texts.py GUIDE_MD OUTPUT_CPP
 import sys
 from pathlib import Path
 
-from veltrum_guide import guide_blocks
+from veltrum_guide import guide_blocks, read_guide
 
 
 def c_string(text):
@@ -23,7 +23,7 @@ def main():
         sys.exit("usage: guide-texts.py GUIDE_MD OUTPUT_CPP")
     guide, output = Path(sys.argv[1]), Path(sys.argv[2])
     lines = ["// The blocks of the guide, for lupdate. Made by scripts/guide-texts.py.", ""]
-    for block in guide_blocks(guide.read_text(encoding="utf-8")):
+    for block in guide_blocks(read_guide(guide)):
         lines.append(f'QT_TRANSLATE_NOOP("Guide", {c_string(block)});')
     output.parent.mkdir(parents=True, exist_ok=True)
     text = "\n".join(lines) + "\n"

@@ -16,6 +16,12 @@ ROOT = Path(__file__).resolve().parent.parent
 BLANK_LINE = re.compile(r"^[ \t\r]*$")
 
 
+def read_guide(path):
+    """A guide's text as written: UTF-8, its line ends untouched (the program reads the bytes;
+    a lone carriage return is not a line end to it either)."""
+    return Path(path).read_bytes().decode("utf-8")
+
+
 def guide_blocks(markdown):
     """The blocks of a guide, in order."""
     blocks, lines = [], []

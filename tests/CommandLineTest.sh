@@ -63,6 +63,9 @@ window() { plain QT_QPA_PLATFORM=offscreen timeout 3 "$veltrum" "$@" >/dev/null 
 window --lang en
 grep -q '^language=en$' "$config/Veltrum/veltrum.conf" || fail "--lang en not remembered"
 run --help | grep -q "The setup to open in the window" || fail "the remembered English"
+# A script's batch reads the same texts whoever opened the window before.
+run --batch --setup "$setup" --press btnsum | grep -q '"title": "Эффект накопления' \
+    || fail "the batch took the language remembered for the window"
 plain VELTRUM_LANG=ru "$veltrum" --help | grep -q "Установка, которую открыть" \
     || fail "VELTRUM_LANG=ru over the remembered English"
 window --lang ru

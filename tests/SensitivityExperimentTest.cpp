@@ -178,6 +178,9 @@ TEST(SensitivityExperiment, RunsAreNamedWithTheirNumberAndWhatDiffersFromTheFirs
     views::ExperimentSettings lobes = first;
     lobes.sideLobeFraction = 0.25f;
     lobes.sideLobeTemperature = 280;
+    views::ExperimentSettings point = lobes; // a locale with a decimal point
+    point.decimalSeparator = '.';
+    point.largest = 500;
     const struct {
         int number;
         const views::ExperimentSettings* settings;
@@ -189,6 +192,7 @@ TEST(SensitivityExperiment, RunsAreNamedWithTheirNumberAndWhatDiffersFromTheFirs
         {3, &other, &first,
          "Опыт 3: Fдискретиз. 25кГц; Т-ра вн.шума, К = 200; 20 нажатий на время"},
         {4, &lobes, &first, "Опыт 4: боковые лепестки β = 0,25, Тяб = 280 К"},
+        {5, &point, &first, "Опыт 5: боковые лепестки β = 0.25, Тяб = 280 К; до 500 мс"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(views::runName(c.number, *c.settings, c.first), c.name);

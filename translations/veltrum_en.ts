@@ -93,11 +93,11 @@
     </message>
     <message>
         <source>### УВЧ {#uhf}</source>
-        <translation>### UHF amplifier {#uhf}</translation>
+        <translation>### RF amplifier {#uhf}</translation>
     </message>
     <message>
         <source>Усилитель высокой частоты усиливает сигнал в полосе Δf и добавляет собственный шум приёмника с температурой Tprm:</source>
-        <translation>The ultra-high-frequency amplifier amplifies the signal in the band Δf and adds the receiver&apos;s own noise at the temperature Tprm:</translation>
+        <translation>The radio-frequency amplifier amplifies the signal in the band Δf and adds the receiver&apos;s own noise at the temperature Tprm:</translation>
     </message>
     <message>
         <source>u = Kp·Δf·10⁻³·(x + Tprm·ξ1)·(1 + ΔKp/Kp·10⁻²·ξ2),</source>
@@ -110,10 +110,6 @@
     <message>
         <source>### Квадратичный детектор (КДО) {#detector}</source>
         <translation>### Square-law detector (Det) {#detector}</translation>
-    </message>
-    <message>
-        <source>Детектор возводит выход УВЧ в квадрат и добавляет постоянные 200: d = u² + 200. Квадрат шума — его мощность, поэтому среднее на выходе детектора пропорционально сумме температуры входа и Tprm, и уровни двух половин периода уже различаются.</source>
-        <translation>The detector squares the UHF amplifier output and adds a constant 200: d = u² + 200. The square of the noise is its power, so the mean at the detector output is proportional to the sum of the input temperature and Tprm, and the levels of the two halves of the period already differ.</translation>
     </message>
     <message>
         <source>### Фильтр однозвенный {#filter1}</source>
@@ -172,10 +168,6 @@
         <translation>&quot;Summator&quot; runs the whole receiver period by period, 1 ms each, as many times as the accumulation time τ has whole milliseconds (the field &quot;Accumulation time&quot;). In every period it adds up the ADC samples of the first half (from sample 500 on) and, separately, those of the second half (from sample 3000 on), taking every s-th sample; s is set by the sampling rate &quot;Fsampling&quot;: 5 MHz takes every sample, 50 kHz every hundredth. The difference of the sums, converted to kelvins, is the period&apos;s reading of the antenna temperature difference.</translation>
     </message>
     <message>
-        <source>В сумматоре детектор берёт модуль выхода УВЧ, а не квадрат, и усиление УВЧ постоянно (0,004·Δf, как при Kp = 4): на этом построена калибровка отсчёта в кельвинах.</source>
-        <translation>In the summator the detector takes the magnitude of the UHF amplifier output, not its square, and the amplifier&apos;s gain is fixed (0.004·Δf, as at Kp = 4): the calibration of the reading in kelvins rests on this.</translation>
-    </message>
-    <message>
         <source>Рисунок показывает эффект накопления: бегущее среднее отсчётов первой половины последнего периода по числу сложенных отсчётов. С ростом их числа среднее успокаивается на пурпурной линии — окончательном значении.</source>
         <translation>The picture shows the effect of accumulation: the running mean of the samples of the first half of the last period against the number of samples added. As their number grows, the mean settles on the magenta line, the final value.</translation>
     </message>
@@ -208,10 +200,6 @@
         <translation>## Point target {#point-target}</translation>
     </message>
     <message>
-        <source>В сцене «Малоразмерная цель» открываются поля высоты полёта H, площади цели S и частотного диапазона F. Каждое нажатие сначала находит, какую долю луча заполняет цель: телесный угол цели S/H², луча λ²/2. Если цель заполняет луч целиком, программа говорит об этом и считает её протяжённой. Иначе первый вход видит среднюю по лучу температуру цели и фона, а в углу рисунка появляется наибольшая дальность наблюдения цели Rmax при вероятности обнаружения 0,9. Она растёт с площадью цели, с разностью температур цели и фона и с произведением времени накопления на полосу.</source>
-        <translation>In the scene &quot;Point target&quot; the fields of the flight height H, the target area S and the frequency band F open. Every press first finds what share of the beam the target fills: the solid angle of the target is S/H², that of the beam λ²/2. When the target fills the whole beam, the program says so and treats it as an extended target. Otherwise the first input sees the temperature of the target and the background averaged over the beam, and the corner of the picture shows the maximum observation range Rmax of the target at a detection probability of 0.9. It grows with the target&apos;s area, with the temperature difference between the target and the background, and with the product of the accumulation time and the bandwidth.</translation>
-    </message>
-    <message>
         <source>## Инструменты лабораторной работы {#tools}</source>
         <translation>## Lab tools {#tools}</translation>
     </message>
@@ -242,9 +230,29 @@
         <translation>## Keyboard {#keyboard}</translation>
     </message>
     <message>
+        <source>## Язык {#language}</source>
+        <translation>## Language {#language}</translation>
+    </message>
+    <message>
+        <source>Программа говорит по-русски. Чтобы открыть её по-английски, запустите `veltrum --lang en` (или задайте `VELTRUM_LANG=en`); выбор языка ключом `--lang` запоминается до следующего запуска, `veltrum --lang ru` возвращает русский. Числа пишутся по правилам языка рабочего стола. В браузере язык выбирается переключателем под окном или адресом страницы с `#lang=en`.</source>
+        <translation>The program speaks Russian. To open it in English, start `veltrum --lang en` (or set `VELTRUM_LANG=en`); a language chosen with `--lang` is remembered for the next start, and `veltrum --lang ru` brings Russian back. Numbers follow the desktop&apos;s regional settings. In a browser the language is chosen with the switch under the window or with `#lang=en` in the page&apos;s address.</translation>
+    </message>
+    <message>
+        <source>Детектор возводит выход УВЧ в квадрат и добавляет постоянные 200: d = u² + 200. Квадрат шума — его мощность. В модели размах шума пропорционален температуре, поэтому среднее на выходе детектора растёт с Ta² + Tprm², и уровни двух половин периода уже различаются.</source>
+        <translation>The detector squares the RF amplifier output and adds a constant 200: d = u² + 200. The square of the noise is its power. In the model the amplitude of the noise is proportional to the temperature, so the mean at the detector output grows with Ta² + Tprm², and the levels of the two halves of the period already differ.</translation>
+    </message>
+    <message>
+        <source>В сумматоре детектор берёт модуль выхода УВЧ, а не квадрат, и УВЧ усиливает с постоянным Kp = 4 (множитель 0,004·Δf; нестабильность ΔKp/Kp действует и здесь): на этом построена калибровка отсчёта в кельвинах.</source>
+        <translation>In the summator the detector takes the magnitude of the RF amplifier output, not its square, and the amplifier works with a fixed Kp = 4 (the factor 0.004·Δf; the gain instability ΔKp/Kp acts here too): the calibration of the reading in kelvins rests on this.</translation>
+    </message>
+    <message>
+        <source>В сцене «Малоразмерная цель» открываются поля высоты полёта H, площади цели S и частоты F. Каждое нажатие сначала находит, какую долю луча заполняет цель: телесный угол цели S/H², луча λ²/2. Если цель заполняет луч целиком, программа говорит об этом и считает её протяжённой. Иначе первый вход видит среднюю по лучу температуру цели и фона, а в углу рисунка появляется наибольшая дальность наблюдения цели Rmax при вероятности обнаружения 0,9. Она растёт с площадью цели, с разностью температур цели и фона и с произведением времени накопления на полосу.</source>
+        <translation>In the scene &quot;Point target&quot; the fields of the flight height H, the target area S and the frequency F open. Every press first finds what share of the beam the target fills: the solid angle of the target is S/H², that of the beam λ²/2. When the target fills the whole beam, the program says so and treats it as an extended target. Otherwise the first input sees the temperature of the target and the background averaged over the beam, and the corner of the picture shows the maximum observation range Rmax of the target at a detection probability of 0.9. It grows with the target&apos;s area, with the temperature difference between the target and the background, and with the product of the accumulation time and the bandwidth.</translation>
+    </message>
+    <message>
         <source>| Клавиши | Что делают |
 |---|---|
-| Alt+А, Alt+Э | антенна и шумовой эквивалент |
+| Alt+А, Alt+Э | антенна и шумовой эквивалент (пока сцену не меняли) |
 | Alt+М, Alt+П, Alt+У, Alt+Д, Alt+Ц, Alt+С | модулятор, переключатель, УВЧ, детектор, АЦП, сумматор |
 | Alt+Г | меню «Графика»: цвета двух объектов |
 | Alt+В | выход |
@@ -253,12 +261,12 @@
 | Ctrl+Shift+S | сохранить данные рисунка в CSV |
 | Ctrl+E | опыт: чувствительность и время накопления |
 | Ctrl+O, Ctrl+Alt+S | открыть установку, сохранить установку |
-| Ctrl+P, Ctrl+Shift+P | отчёт в PDF, отчёт на принтер |
+| Ctrl+P, Ctrl+Shift+P | отчёт в PDF, отчёт на принтер (в браузере Ctrl+P — отчёт для печати) |
 | F1 | эта справка |</source>
         <translation>| Keys | What they do |
 |---|---|
-| Alt+A, Alt+E | the antenna and the noise equivalent |
-| Alt+M, Alt+W, Alt+U, Alt+D, Alt+C, Alt+S | modulator, switch, UHF amplifier, detector, ADC, summator |
+| Alt+A, Alt+E | the antenna and the noise equivalent (until the scene is changed) |
+| Alt+M, Alt+W, Alt+R, Alt+D, Alt+C, Alt+S | modulator, switch, RF amplifier, detector, ADC, summator |
 | Alt+G | the &quot;Graphics&quot; menu: the colours of the two objects |
 | Alt+X | exit |
 | Tab | the fields from left to right, then the blocks along the chain |
@@ -266,16 +274,8 @@
 | Ctrl+Shift+S | save the picture&apos;s data as CSV |
 | Ctrl+E | the experiment: sensitivity and accumulation time |
 | Ctrl+O, Ctrl+Alt+S | open a setup, save the setup |
-| Ctrl+P, Ctrl+Shift+P | the report as PDF, the report on a printer |
+| Ctrl+P, Ctrl+Shift+P | the report as PDF, the report on a printer (in a browser Ctrl+P gives the report for printing) |
 | F1 | this guide |</translation>
-    </message>
-    <message>
-        <source>## Язык {#language}</source>
-        <translation>## Language {#language}</translation>
-    </message>
-    <message>
-        <source>Программа говорит по-русски. Чтобы открыть её по-английски, запустите `veltrum --lang en` (или задайте `VELTRUM_LANG=en`); выбор языка ключом `--lang` запоминается до следующего запуска, `veltrum --lang ru` возвращает русский. Числа пишутся по правилам языка рабочего стола. В браузере язык выбирается переключателем под окном или адресом страницы с `#lang=en`.</source>
-        <translation>The program speaks Russian. To open it in English, start `veltrum --lang en` (or set `VELTRUM_LANG=en`); a language chosen with `--lang` is remembered for the next start, and `veltrum --lang ru` brings Russian back. Numbers follow the desktop&apos;s regional settings. In a browser the language is chosen with the switch under the window or with `#lang=en` in the page&apos;s address.</translation>
     </message>
 </context>
 <context>
@@ -372,7 +372,7 @@ The batch mode presses blocks without a window and prints the readings as the wi
     </message>
     <message>
         <source>&amp;УВЧ</source>
-        <translation>&amp;UHF</translation>
+        <translation>&amp;RF</translation>
     </message>
     <message>
         <source>К&amp;ДО</source>
@@ -964,7 +964,7 @@ The batch mode presses blocks without a window and prints the readings as the wi
     </message>
     <message>
         <source>Осциллограмма на выходе УВЧ</source>
-        <translation>UHF amplifier output oscillogram</translation>
+        <translation>RF amplifier output oscillogram</translation>
     </message>
     <message>
         <source>Осциллограмма на выходе квадратичного детектора</source>
@@ -1012,7 +1012,7 @@ The batch mode presses blocks without a window and prints the readings as the wi
     </message>
     <message>
         <source>Квадратичный детектор: квадрат выхода УВЧ плюс постоянные 200. Мощность шума превращается в уровень.</source>
-        <translation>Square-law detector: the square of the UHF amplifier output plus a constant 200. The noise power becomes a level.</translation>
+        <translation>Square-law detector: the square of the RF amplifier output plus a constant 200. The noise power becomes a level.</translation>
     </message>
     <message>
         <source>Фильтр нижних частот с частотой среза F1 сглаживает выход детектора: проступают два уровня двух входов.</source>
@@ -1044,7 +1044,7 @@ The batch mode presses blocks without a window and prints the readings as the wi
     </message>
     <message>
         <source>Частотный диапазон, ГГц</source>
-        <translation>Frequency band, GHz</translation>
+        <translation>Frequency, GHz</translation>
     </message>
     <message>
         <source>Температура излучения в пределах главного луча (Тягл), К </source>
@@ -1056,7 +1056,7 @@ The batch mode presses blocks without a window and prints the readings as the wi
     </message>
     <message>
         <source>Т-ра вн.шума, К</source>
-        <translation>Receiver noise, K</translation>
+        <translation>Rx noise temp., K</translation>
     </message>
     <message>
         <source>Частота  среза фильтра1, Гц</source>

@@ -284,6 +284,7 @@ void SensitivityDialog::start() {
         settings.sideLobeTemperature = state.sideLobeTemperature;
         settings.largest = cboLargest->currentData().toDouble();
         settings.presses = spnPresses->value();
+        settings.decimalSeparator = localeDecimalSeparator();
         experiment = std::make_shared<const views::SensitivityExperiment>(
             settings.texts, state,
             views::SensitivityExperiment::accumulationTimes(settings.largest), settings.presses);

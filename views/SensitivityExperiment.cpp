@@ -289,15 +289,17 @@ std::string runName(int number, const ExperimentSettings& settings,
         differences.push_back(
             settings.sideLobeFraction == 0 && settings.sideLobeTemperature == 0
                 ? i18n::translate("Veltrum", "без боковых лепестков")
-                : i18n::arg(i18n::translate("Veltrum", "боковые лепестки β = %1, Тяб = %2 К"),
-                            {model::formatNumber(settings.sideLobeFraction, ','),
-                             std::to_string(settings.sideLobeTemperature)}));
+                : i18n::arg(
+                      i18n::translate("Veltrum", "боковые лепестки β = %1, Тяб = %2 К"),
+                      {model::formatNumber(settings.sideLobeFraction, settings.decimalSeparator),
+                       std::to_string(settings.sideLobeTemperature)}));
     if (settings.presses != first->presses)
         differences.push_back(i18n::arg(i18n::translate("Veltrum", "%1 нажатий на время"),
                                         {std::to_string(settings.presses)}));
     if (settings.largest != first->largest)
-        differences.push_back(i18n::arg(i18n::translate("Veltrum", "до %1 мс"),
-                                        {model::formatNumber(settings.largest, ',')}));
+        differences.push_back(
+            i18n::arg(i18n::translate("Veltrum", "до %1 мс"),
+                      {model::formatNumber(settings.largest, settings.decimalSeparator)}));
     if (differences.empty())
         return prefix + i18n::translate("Veltrum", "как опыт 1");
     std::string joined;

@@ -114,8 +114,9 @@ struct ExperimentSettings {
     FieldTexts texts;
     float sideLobeFraction = 0;
     std::int16_t sideLobeTemperature = 0;
-    double largest = 1000; // the longest accumulation time, ms
-    int presses = 10;      // presses per time
+    double largest = 1000;       // the longest accumulation time, ms
+    int presses = 10;            // presses per time
+    char decimalSeparator = ','; // of the user's locale, for the numbers in the run's name
 };
 
 // One run of the experiment: its number, the name of its series and its rows.

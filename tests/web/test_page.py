@@ -28,6 +28,21 @@ from page_driver import Page, WINDOW_LABELS, control_table
 PAGE, CORE, GOLDEN = sys.argv[1:4] if len(sys.argv) >= 4 else (None, None, None)
 
 
+def set_controls(page, step):
+    """What a golden step types, chooses and ticks before its press."""
+    for name, text in step.get("type", {}).items():
+        page.type(name, text)
+    if "rate" in step:
+        page.rate(step["rate"])
+    if "option" in step:
+        page.option(step["option"])
+    if "colour" in step:
+        page.menu_item(step["colour"])
+    if "sideLobes" in step:
+        page.check("chkLepestok")
+        page.settle()
+
+
 class PageTest(unittest.TestCase):
     locale = "ru-RU"
 
@@ -92,17 +107,7 @@ class GoldenPresses(PageTest):
         presses = 0
         for number, step in enumerate(steps, 1):
             with self.subTest(step=number):
-                for name, text in step.get("type", {}).items():
-                    page.type(name, text)
-                if "rate" in step:
-                    page.rate(step["rate"])
-                if "option" in step:
-                    page.option(step["option"])
-                if "colour" in step:
-                    page.menu_item(step["colour"])
-                if "sideLobes" in step:
-                    page.check("chkLepestok")
-                    page.settle()
+                set_controls(page, step)
                 if "press" not in step:
                     continue
                 presses += 1
@@ -374,18 +379,8 @@ class Languages(PageTest):
         warnings, typed = [], set()
         for number, step in enumerate(steps, 1):
             with self.subTest(step=number):
-                for name, text in step.get("type", {}).items():
-                    page.type(name, text)
-                    typed.add(text)
-                if "rate" in step:
-                    page.rate(step["rate"])
-                if "option" in step:
-                    page.option(step["option"])
-                if "colour" in step:
-                    page.menu_item(step["colour"])
-                if "sideLobes" in step:
-                    page.check("chkLepestok")
-                    page.settle()
+                set_controls(page, step)
+                typed |= set(step.get("type", {}).values())
                 if "press" not in step:
                     continue
                 seen = page.press(step["press"])

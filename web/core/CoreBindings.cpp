@@ -692,6 +692,7 @@ public:
             settings.sideLobeTemperature = session_.state().sideLobeTemperature;
             settings.largest = largest;
             settings.presses = presses;
+            settings.decimalSeparator = separator.empty() ? ',' : separator.front();
             runner_ = std::make_unique<views::ExperimentRunner>(
                 std::make_shared<const views::SensitivityExperiment>(
                     settings.texts, session_.state(),

@@ -516,10 +516,12 @@ class Page {
       return;
     }
     if (event.altKey && !event.ctrlKey) {
-      const letter = event.key.length === 1 ? event.key.toLowerCase() : '';
-      const russian = RUSSIAN_KEYS[event.code] || '';
-      if (accelerator(this.description.menu.caption).key === letter ||
-          accelerator(this.description.menu.caption).key === russian) {
+      // The letter typed, and the letters of the physical key on the Russian and the Latin
+      // layouts: Alt+У and Alt+R work whichever layout is active.
+      const letters = [event.key.length === 1 ? event.key.toLowerCase() : '',
+        RUSSIAN_KEYS[event.code] || '',
+        (/^Key([A-Z])$/.exec(event.code) || ['', ''])[1].toLowerCase()].filter(Boolean);
+      if (letters.includes(accelerator(this.description.menu.caption).key)) {
         event.preventDefault();
         this.menu.open();
         return;
@@ -527,7 +529,7 @@ class Page {
       for (const [name, element] of this.elements) {
         if (!element.matches('button')) continue;
         const { key } = accelerator(element.dataset.caption || '');
-        if (key && (key === letter || key === russian)) {
+        if (key && letters.includes(key)) {
           event.preventDefault();
           element.focus();
           element.click();
