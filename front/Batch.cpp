@@ -33,26 +33,6 @@ std::string jsonLine(const std::string& button, const HeadlessWindow& window) {
     return line + "}}";
 }
 
-// A CSV cell: in double quotes (doubled inside) when it holds the separator or a quote.
-std::string csvCell(const std::string& text, char separator) {
-    if (text.find(separator) == std::string::npos && text.find('"') == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
-std::string csvRow(const std::vector<std::string>& cells, char separator) {
-    std::string row;
-    for (std::size_t k = 0; k < cells.size(); ++k)
-        row += (k ? std::string(1, separator) : std::string()) + csvCell(cells[k], separator);
-    return row + "\r\n";
-}
-
 } // namespace
 
 std::vector<std::string> batchButtons() {
@@ -80,12 +60,11 @@ int runBatch(const BatchRequest& request, std::ostream& out, std::ostream& error
         errors << refused->text << '\n';
         return 2;
     }
-    const char separator = views::csvFieldSeparator(request.decimalSeparator);
     if (request.format == BatchFormat::Csv) {
         std::vector<std::string> header = {"press", "title"};
         for (const std::string& name : readingLabels())
             header.push_back(name);
-        out << "\xEF\xBB\xBF" << csvRow(header, separator);
+        out << views::kCsvByteOrderMark << views::csvTextRow(header, request.decimalSeparator);
     }
     for (const std::string& button : request.presses) {
         const HeadlessWindow::Pressed pressed =
@@ -101,7 +80,7 @@ int runBatch(const BatchRequest& request, std::ostream& out, std::ostream& error
             std::vector<std::string> cells = {button, window.labels().at("lblname")};
             for (const std::string& name : readingLabels())
                 cells.push_back(window.labels().at(name));
-            out << csvRow(cells, separator);
+            out << views::csvTextRow(cells, request.decimalSeparator);
         }
     }
     out.flush();

@@ -243,7 +243,7 @@ const char* resultLabel(model::Result result) {
     return "";
 }
 
-FontSpec fontSpec(FontKind kind) {
+FontChoice fontChoice(FontKind kind) {
     // The sans-serif family of the desktop; Arial's metric twins where they exist.
     const std::vector<std::string> sans = {"Arial", "Liberation Sans", "Nimbus Sans", "Helvetica",
                                            "DejaVu Sans"};

@@ -60,12 +60,12 @@ enum class FontKind {
 };
 
 // A font as both front ends ask for it: the families in order of preference and the size.
-struct FontSpec {
+struct FontChoice {
     std::vector<std::string> families;
     double pointSize;
     bool symbol; // the families are symbol fonts
 };
-FontSpec fontSpec(FontKind kind);
+FontChoice fontChoice(FontKind kind);
 
 struct Rect {
     int x, y, width, height;

@@ -9,9 +9,9 @@
 namespace front {
 
 const std::vector<std::string>& windowLabelNames() {
-    static const std::vector<std::string> names = {
-        "lblname", "lblTa1", "lblTa2", "lblmo", "lblmo1", "lblexit", "lblEnterT", "lblEnter",
-        "lblRmax"};
+    static const std::vector<std::string> names = {"lblname",   "lblTa1",   "lblTa2",
+                                                   "lblmo",     "lblmo1",   "lblexit",
+                                                   "lblEnterT", "lblEnter", "lblRmax"};
     return names;
 }
 
@@ -57,25 +57,23 @@ std::optional<Warning> HeadlessWindow::clickSideLobes(bool ticked) {
 }
 
 std::optional<Warning> HeadlessWindow::open(const Setup& setup) {
-    for (const auto& [quantity, text] : setup.fields)
-        type(quantity, text);
-    if (setup.scene)
-        chooseScene(*setup.scene);
-    if (setup.samplingRate)
-        chooseSamplingRate(*setup.samplingRate);
-    for (int object = 0; object < 2; ++object)
-        if (setup.colourRow[object])
-            chooseColour(object, *setup.colourRow[object]);
-    if (setup.seed)
-        session_.restartNoise(*setup.seed);
-    if (setup.sideLobes) {
-        // A ticked box is clicked off first, so that the setup's β and Tsl are read.
-        if (sideLobes_)
-            clickSideLobes(false);
-        if (*setup.sideLobes)
-            return clickSideLobes(true);
-    }
-    return std::nullopt;
+    // The window's own controls; the side-lobe box's warning kept to be returned.
+    struct Controls : SetupControls {
+        explicit Controls(HeadlessWindow& window) : window_(window) {}
+        void type(model::Quantity quantity, const std::string& text) override {
+            window_.type(quantity, text);
+        }
+        void chooseScene(model::Scene scene) override { window_.chooseScene(scene); }
+        void chooseSamplingRate(int index) override { window_.chooseSamplingRate(index); }
+        void chooseColour(int object, int row) override { window_.chooseColour(object, row); }
+        void restartNoise(std::uint64_t seed) override { window_.session_.restartNoise(seed); }
+        bool sideLobesTicked() const override { return window_.sideLobes_; }
+        void clickSideLobes(bool ticked) override { warning = window_.clickSideLobes(ticked); }
+        HeadlessWindow& window_;
+        std::optional<Warning> warning;
+    } controls(*this);
+    applySetup(setup, controls);
+    return controls.warning;
 }
 
 Setup HeadlessWindow::setup() const {

@@ -170,18 +170,9 @@ private:
             if (!readValue(member, depth + 1))
                 return false;
             value.members.emplace_back(std::move(key), std::move(member));
-            skipBlanks();
-            if (atEnd())
-                return fail(VT_NOOP("Veltrum", "текст оборвался"));
-            if (peek() == ',') {
-                ++at_;
-                continue;
-            }
-            if (peek() == '}') {
-                ++at_;
-                return true;
-            }
-            return fail(VT_NOOP("Veltrum", "ожидалось «,» или «}»"));
+            const Next next = afterItem('}', VT_NOOP("Veltrum", "ожидалось «,» или «}»"));
+            if (next != Next::Item)
+                return next == Next::End;
         }
     }
 
@@ -199,19 +190,27 @@ private:
             if (!readValue(item, depth + 1))
                 return false;
             value.items.push_back(std::move(item));
-            skipBlanks();
-            if (atEnd())
-                return fail(VT_NOOP("Veltrum", "текст оборвался"));
-            if (peek() == ',') {
-                ++at_;
-                continue;
-            }
-            if (peek() == ']') {
-                ++at_;
-                return true;
-            }
-            return fail(VT_NOOP("Veltrum", "ожидалось «,» или «]»"));
+            const Next next = afterItem(']', VT_NOOP("Veltrum", "ожидалось «,» или «]»"));
+            if (next != Next::Item)
+                return next == Next::End;
         }
+    }
+
+    // After an item of an object or an array: a comma (another item follows), the closing
+    // mark (the container ends), or a fault with the message given.
+    enum class Next { Item, End, Failed };
+    Next afterItem(char closing, const char* expected) {
+        skipBlanks();
+        if (atEnd()) {
+            fail(VT_NOOP("Veltrum", "текст оборвался"));
+            return Next::Failed;
+        }
+        if (peek() == ',' || peek() == closing) {
+            ++at_;
+            return text_[at_ - 1] == ',' ? Next::Item : Next::End;
+        }
+        fail(expected);
+        return Next::Failed;
     }
 
     bool hexDigits(std::uint32_t& code) {

@@ -258,4 +258,24 @@ std::uint32_t streamSeed(std::uint64_t seed) {
     return low ^ high;
 }
 
+void applySetup(const Setup& setup, SetupControls& controls) {
+    for (const auto& [quantity, text] : setup.fields)
+        controls.type(quantity, text);
+    if (setup.scene)
+        controls.chooseScene(*setup.scene);
+    if (setup.samplingRate)
+        controls.chooseSamplingRate(*setup.samplingRate);
+    for (int object = 0; object < 2; ++object)
+        if (setup.colourRow[object])
+            controls.chooseColour(object, *setup.colourRow[object]);
+    if (setup.seed)
+        controls.restartNoise(*setup.seed);
+    if (setup.sideLobes) {
+        if (controls.sideLobesTicked())
+            controls.clickSideLobes(false);
+        if (*setup.sideLobes)
+            controls.clickSideLobes(true);
+    }
+}
+
 } // namespace front

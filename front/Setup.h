@@ -58,6 +58,24 @@ Setup readSetup(std::string_view bytes);
 // The setup as a file: every key the setup holds, in the order above, indented.
 std::string writeSetup(const Setup& setup);
 
+// The controls a setup is opened into, set as the user would type and click them.
+class SetupControls {
+public:
+    virtual ~SetupControls() = default;
+    virtual void type(model::Quantity quantity, const std::string& text) = 0;
+    virtual void chooseScene(model::Scene scene) = 0;
+    virtual void chooseSamplingRate(int index) = 0;
+    virtual void chooseColour(int object, int row) = 0;
+    virtual void restartNoise(std::uint64_t seed) = 0;
+    virtual bool sideLobesTicked() const = 0;
+    virtual void clickSideLobes(bool ticked) = 0;
+};
+
+// Opens a setup into the controls, in the order the window and the batch mode share: the
+// fields, the scene, the rate, the colours, the noise seed, then the side-lobe box (a
+// ticked box clicked off first, so that the setup's β and Tsl are read). Nothing else.
+void applySetup(const Setup& setup, SetupControls& controls);
+
 // The window's message when a setup cannot be opened: the file's name and why.
 std::string setupRefusedMessage(const std::string& fileName, const std::string& why);
 std::string setupRefusedTitle();

@@ -473,29 +473,27 @@ front::Setup Form1::currentSetup() const {
 }
 
 void Form1::applySetup(const front::Setup& setup) {
-    for (const auto& [quantity, text] : setup.fields)
-        if (const auto box = fields_.find(quantity); box != fields_.end())
-            box->second->setText(QString::fromStdString(text));
-    if (setup.scene)
-        sceneOptions_.at(*setup.scene)->setChecked(true); // its handler follows
-    if (setup.samplingRate)
-        cboFd->setCurrentIndex(*setup.samplingRate);
-    for (int object = 0; object < 2; ++object)
-        if (setup.colourRow[object])
-            chooseColour(object, *setup.colourRow[object]);
-    if (setup.seed)
-        session_.restartNoise(*setup.seed);
-    if (setup.sideLobes) {
-        // A ticked box is clicked off first, so that the setup's β and Tsl are read.
-        if (chkLepestok->isChecked()) {
-            chkLepestok->setChecked(false);
-            chkLepestok_Click();
+    // The window's controls, set as the user would: each change runs its handler.
+    struct Controls : front::SetupControls {
+        explicit Controls(Form1& window) : window_(window) {}
+        void type(model::Quantity quantity, const std::string& text) override {
+            if (const auto box = window_.fields_.find(quantity); box != window_.fields_.end())
+                box->second->setText(QString::fromStdString(text));
         }
-        if (*setup.sideLobes) {
-            chkLepestok->setChecked(true);
-            chkLepestok_Click();
+        void chooseScene(model::Scene scene) override {
+            window_.sceneOptions_.at(scene)->setChecked(true); // its handler follows
         }
-    }
+        void chooseSamplingRate(int index) override { window_.cboFd->setCurrentIndex(index); }
+        void chooseColour(int object, int row) override { window_.chooseColour(object, row); }
+        void restartNoise(std::uint64_t seed) override { window_.session_.restartNoise(seed); }
+        bool sideLobesTicked() const override { return window_.chkLepestok->isChecked(); }
+        void clickSideLobes(bool ticked) override {
+            window_.chkLepestok->setChecked(ticked);
+            window_.chkLepestok_Click();
+        }
+        Form1& window_;
+    } controls(*this);
+    front::applySetup(setup, controls);
 }
 
 bool Form1::openSetupFile(const QString& fileName) {

@@ -8,15 +8,15 @@
 namespace ui {
 
 QFont fontFor(FontKind kind) {
-    const front::FontSpec spec = front::fontSpec(kind);
+    const front::FontChoice choice = front::fontChoice(kind);
     QStringList families;
-    for (const std::string& family : spec.families)
+    for (const std::string& family : choice.families)
         families << QString::fromStdString(family);
     QFont font;
     font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(QFont::Normal);
-    font.setPointSizeF(spec.pointSize);
+    font.setPointSizeF(choice.pointSize);
     return font;
 }
 

@@ -14,7 +14,6 @@ namespace views {
 
 namespace {
 
-const char* const kByteOrderMark = "\xEF\xBB\xBF";
 const char* const kLineEnd = "\r\n";
 
 std::string number(double value, char decimalSeparator) {
@@ -38,9 +37,9 @@ const PlotRecord::Point* sampleAt(const PlotRecord& record, double x) {
     return &record.points[nearestIndex(x, record.points.size()) - 1];
 }
 
-// A header cell as a spreadsheet reads it: in double quotes (doubled inside) when it holds
+// A text cell as a spreadsheet reads it: in double quotes (doubled inside) when it holds
 // the field separator, a quote or a line end.
-std::string headerCell(const std::string& text, char field) {
+std::string textCell(const std::string& text, char field) {
     if (text.find_first_of(std::string(1, field) + "\"\r\n") == std::string::npos)
         return text;
     std::string quoted = "\"";
@@ -58,16 +57,21 @@ char csvFieldSeparator(char decimalSeparator) {
     return decimalSeparator == ',' ? ';' : ',';
 }
 
+std::string csvTextRow(const std::vector<std::string>& cells, char decimalSeparator) {
+    const char field = csvFieldSeparator(decimalSeparator);
+    std::string row;
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        if (k > 0)
+            row += field;
+        row += textCell(cells[k], field);
+    }
+    return row + kLineEnd;
+}
+
 std::string csvTable(const std::vector<std::string>& header, const std::vector<CsvRow>& rows,
                      char decimalSeparator) {
     const char field = csvFieldSeparator(decimalSeparator);
-    std::string csv = kByteOrderMark;
-    for (std::size_t k = 0; k < header.size(); ++k) {
-        if (k > 0)
-            csv += field;
-        csv += headerCell(header[k], field);
-    }
-    csv += kLineEnd;
+    std::string csv = std::string(kCsvByteOrderMark) + csvTextRow(header, decimalSeparator);
     for (const CsvRow& row : rows) {
         for (std::size_t k = 0; k < row.size(); ++k) {
             if (k > 0)

@@ -21,6 +21,9 @@ using CsvRow = std::vector<std::optional<double>>;
 std::string csvTable(const std::vector<std::string>& header, const std::vector<CsvRow>& rows,
                      char decimalSeparator);
 char csvFieldSeparator(char decimalSeparator);
+inline constexpr const char* kCsvByteOrderMark = "\xEF\xBB\xBF";
+// One row of texts by the same rules (a cell quoted where it must be), its line end included.
+std::string csvTextRow(const std::vector<std::string>& cells, char decimalSeparator);
 
 // A picture's record as CSV. A block view: one row per sample drawn (its index, value and
 // input); the modulator its eight points; the summator one row per period (its number and

@@ -42,11 +42,21 @@ val text(const std::string& value) {
     return val(value); // embind passes a std::string as UTF-8
 }
 
-template <typename T> val array(const std::vector<T>& values, val (*convert)(const T&)) {
+// A JavaScript array of the values, each converted.
+template <typename Range, typename Convert> val arrayOf(const Range& values, Convert convert) {
     val out = val::array();
-    for (std::size_t k = 0; k < values.size(); ++k)
-        out.set(k, convert(values[k]));
+    unsigned k = 0;
+    for (const auto& value : values)
+        out.set(k++, convert(value));
     return out;
+}
+
+// A pair of texts as a JavaScript array of two.
+val pairOf(const std::pair<std::string, std::string>& texts) {
+    val pair = val::array();
+    pair.set(0, text(texts.first));
+    pair.set(1, text(texts.second));
+    return pair;
 }
 
 char separatorOf(const std::string& separator) {
@@ -54,14 +64,11 @@ char separatorOf(const std::string& separator) {
 }
 
 val fontOf(front::FontKind kind) {
-    const front::FontSpec spec = front::fontSpec(kind);
+    const front::FontChoice choice = front::fontChoice(kind);
     val font = val::object();
-    val families = val::array();
-    for (std::size_t k = 0; k < spec.families.size(); ++k)
-        families.set(k, text(spec.families[k]));
-    font.set("families", families);
-    font.set("pointSize", spec.pointSize);
-    font.set("symbol", spec.symbol);
+    font.set("families", arrayOf(choice.families, text));
+    font.set("pointSize", choice.pointSize);
+    font.set("symbol", choice.symbol);
     return font;
 }
 
@@ -127,14 +134,7 @@ val warningOf(const front::Warning& warning) {
 }
 
 val labelsOf(const front::LabelTexts& labels) {
-    val out = val::array();
-    for (std::size_t k = 0; k < labels.size(); ++k) {
-        val pair = val::array();
-        pair.set(0, text(labels[k].first));
-        pair.set(1, text(labels[k].second));
-        out.set(k, pair);
-    }
-    return out;
+    return arrayOf(labels, pairOf);
 }
 
 val bytesOf(const std::string& text) {
@@ -253,11 +253,7 @@ val useLanguage(val option, val remembered, val catalogues) {
 
 val windowDescription() {
     val out = val::object();
-    val controls = val::array();
-    const auto& table = front::formControls();
-    for (std::size_t k = 0; k < table.size(); ++k)
-        controls.set(k, controlOf(table[k]));
-    out.set("controls", controls);
+    out.set("controls", arrayOf(front::formControls(), controlOf));
     out.set("clientWidth", front::kClientSize.width);
     out.set("clientHeight", front::kClientSize.height);
     out.set("windowFont", fontOf(front::FontKind::Window));
@@ -270,11 +266,7 @@ val windowDescription() {
     out.set("caption", text(front::windowCaption()));
     out.set("language", text(i18n::language()));
 
-    val order = val::array();
-    const auto& tab = front::tabOrder();
-    for (std::size_t k = 0; k < tab.size(); ++k)
-        order.set(k, text(tab[k]));
-    out.set("tabOrder", order);
+    out.set("tabOrder", arrayOf(front::tabOrder(), text));
 
     val lines = val::array();
     const auto& segments = front::diagramLines();
@@ -328,47 +320,29 @@ val windowDescription() {
         objects.set(object, entry);
     }
     menu.set("objects", objects);
-    val marks = val::array();
-    for (std::size_t k = 0; k < front::colourMarkOrder().size(); ++k)
-        marks.set(k, front::colourMarkOrder()[k]);
-    menu.set("markOrder", marks);
+    menu.set("markOrder", arrayOf(front::colourMarkOrder(), [](int mark) { return val(mark); }));
     out.set("menu", menu);
 
-    val fields = val::array();
-    for (std::size_t k = 0; k < views::fields().size(); ++k) {
-        const views::Field& field = views::fields()[k];
-        val entry = val::object();
-        entry.set("control", text(field.control));
-        entry.set("captionControl", text(field.captionControl));
-        fields.set(k, entry);
-    }
-    out.set("fields", fields);
-
-    val blocks = val::array();
-    for (std::size_t k = 0; k < views::blockDescriptions().size(); ++k)
-        blocks.set(k, text(views::blockDescriptions()[k].button));
-    out.set("blocks", blocks);
-
-    val results = val::array();
-    std::size_t at = 0;
-    for (const model::Result result : model::kResults) {
-        val entry = val::object();
-        entry.set("label", text(front::resultLabel(result)));
-        entry.set("unset", text(front::unsetResultText(result)));
-        results.set(at++, entry);
-    }
-    out.set("results", results);
-
-    val scenes = val::array();
-    for (std::size_t k = 0; k < views::sceneLooks().size(); ++k)
-        scenes.set(k, text(views::sceneLooks()[k].option));
-    out.set("scenes", scenes);
+    out.set("fields", arrayOf(views::fields(), [](const views::Field& field) {
+                val entry = val::object();
+                entry.set("control", text(field.control));
+                entry.set("captionControl", text(field.captionControl));
+                return entry;
+            }));
+    out.set("blocks", arrayOf(views::blockDescriptions(), [](const views::BlockDescription& block) {
+                return text(block.button);
+            }));
+    out.set("results", arrayOf(model::kResults, [](model::Result result) {
+                val entry = val::object();
+                entry.set("label", text(front::resultLabel(result)));
+                entry.set("unset", text(front::unsetResultText(result)));
+                return entry;
+            }));
+    out.set("scenes", arrayOf(views::sceneLooks(),
+                              [](const views::SceneLook& look) { return text(look.option); }));
 
     val experiment = val::object();
-    val columns = val::array();
-    for (std::size_t k = 0; k < views::sensitivityColumns().size(); ++k)
-        columns.set(k, text(views::sensitivityColumns()[k]));
-    experiment.set("columns", columns);
+    experiment.set("columns", arrayOf(views::sensitivityColumns(), text));
     out.set("experiment", experiment);
     namespace t = front::texts;
     val texts = val::object();
@@ -460,10 +434,7 @@ val rowOf(int run, const views::SensitivityRow& row, char separator) {
     }
     out.set("cells", cells);
     out.set("numbers", numbers);
-    val real = val::array();
-    for (std::size_t k = 0; k < row.real.size(); ++k)
-        real.set(k, row.real[k]);
-    out.set("real", real);
+    out.set("real", arrayOf(row.real, [](double value) { return val(value); }));
     return out;
 }
 
@@ -627,18 +598,10 @@ public:
         val out = val::object();
         const auto table = [](const front::ReportTable& from) {
             val t = val::object();
-            val columns = val::array();
-            for (std::size_t k = 0; k < from.columns.size(); ++k)
-                columns.set(k, val(from.columns[k]));
-            val rows = val::array();
-            for (std::size_t r = 0; r < from.rows.size(); ++r) {
-                val row = val::array();
-                for (std::size_t k = 0; k < from.rows[r].size(); ++k)
-                    row.set(k, val(from.rows[r][k]));
-                rows.set(r, row);
-            }
-            t.set("columns", columns);
-            t.set("rows", rows);
+            t.set("columns", arrayOf(from.columns, text));
+            t.set("rows", arrayOf(from.rows, [](const std::vector<std::string>& row) {
+                      return arrayOf(row, text);
+                  }));
             return t;
         };
         for (const auto& [key, value] :
@@ -653,23 +616,13 @@ public:
             out.set(key, val(*value));
         out.set("setup", table(made.setup));
         out.set("experiment", table(made.experiment));
-        val formulas = val::array();
-        for (std::size_t k = 0; k < made.formulas.size(); ++k)
-            formulas.set(k, val(made.formulas[k]));
-        out.set("formulas", formulas);
+        out.set("formulas", arrayOf(made.formulas, text));
         val blocks = val::array();
         for (std::size_t k = 0; k < made.blocks.size(); ++k) {
             const front::ReportBlock& block = made.blocks[k];
             val entry = val::object();
             entry.set("title", val(block.title));
-            val readings = val::array();
-            for (std::size_t r = 0; r < block.readings.size(); ++r) {
-                val pair = val::array();
-                pair.set(0, val(block.readings[r].first));
-                pair.set(1, val(block.readings[r].second));
-                readings.set(r, pair);
-            }
-            entry.set("readings", readings);
+            entry.set("readings", arrayOf(block.readings, pairOf));
             const front::PackedDrawing drawing = front::pack(*block.picture);
             entry.set("kinds", copyOf(drawing.kinds, "Uint8Array"));
             entry.set("coordinates", copyOf(drawing.coordinates, "Float32Array"));

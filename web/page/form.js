@@ -207,6 +207,19 @@ export function buildWindow(root, description) {
   return { form, menubar, area, elements, diagram };
 }
 
+// An entry of a menu: its id, its caption (as data-caption too), its kind and ARIA role;
+// out of the Tab order (a menu's arrow keys move between its entries).
+export function menuEntry(parent, { id, caption, className, kind, role }) {
+  const entry = parent.appendChild(document.createElement('div'));
+  entry.id = id;
+  entry.className = className;
+  entry.dataset.kind = kind;
+  entry.dataset.caption = caption;
+  entry.setAttribute('role', role);
+  entry.tabIndex = -1;
+  return entry;
+}
+
 // The «Графика» menu: two submenus of seven colour items with one check mark each.
 export function buildMenu(menubar, menu, onChoose) {
   const top = menubar.appendChild(document.createElement('div'));
@@ -231,27 +244,20 @@ export function buildMenu(menubar, menu, onChoose) {
   const checkedRow = (object) =>
     items[object].findIndex((item) => item.getAttribute('aria-checked') === 'true');
   menu.objects.forEach((object, index) => {
-    const submenu = popup.appendChild(document.createElement('div'));
-    submenu.id = object.name;
-    submenu.className = 'submenu';
-    submenu.dataset.kind = 'menu';
-    submenu.dataset.caption = object.caption;
-    submenu.setAttribute('role', 'menuitem');
+    const submenu = menuEntry(popup, {
+      id: object.name, caption: object.caption, className: 'submenu', kind: 'menu', role: 'menuitem',
+    });
     submenu.setAttribute('aria-haspopup', 'true');
-    submenu.tabIndex = -1;
     submenu.appendChild(document.createElement('span')).textContent = object.caption;
     const list = submenu.appendChild(document.createElement('div'));
     list.className = 'popup';
     list.setAttribute('role', 'menu');
     object.items.forEach((colour, row) => {
-      const item = list.appendChild(document.createElement('div'));
-      item.id = colour.name;
-      item.className = 'item';
-      item.dataset.kind = 'action';
-      item.dataset.caption = colour.caption;
-      item.setAttribute('role', 'menuitemcheckbox');
+      const item = menuEntry(list, {
+        id: colour.name, caption: colour.caption, className: 'item', kind: 'action',
+        role: 'menuitemcheckbox',
+      });
       item.setAttribute('aria-checked', String(row === object.startRow));
-      item.tabIndex = -1;
       item.textContent = colour.caption;
       item.addEventListener('click', (event) => {
         event.stopPropagation();

@@ -10,7 +10,7 @@ import { CoreClient, localeSeparator } from './core-client.js';
 import { showMessage, ProgressBox, boxOpen } from './dialogs.js';
 import { ExperimentPanel } from './experiment.js';
 import { download, bytesBlob } from './files.js';
-import { accelerator, buildMenu, buildWindow, cssColour, setCaption } from './form.js';
+import { accelerator, buildMenu, buildWindow, cssColour, menuEntry, setCaption } from './form.js';
 import { HelpPanel } from './help.js';
 import { Picture } from './picture.js';
 
@@ -301,13 +301,9 @@ class Page {
       { name: 'actHelp', text: t.help, keys: 'F1', run: () => this.help.show() },
     ];
     for (const action of this.actions) {
-      const item = menu.appendChild(document.createElement('div'));
-      item.id = action.name;
-      item.className = 'item';
-      item.dataset.kind = 'action';
-      item.dataset.caption = action.text;
-      item.setAttribute('role', 'menuitem');
-      item.tabIndex = -1;
+      const item = menuEntry(menu, {
+        id: action.name, caption: action.text, className: 'item', kind: 'action', role: 'menuitem',
+      });
       item.append(action.text);
       item.appendChild(document.createElement('span')).textContent = action.keys;
       item.addEventListener('click', () => {
