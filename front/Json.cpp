@@ -5,7 +5,11 @@
 
 #include "i18n/Translate.h"
 
+#include <nlohmann/json.hpp>
+
 #include <cstdint>
+#include <iterator>
+#include <set>
 
 namespace front::json {
 
@@ -54,300 +58,222 @@ std::size_t utf8Length(std::string_view text, std::size_t at) {
     return length;
 }
 
-void appendUtf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
+// The offset of the first byte that is not well-formed UTF-8; the text's size when all is.
+std::size_t firstBadUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = utf8Length(text, at);
+        if (length == 0)
+            return at;
+        at += length;
     }
+    return text.size();
 }
 
-class Reader {
+// A pointer into the text that counts how far the parser has read, so that a fault found
+// between the parser's events (a repeated key, too deep a nesting) can say where it is.
+class CountingIterator {
 public:
-    explicit Reader(std::string_view text) : text_(text) {}
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = char;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const char*;
+    using reference = const char&;
 
-    std::optional<Value> document(ParseError* error) {
+    CountingIterator(const char* at, const char* start, std::size_t* read)
+        : at_(at), start_(start), read_(read) {}
+    reference operator*() const { return *at_; }
+    CountingIterator& operator++() {
+        ++at_;
+        *read_ = static_cast<std::size_t>(at_ - start_);
+        return *this;
+    }
+    CountingIterator operator++(int) {
+        CountingIterator before = *this;
+        ++*this;
+        return before;
+    }
+    bool operator==(const CountingIterator& other) const { return at_ == other.at_; }
+    bool operator!=(const CountingIterator& other) const { return at_ != other.at_; }
+
+private:
+    const char* at_;
+    const char* start_;
+    std::size_t* read_;
+};
+
+// The parser's own English description of a fault, as one of the reader's Russian ones.
+// The parser's texts are matched from the most particular to the most general; what it
+// expected follows "; expected" (its "unexpected" names what it found instead).
+const char* describe(const std::string& parserText) {
+    static const struct {
+        const char* parser;
+        const char* ours;
+    } kinds[] = {
+        {"control character", VT_NOOP("Veltrum", "управляющий символ внутри строки")},
+        {"ill-formed UTF-8", VT_NOOP("Veltrum", "текст не в кодировке UTF-8")},
+        {"surrogate", VT_NOOP("Veltrum", "непарный суррогат в \\u")},
+        {"4 hex digits", VT_NOOP("Veltrum", "неверная последовательность \\u")},
+        {"after backslash", VT_NOOP("Veltrum", "неверная escape-последовательность")},
+        {"missing closing quote", VT_NOOP("Veltrum", "строка не закрыта кавычкой")},
+        {"invalid BOM", VT_NOOP("Veltrum", "неполная метка порядка байтов")},
+        {"invalid number", VT_NOOP("Veltrum", "неверное число")},
+        {"number overflow", VT_NOOP("Veltrum", "неверное число")},
+        {"invalid literal", VT_NOOP("Veltrum", "неизвестное слово")},
+        {"unexpected end of input", VT_NOOP("Veltrum", "текст оборвался")},
+        {"; expected end of input", VT_NOOP("Veltrum", "после значения есть лишний текст")},
+        {"; expected string literal", VT_NOOP("Veltrum", "ожидалось имя ключа в кавычках")},
+        {"; expected ':'", VT_NOOP("Veltrum", "после ключа ожидалось «:»")},
+        {"; expected '}'", VT_NOOP("Veltrum", "ожидалось «,» или «}»")},
+        {"; expected ']'", VT_NOOP("Veltrum", "ожидалось «,» или «]»")},
+    };
+    for (const auto& kind : kinds)
+        if (parserText.find(kind.parser) != std::string::npos)
+            return kind.ours;
+    return VT_NOOP("Veltrum", "неверное значение");
+}
+
+// Builds the values from the parser's events, in the order written, and refuses what
+// strict JSON allows but a setup must not hold: a repeated key, a NUL inside a string, a
+// nesting deeper than kMaxDepth.
+class Builder {
+public:
+    using Json = nlohmann::json;
+
+    explicit Builder(const std::size_t* read) : read_(read) {}
+
+    bool null() { return scalar(Value{}); }
+    bool boolean(bool b) {
         Value value;
-        bool ok = skipBlanks() && readValue(value, 0);
-        if (ok) {
-            skipBlanks();
-            if (at_ != text_.size())
-                ok = fail(VT_NOOP("Veltrum", "после значения есть лишний текст"));
-        }
-        if (!ok) {
+        value.type = Value::Type::Boolean;
+        value.boolean = b;
+        return scalar(std::move(value));
+    }
+    // The parser gives a whole number as its value: a minus sign marks every one it reads
+    // as signed, so "-0" is the only one whose digits its value does not give back.
+    bool number_integer(Json::number_integer_t number) {
+        return numberText(number == 0 ? "-0" : std::to_string(number));
+    }
+    bool number_unsigned(Json::number_unsigned_t number) {
+        return numberText(std::to_string(number));
+    }
+    bool number_float(Json::number_float_t, const Json::string_t& written) {
+        return numberText(written);
+    }
+    bool string(Json::string_t& text) {
+        if (text.find('\0') != std::string::npos)
+            return fail(*read_ - 1, VT_NOOP("Veltrum", "нулевой символ внутри строки"));
+        Value value;
+        value.type = Value::Type::String;
+        value.text = std::move(text);
+        return scalar(std::move(value));
+    }
+    bool binary(Json::binary_t&) { return fail(*read_, VT_NOOP("Veltrum", "неверное значение")); }
+    bool start_object(std::size_t) { return open(Value::Type::Object); }
+    bool key(Json::string_t& name) {
+        if (name.find('\0') != std::string::npos)
+            return fail(*read_ - 1, VT_NOOP("Veltrum", "нулевой символ внутри строки"));
+        if (!keys_.back().insert(name).second)
+            return fail(*read_, VT_NOOP("Veltrum", "ключ повторяется"));
+        key_ = std::move(name);
+        return true;
+    }
+    bool end_object() { return close(); }
+    bool start_array(std::size_t) { return open(Value::Type::Array); }
+    bool end_array() { return close(); }
+    bool parse_error(std::size_t read, const std::string&,
+                     const nlohmann::detail::exception& fault) {
+        return fail(read == 0 ? 0 : read - 1,
+                    complete_ ? VT_NOOP("Veltrum", "после значения есть лишний текст")
+                              : describe(fault.what()));
+    }
+
+    std::optional<Value> result(ParseError* error) {
+        if (!error_.what.empty()) {
             if (error)
                 *error = error_;
             return std::nullopt;
         }
-        return value;
+        return std::move(root_);
     }
 
 private:
-    bool fail(const char* what) {
+    bool fail(std::size_t offset, const char* what) {
         if (error_.what.empty())
-            error_ = {at_, what};
+            error_ = {offset, what};
         return false;
     }
-    bool atEnd() const { return at_ >= text_.size(); }
-    char peek() const { return text_[at_]; }
-
-    bool skipBlanks() {
-        while (!atEnd() && (peek() == ' ' || peek() == '\t' || peek() == '\n' || peek() == '\r'))
-            ++at_;
-        return true;
-    }
-
-    bool literal(std::string_view word) {
-        if (text_.substr(at_, word.size()) != word)
-            return fail(VT_NOOP("Veltrum", "неизвестное слово"));
-        at_ += word.size();
-        return true;
-    }
-
-    bool readValue(Value& value, int depth) {
-        if (depth > kMaxDepth)
-            return fail(VT_NOOP("Veltrum", "слишком глубокая вложенность"));
-        if (atEnd())
-            return fail(VT_NOOP("Veltrum", "текст оборвался"));
-        switch (peek()) {
-        case '{':
-            return readObject(value, depth);
-        case '[':
-            return readArray(value, depth);
-        case '"':
-            value.type = Value::Type::String;
-            return readString(value.text);
-        case 't':
-            value.type = Value::Type::Boolean;
-            value.boolean = true;
-            return literal("true");
-        case 'f':
-            value.type = Value::Type::Boolean;
-            value.boolean = false;
-            return literal("false");
-        case 'n':
-            value.type = Value::Type::Null;
-            return literal("null");
-        default:
-            value.type = Value::Type::Number;
-            return readNumber(value.text);
-        }
-    }
-
-    bool readObject(Value& value, int depth) {
-        value.type = Value::Type::Object;
-        ++at_; // {
-        skipBlanks();
-        if (!atEnd() && peek() == '}') {
-            ++at_;
+    // Where the next value goes: the open container, or the root when none is open.
+    bool scalar(Value value) {
+        if (open_.empty()) {
+            root_ = std::move(value);
+            complete_ = true;
             return true;
         }
-        while (true) {
-            skipBlanks();
-            if (atEnd() || peek() != '"')
-                return fail(VT_NOOP("Veltrum", "ожидалось имя ключа в кавычках"));
-            std::string key;
-            if (!readString(key))
-                return false;
-            if (value.find(key))
-                return fail(VT_NOOP("Veltrum", "ключ повторяется"));
-            skipBlanks();
-            if (atEnd() || peek() != ':')
-                return fail(VT_NOOP("Veltrum", "после ключа ожидалось «:»"));
-            ++at_;
-            skipBlanks();
-            Value member;
-            if (!readValue(member, depth + 1))
-                return false;
-            value.members.emplace_back(std::move(key), std::move(member));
-            const Next next = afterItem('}', VT_NOOP("Veltrum", "ожидалось «,» или «}»"));
-            if (next != Next::Item)
-                return next == Next::End;
-        }
+        Value& container = *open_.back();
+        if (container.is(Value::Type::Object))
+            container.members.emplace_back(std::move(key_), std::move(value));
+        else
+            container.items.push_back(std::move(value));
+        return true;
     }
-
-    bool readArray(Value& value, int depth) {
-        value.type = Value::Type::Array;
-        ++at_; // [
-        skipBlanks();
-        if (!atEnd() && peek() == ']') {
-            ++at_;
-            return true;
-        }
-        while (true) {
-            skipBlanks();
-            Value item;
-            if (!readValue(item, depth + 1))
-                return false;
-            value.items.push_back(std::move(item));
-            const Next next = afterItem(']', VT_NOOP("Veltrum", "ожидалось «,» или «]»"));
-            if (next != Next::Item)
-                return next == Next::End;
-        }
+    bool numberText(std::string text) {
+        Value value;
+        value.type = Value::Type::Number;
+        value.text = std::move(text);
+        return scalar(std::move(value));
     }
-
-    // After an item of an object or an array: a comma (another item follows), the closing
-    // mark (the container ends), or a fault with the message given.
-    enum class Next { Item, End, Failed };
-    Next afterItem(char closing, const char* expected) {
-        skipBlanks();
-        if (atEnd()) {
-            fail(VT_NOOP("Veltrum", "текст оборвался"));
-            return Next::Failed;
+    bool open(Value::Type type) {
+        if (open_.size() >= static_cast<std::size_t>(kMaxDepth))
+            return fail(*read_ - 1, VT_NOOP("Veltrum", "слишком глубокая вложенность"));
+        Value container;
+        container.type = type;
+        Value* placed = nullptr;
+        if (open_.empty()) {
+            root_ = std::move(container);
+            placed = &root_;
+        } else if (open_.back()->is(Value::Type::Object)) {
+            placed =
+                &open_.back()->members.emplace_back(std::move(key_), std::move(container)).second;
+        } else {
+            placed = &open_.back()->items.emplace_back(std::move(container));
         }
-        if (peek() == ',' || peek() == closing) {
-            ++at_;
-            return text_[at_ - 1] == ',' ? Next::Item : Next::End;
-        }
-        fail(expected);
-        return Next::Failed;
+        open_.push_back(placed);
+        keys_.emplace_back();
+        return true;
     }
-
-    bool hexDigits(std::uint32_t& code) {
-        if (at_ + 4 > text_.size())
-            return fail(VT_NOOP("Veltrum", "текст оборвался"));
-        code = 0;
-        for (int k = 0; k < 4; ++k) {
-            const char c = text_[at_++];
-            code <<= 4;
-            if (c >= '0' && c <= '9')
-                code |= static_cast<std::uint32_t>(c - '0');
-            else if (c >= 'a' && c <= 'f')
-                code |= static_cast<std::uint32_t>(c - 'a' + 10);
-            else if (c >= 'A' && c <= 'F')
-                code |= static_cast<std::uint32_t>(c - 'A' + 10);
-            else
-                return fail(VT_NOOP("Veltrum", "неверная последовательность \\u"));
-        }
+    bool close() {
+        open_.pop_back();
+        keys_.pop_back();
+        complete_ = open_.empty();
         return true;
     }
 
-    bool readString(std::string& out) {
-        ++at_; // "
-        while (true) {
-            if (atEnd())
-                return fail(VT_NOOP("Veltrum", "строка не закрыта кавычкой"));
-            const char c = peek();
-            if (c == '"') {
-                ++at_;
-                return true;
-            }
-            if (static_cast<unsigned char>(c) < 0x20)
-                return fail(VT_NOOP("Veltrum", "управляющий символ внутри строки"));
-            if (c != '\\') {
-                const std::size_t length = utf8Length(text_, at_);
-                if (length == 0)
-                    return fail(VT_NOOP("Veltrum", "текст не в кодировке UTF-8"));
-                out.append(text_.substr(at_, length));
-                at_ += length;
-                continue;
-            }
-            ++at_;
-            if (atEnd())
-                return fail(VT_NOOP("Veltrum", "строка не закрыта кавычкой"));
-            const char escape = text_[at_++];
-            switch (escape) {
-            case '"':
-            case '\\':
-            case '/':
-                out += escape;
-                break;
-            case 'b':
-                out += '\b';
-                break;
-            case 'f':
-                out += '\f';
-                break;
-            case 'n':
-                out += '\n';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'u': {
-                std::uint32_t code = 0;
-                if (!hexDigits(code))
-                    return false;
-                if (code >= 0xD800 && code <= 0xDBFF) { // a surrogate pair
-                    std::uint32_t low = 0;
-                    if (text_.substr(at_, 2) != "\\u")
-                        return fail(VT_NOOP("Veltrum", "непарный суррогат в \\u"));
-                    at_ += 2;
-                    if (!hexDigits(low))
-                        return false;
-                    if (low < 0xDC00 || low > 0xDFFF)
-                        return fail(VT_NOOP("Veltrum", "непарный суррогат в \\u"));
-                    code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
-                } else if (code >= 0xDC00 && code <= 0xDFFF) {
-                    return fail(VT_NOOP("Veltrum", "непарный суррогат в \\u"));
-                }
-                if (code == 0)
-                    return fail(VT_NOOP("Veltrum", "нулевой символ внутри строки"));
-                appendUtf8(out, code);
-                break;
-            }
-            default:
-                return fail(VT_NOOP("Veltrum", "неверная escape-последовательность"));
-            }
-        }
-    }
-
-    bool readNumber(std::string& out) {
-        const std::size_t start = at_;
-        const auto digits = [this] {
-            std::size_t count = 0;
-            while (!atEnd() && peek() >= '0' && peek() <= '9') {
-                ++at_;
-                ++count;
-            }
-            return count;
-        };
-        if (!atEnd() && peek() == '-')
-            ++at_;
-        if (atEnd())
-            return fail(VT_NOOP("Veltrum", "текст оборвался"));
-        if (peek() == '0')
-            ++at_;
-        else if (digits() == 0)
-            return fail(VT_NOOP("Veltrum", "неверное значение"));
-        if (!atEnd() && peek() == '.') {
-            ++at_;
-            if (digits() == 0)
-                return fail(VT_NOOP("Veltrum", "неверное число"));
-        }
-        if (!atEnd() && (peek() == 'e' || peek() == 'E')) {
-            ++at_;
-            if (!atEnd() && (peek() == '+' || peek() == '-'))
-                ++at_;
-            if (digits() == 0)
-                return fail(VT_NOOP("Veltrum", "неверное число"));
-        }
-        out.assign(text_.substr(start, at_ - start));
-        return true;
-    }
-
-    std::string_view text_;
-    std::size_t at_ = 0;
+    const std::size_t* read_;
+    Value root_;
+    // The containers being filled, outermost first. A container is only added to while it
+    // is the innermost open one, so the pointers into its parent's vector stay valid.
+    std::vector<Value*> open_;
+    std::vector<std::set<std::string>> keys_;
+    std::string key_;
+    bool complete_ = false; // the whole value has been read: anything after it is too much
     ParseError error_;
 };
 
 } // namespace
 
 std::optional<Value> parse(std::string_view text, ParseError* error) {
-    return Reader(text).document(error);
+    const std::size_t badByte = firstBadUtf8(text);
+    if (badByte != text.size()) {
+        if (error)
+            *error = {badByte, VT_NOOP("Veltrum", "текст не в кодировке UTF-8")};
+        return std::nullopt;
+    }
+    std::size_t read = 0;
+    Builder builder(&read);
+    const char* start = text.data();
+    nlohmann::json::sax_parse(CountingIterator(start, start, &read),
+                              CountingIterator(start + text.size(), start, &read), &builder);
+    return builder.result(error);
 }
 
 std::string quote(std::string_view text) {
@@ -384,13 +310,7 @@ std::string quote(std::string_view text) {
 }
 
 bool isUtf8(std::string_view text) {
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = utf8Length(text, at);
-        if (length == 0)
-            return false;
-        at += length;
-    }
-    return true;
+    return firstBadUtf8(text) == text.size();
 }
 
 std::size_t characterCount(std::string_view text) {

@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// JSON as the lab setups and the golden presses are written: a strict reader (UTF-8, no
-// trailing text, no duplicate keys, a limited depth) that keeps every number as its text,
-// so that a whole number up to 2⁶⁴ − 1 is read exactly; and the few pieces a writer needs.
+// JSON as the lab setups and the golden presses are written: a strict reader of RFC 8259
+// JSON (JSON for Modern C++ underneath) that also refuses what a setup must not hold (text
+// that is not UTF-8, a repeated key, a NUL in a string, containers nested deeper than
+// kMaxDepth) and keeps every number as its text, so that a whole number up to 2⁶⁴ − 1 is
+// read exactly; a UTF-8 byte-order mark before the value is skipped. And the few pieces a
+// writer needs.
 
 #include <cstddef>
 #include <optional>
@@ -34,7 +37,7 @@ struct ParseError {
     std::string what;       // a short description, in Russian (i18n::tr gives it translated)
 };
 
-inline constexpr int kMaxDepth = 32;
+inline constexpr int kMaxDepth = 32; // containers, one inside another
 
 // The value of a whole text; none, with the error, when it is not strict JSON.
 std::optional<Value> parse(std::string_view text, ParseError* error = nullptr);

@@ -126,9 +126,10 @@ Setup readSetup(std::string_view bytes) {
     if (bytes.size() > kLargestSetupFile)
         refuse(arg(translate("Veltrum", "файл больше %1 КБ"),
                    {std::to_string(kLargestSetupFile / 1024)}));
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        bytes.remove_prefix(3); // a byte-order mark, as some editors write
-    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos)
+    // A byte-order mark, as some editors write, is skipped by the parser; a file of it and
+    // blanks alone is empty.
+    const std::string_view text = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? bytes.substr(3) : bytes;
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
         refuse(translate("Veltrum", "файл пуст"));
     json::ParseError error;
     const std::optional<Value> parsed = json::parse(bytes, &error);

@@ -15,13 +15,14 @@ VELTRUM_PACKAGES=(
     fonts-dejavu-core fonts-liberation2
     desktop-file-utils
     libgtest-dev libgmock-dev libbenchmark-dev
-    libfast-float-dev libfmt-dev
+    libfast-float-dev libfmt-dev nlohmann-json3-dev
 )
 
 # Debian packages for the browser edition: Emscripten for the core, Python for joining the
 # page into one file; Chromium, its driver and Selenium for testing it in a real browser.
 VELTRUM_WEB_PACKAGES=(
     cmake ninja-build emscripten python3 python3-markdown libfast-float-dev libfmt-dev
+    nlohmann-json3-dev
 )
 VELTRUM_BROWSER_TEST_PACKAGES=(
     chromium chromium-driver python3-selenium

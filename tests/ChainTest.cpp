@@ -310,14 +310,34 @@ TEST(ChainAdcLevels, PowerOfTwoOfTheWordLength) {
     EXPECT_EQ(model::adcLevels(0), 1.0);
     for (int n = -1074; n <= 1023; ++n)
         ASSERT_EQ(model::adcLevels(n), std::ldexp(1.0, n)) << n;
-    std::vector<double> fractional = {12.5, 0.5, -3.7, 0.999999, 1022.9, -1022.5,
-                                      2.2250738585072014e-308};
+    std::vector<double> fractional = {
+        12.5, 0.5, -3.7, 0.999999, 1022.9, -1022.5, 2.2250738585072014e-308};
     for (int k = 0; k < 20000; ++k)
         fractional.push_back(-1022 + 2044.0 * k / 20000 + 1e-4 * (k % 7));
     for (const double n : fractional) {
         const double exact = std::pow(2.0, n);
         ASSERT_LE(std::fabs(model::adcLevels(n) - exact), std::nextafter(exact, HUGE_VAL) - exact)
             << n;
+    }
+}
+
+// A fractional word length gives the same bits in every build, pinned here; each is 2ⁿ
+// correctly rounded (worked out to 60 digits) or the float next to it.
+TEST(ChainAdcLevels, FractionalWordLengthsToTheLastBit) {
+    const struct {
+        double wordLength;
+        double levels;  // what the series gives
+        double rounded; // 2ⁿ correctly rounded
+    } cases[] = {
+        {8.3, 0x1.3b2c47bff832cp+8, 0x1.3b2c47bff832cp+8},
+        {12.5, 0x1.6a09e667f3bccp+12, 0x1.6a09e667f3bcdp+12},
+        {8.7, 0x1.9fdf8bcce533ap+8, 0x1.9fdf8bcce533ap+8},
+        {-3.7, 0x1.3b2c47bff8328p-4, 0x1.3b2c47bff8328p-4},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(model::adcLevels(c.wordLength), c.levels)
+            << std::hexfloat << c.wordLength << ": " << model::adcLevels(c.wordLength);
+        EXPECT_LE(std::fabs(c.levels - c.rounded), std::nextafter(c.rounded, HUGE_VAL) - c.rounded);
     }
 }
 

@@ -200,6 +200,10 @@ TEST(SensitivityExperiment, RunsAreNamedWithTheirNumberAndWhatDiffersFromTheFirs
     views::ExperimentLog log;
     EXPECT_EQ(log.startRun(first).name, "Опыт 1: 1МГц, граница двух целей");
     EXPECT_EQ(log.startRun(other).number, 2);
+    // A third run back at the first run's settings is named against the first, not the
+    // second that changed them.
+    EXPECT_EQ(log.startRun(first).name, "Опыт 3: как опыт 1");
+    EXPECT_EQ(log.startRun(lobes).name, "Опыт 4: боковые лепестки β = 0,25, Тяб = 280 К");
     log.clear();
     EXPECT_EQ(log.startRun(other).number, 1);
 }

@@ -9,6 +9,7 @@
 #include "front/Setup.h"
 #include "front/Batch.h"
 #include "front/HeadlessWindow.h"
+#include "front/Report.h"
 #include "model/Noise.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,27 @@ TEST(Setup, EveryKindOfBadFileIsRefusedNamingTheProblem) {
         front::readSetup("\xEF\xBB\xBF" + head + R"("fields": {"txtKp": ")" + longest + R"("}})")
             .fields.at(Quantity::Gain),
         longest);
+}
+
+// The file's limits exactly: 256 KiB is read, one byte more refused; a byte-order mark is
+// skipped only when all three of its bytes are there.
+TEST(Setup, TheSizeLimitAndTheByteOrderMarkToTheByte) {
+    const auto padded = [](std::size_t size) {
+        return kGood + std::string(size - kGood.size(), ' ');
+    };
+    EXPECT_EQ(front::readSetup(padded(front::kLargestSetupFile)).seed,
+              std::uint64_t{18446744073709551615u});
+    EXPECT_EQ(refusal(padded(front::kLargestSetupFile + 1)), "файл больше 256 КБ");
+    const std::string bom = "\xEF\xBB\xBF";
+    EXPECT_EQ(front::readSetup(bom + kGood).scene, model::Scene::PointTarget);
+    EXPECT_EQ(front::readSetup(padded(front::kLargestSetupFile - 3).insert(0, bom)).scene,
+              model::Scene::PointTarget);
+    EXPECT_EQ(refusal(bom + "  "), "файл пуст");
+    for (const std::string& almost : {std::string("\xEF\xBB\xBE"), std::string("\xEF\xBB"),
+                                      std::string("\xEF\xBB\x7B"), bom + bom}) {
+        const std::string said = refusal(almost + kGood);
+        EXPECT_NE(said.find("это не текст JSON"), std::string::npos) << said;
+    }
 }
 
 TEST(Setup, WrittenAndReadBack) {
@@ -244,11 +266,41 @@ TEST(Batch, TheWindowsReadingsWithoutAWindow) {
               std::string::npos);
     EXPECT_NE(refused.str().find("диапазон АЦП равен нулю"), std::string::npos) << refused.str();
 
+    // A setup that reads but is refused on opening: the window's message, nothing pressed.
+    front::BatchRequest lobes;
+    lobes.setup = front::readSetup(R"({"format": "veltrum-setup", "version": 1,
+        "fields": {"txtBetta": "abc"}, "sideLobes": true})");
+    lobes.presses = {"btnsum"};
+    std::ostringstream noRows, lobesRefused;
+    EXPECT_EQ(front::runBatch(lobes, noRows, lobesRefused), 2);
+    EXPECT_EQ(noRows.str(), "");
+    EXPECT_NE(lobesRefused.str().find("«abc»"), std::string::npos) << lobesRefused.str();
+
     request.presses = {"btnsum", "btnNo"};
     std::ostringstream none, unknown;
     EXPECT_EQ(front::runBatch(request, none, unknown), 2);
     EXPECT_EQ(none.str(), ""); // checked before anything is pressed
     EXPECT_NE(unknown.str().find("Неизвестная кнопка «btnNo»"), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+// The report of a point-target press holds its range among the readings, as the picture's
+// corner shows it.
+TEST(Report, APointTargetPressHoldsItsRange) {
+    front::HeadlessWindow window;
+    window.chooseScene(model::Scene::PointTarget);
+    ASSERT_FALSE(window.press(views::Block::Antenna, ',').warning);
+    const std::string range = window.labels().at("lblRmax");
+    ASSERT_NE(range.find("Rmax="), std::string::npos);
+    const front::Report report =
+        front::makeReport(window.session(), window.setup(), nullptr, "09.12.2026 10:00", ',', "1");
+    ASSERT_EQ(report.blocks.size(), 1u);
+    const auto& readings = report.blocks[0].readings;
+    ASSERT_FALSE(readings.empty());
+    EXPECT_EQ(readings.back(), (std::pair<std::string, std::string>{"Rmax", range}));
 }
 
 } // namespace

@@ -1454,5 +1454,9 @@ The batch mode presses blocks without a window and prints the readings as the wi
         <source>Язык</source>
         <translation>Language</translation>
     </message>
+    <message>
+        <source>неполная метка порядка байтов</source>
+        <translation>incomplete byte-order mark</translation>
+    </message>
 </context>
 </TS>
