@@ -3,8 +3,8 @@
 
 #include "front/Batch.h"
 
-#include "front/HeadlessWindow.h"
 #include "front/Json.h"
+#include "front/Window.h"
 #include "i18n/Translate.h"
 #include "views/Fields.h"
 #include "views/PlotExport.h"
@@ -20,14 +20,14 @@ std::vector<std::string> readingLabels() {
     return names;
 }
 
-std::string jsonLine(const std::string& button, const HeadlessWindow& window) {
+std::string jsonLine(const std::string& button, const Window& window) {
     std::string line = "{\"press\": " + json::quote(button) +
-                       ", \"title\": " + json::quote(window.labels().at("lblname")) +
+                       ", \"title\": " + json::quote(window.control("lblname").text) +
                        ", \"labels\": {";
     bool first = true;
     for (const std::string& name : readingLabels()) {
         line += std::string(first ? "" : ", ") + json::quote(name) + ": " +
-                json::quote(window.labels().at(name));
+                json::quote(window.control(name).text);
         first = false;
     }
     return line + "}}";
@@ -55,9 +55,9 @@ int runBatch(const BatchRequest& request, std::ostream& out, std::ostream& error
             return 2;
         }
     }
-    HeadlessWindow window;
-    if (const std::optional<Warning> refused = window.open(request.setup)) {
-        errors << refused->text << '\n';
+    Window window(request.decimalSeparator);
+    if (const Changes opened = window.openSetup(request.setup); opened.refused()) {
+        errors << opened.box->text << '\n';
         return 2;
     }
     if (request.format == BatchFormat::Csv) {
@@ -67,19 +67,17 @@ int runBatch(const BatchRequest& request, std::ostream& out, std::ostream& error
         out << views::kCsvByteOrderMark << views::csvTextRow(header, request.decimalSeparator);
     }
     for (const std::string& button : request.presses) {
-        const HeadlessWindow::Pressed pressed =
-            window.press(*blockOfButton(button), request.decimalSeparator);
-        if (pressed.warning) {
+        if (const Changes pressed = window.press(button); pressed.refused()) {
             out.flush();
-            errors << pressed.warning->text << '\n';
+            errors << pressed.box->text << '\n';
             return 2;
         }
         if (request.format == BatchFormat::Json) {
             out << jsonLine(button, window) << '\n';
         } else {
-            std::vector<std::string> cells = {button, window.labels().at("lblname")};
+            std::vector<std::string> cells = {button, window.control("lblname").text};
             for (const std::string& name : readingLabels())
-                cells.push_back(window.labels().at(name));
+                cells.push_back(window.control(name).text);
             out << views::csvTextRow(cells, request.decimalSeparator);
         }
     }

@@ -12,7 +12,7 @@
 #include "front/ControlTable.h"
 #include "front/Drawing.h"
 #include "front/Json.h"
-#include "front/HeadlessWindow.h"
+#include "front/Window.h"
 #include "views/Fields.h"
 #include "views/Scenes.h"
 
@@ -36,20 +36,15 @@ public:
     std::string apply(const Value& step) {
         if (const Value* typed = step.find("type"))
             for (const auto& [control, text] : typed->members)
-                window_.type(views::fieldOfControl(control)->quantity, text.text);
+                window_.type(control, text.text);
         if (const Value* rate = step.find("rate"))
-            window_.chooseSamplingRate(std::stoi(rate->text));
+            window_.choose("cboFd", std::stoi(rate->text));
         if (const Value* option = step.find("option"))
-            for (const views::SceneLook& look : views::sceneLooks())
-                if (option->text == look.option)
-                    window_.chooseScene(look.scene);
+            window_.setChecked(option->text, true);
         if (const Value* colour = step.find("colour"))
-            for (int object = 0; object < 2; ++object)
-                for (int row = 0; row < front::kColourCount; ++row)
-                    if (colour->text == front::colourItemName(object, row))
-                        window_.chooseColour(object, row);
+            window_.click(colour->text);
         if (const Value* ticked = step.find("sideLobes")) {
-            EXPECT_FALSE(window_.clickSideLobes(ticked->boolean));
+            EXPECT_FALSE(window_.setChecked("chkLepestok", ticked->boolean).box);
         }
         if (const Value* button = step.find("press"))
             return press(button->text);
@@ -58,25 +53,24 @@ public:
 
 private:
     std::string press(const std::string& button) {
-        const front::HeadlessWindow::Pressed pressed =
-            window_.press(*front::blockOfButton(button), ',');
-        if (pressed.warning) {
-            const front::Warning& warning = *pressed.warning;
-            return "\"warning\": {\"title\": " + front::json::quote(warning.title) +
-                   ", \"text\": " + front::json::quote(warning.text) +
-                   ", \"focus\": " + front::json::quote(warning.focusControl()) + "}";
+        const front::Changes pressed = window_.press(button);
+        if (pressed.refused()) {
+            return "\"warning\": {\"title\": " + front::json::quote(pressed.box->title) +
+                   ", \"text\": " + front::json::quote(pressed.box->text) +
+                   ", \"focus\": " + front::json::quote(pressed.focus) + "}";
         }
-        const front::PackedDrawing drawing = front::pack(pressed.picture);
+        EXPECT_TRUE(pressed.picture);
+        const front::PackedDrawing drawing = front::pack(window_.picture());
         std::string shown = "\"window\": {";
         for (const std::string& label : front::windowLabelNames())
             shown += std::string(label == "lblname" ? "" : ", ") + front::json::quote(label) +
-                     ": " + front::json::quote(window_.labels().at(label));
-        return shown + "}, \"beamFilled\": " + (pressed.beamFilled ? "true" : "false") +
-               ", \"drawing\": {\"calls\": " + std::to_string(drawing.size()) +
-               ", \"digest\": \"" + front::digestText(front::digest(drawing)) + "\"}";
+                     ": " + front::json::quote(window_.control(label).text);
+        return shown + "}, \"beamFilled\": " + (pressed.box ? "true" : "false") +
+               ", \"drawing\": {\"calls\": " + std::to_string(drawing.size()) + ", \"digest\": \"" +
+               front::digestText(front::digest(drawing)) + "\"}";
     }
 
-    front::HeadlessWindow window_;
+    front::Window window_;
 };
 
 std::string readFile(const std::string& path) {

@@ -8,8 +8,8 @@
 
 #include "front/Setup.h"
 #include "front/Batch.h"
-#include "front/HeadlessWindow.h"
 #include "front/Report.h"
+#include "front/Window.h"
 #include "model/Noise.h"
 
 #include <gtest/gtest.h>
@@ -188,13 +188,13 @@ TEST(Setup, ASeedGivesEveryComputerTheSameReadingsAndEveryStudentTheirOwn) {
     EXPECT_NE(front::streamSeed((std::uint64_t{1} << 32) | 7), 7u);
 
     const auto readings = [](std::optional<std::uint64_t> seed) {
-        front::HeadlessWindow window;
+        front::Window window;
         front::Setup setup;
         setup.fields[Quantity::Accumulation] = "5";
         setup.seed = seed;
-        window.open(setup);
-        window.press(views::Block::Summator, ',');
-        return window.labels().at("lblexit");
+        window.openSetup(setup);
+        window.press("btnsum");
+        return window.control("lblexit").text;
     };
     EXPECT_EQ(readings(12345), readings(12345));
     EXPECT_NE(readings(12345), readings(12346));
@@ -203,28 +203,45 @@ TEST(Setup, ASeedGivesEveryComputerTheSameReadingsAndEveryStudentTheirOwn) {
 }
 
 TEST(Setup, TheWindowOpensASetupAsIfTypedAndClicked) {
-    front::HeadlessWindow window;
-    window.press(views::Block::Uhf, ','); // something on show, and noise drawn
-    const std::map<std::string, std::string> shown = window.labels();
+    front::Window window;
+    window.press("btnUVF"); // something on show, and noise drawn
+    const auto labels = [&window] {
+        std::map<std::string, std::string> shown;
+        for (const std::string& name : front::windowLabelNames())
+            shown[name] = window.control(name).text;
+        return shown;
+    };
+    const std::map<std::string, std::string> shown = labels();
     const std::uint64_t position = window.session().state().uniform.position();
-    ASSERT_FALSE(window.open(front::readSetup(kGood)));
-    EXPECT_EQ(window.labels(), shown); // nothing pressed
-    EXPECT_EQ(window.texts()[Quantity::Temperature1], "310,5");
-    EXPECT_EQ(window.texts().scene, model::Scene::PointTarget);
-    EXPECT_TRUE(window.sideLobesTicked());
+    const front::Changes opened = window.openSetup(kGood, "вариант.veltrum");
+    ASSERT_FALSE(opened.box);
+    EXPECT_FALSE(opened.picture);
+    EXPECT_EQ(labels(), shown); // nothing pressed
+    EXPECT_EQ(window.fieldTexts()[Quantity::Temperature1], "310,5");
+    EXPECT_EQ(window.fieldTexts().scene, model::Scene::PointTarget);
+    EXPECT_TRUE(window.control("chkLepestok").checked);
+    EXPECT_TRUE(window.control("txtBetta").enabled);
+    EXPECT_TRUE(window.control("txtVisota").enabled);
     EXPECT_EQ(window.session().state().sideLobeTemperature, 300);
-    EXPECT_EQ(window.colourRow(1), 6);
+    EXPECT_TRUE(window.control("mnuBlack2").checked);
+    EXPECT_FALSE(window.control("mnuYellow2").checked);
     EXPECT_EQ(window.session().state().obj2Red, 0);
     // The seed restarts the stream; a setup without one leaves it where it was.
     EXPECT_EQ(window.session().state().uniform.position(), 0u);
-    front::HeadlessWindow other;
-    other.press(views::Block::Uhf, ',');
-    other.open(front::readSetup(R"({"format": "veltrum-setup", "version": 1})"));
+    front::Window other;
+    other.press("btnUVF");
+    other.openSetup(front::readSetup(R"({"format": "veltrum-setup", "version": 1})"));
     EXPECT_EQ(other.session().state().uniform.position(), position);
+    // A file that is not a setup: the window's message, nothing changed.
+    const front::Changes refused = other.openSetup("{\"format\": 1}", "плохой.veltrum");
+    ASSERT_TRUE(refused.refused());
+    EXPECT_TRUE(refused.controls.empty());
+    EXPECT_NE(refused.box->text.find("«плохой.veltrum»"), std::string::npos) << refused.box->text;
     // The window's controls written as a setup read back as they are.
     const front::Setup saved = window.setup();
     EXPECT_EQ(front::writeSetup(front::readSetup(front::writeSetup(saved))),
               front::writeSetup(saved));
+    EXPECT_EQ(window.setupText(), front::writeSetup(saved));
     EXPECT_EQ(saved.seed, std::uint64_t{18446744073709551615u});
 }
 
@@ -237,17 +254,17 @@ TEST(Batch, TheWindowsReadingsWithoutAWindow) {
     EXPECT_EQ(front::runBatch(request, out, errors), 0);
     EXPECT_EQ(errors.str(), "");
 
-    front::HeadlessWindow window;
-    window.open(request.setup);
-    window.press(views::Block::Summator, ',');
+    front::Window window;
+    window.openSetup(request.setup);
+    window.press("btnsum");
     std::string expected =
-        "{\"press\": \"btnsum\", \"title\": \"" + window.labels().at("lblname") +
+        "{\"press\": \"btnsum\", \"title\": \"" + window.control("lblname").text +
         "\", \"labels\": {\"lblTa1\": \"Ta1=303,6\", \"lblTa2\": \"Ta2=100\", "
         "\"lblmo\": \"" +
-        window.labels().at("lblmo") +
+        window.control("lblmo").text +
         "\", \"lblmo1\": \"0,643087368063596\", "
         "\"lblexit\": \"" +
-        window.labels().at("lblexit") +
+        window.control("lblexit").text +
         "\", \"lblEnterT\": \"204\", \"lblEnter\": \"203,6\", \"lblRmax\": \"\"}}\n";
     EXPECT_EQ(out.str().substr(0, expected.size()), expected);
     EXPECT_NE(out.str().find("{\"press\": \"btnT2\", \"title\": \"Осциллограмма на выходе шумового "
@@ -290,13 +307,12 @@ namespace {
 // The report of a point-target press holds its range among the readings, as the picture's
 // corner shows it.
 TEST(Report, APointTargetPressHoldsItsRange) {
-    front::HeadlessWindow window;
-    window.chooseScene(model::Scene::PointTarget);
-    ASSERT_FALSE(window.press(views::Block::Antenna, ',').warning);
-    const std::string range = window.labels().at("lblRmax");
+    front::Window window;
+    window.setChecked("optCel", true);
+    ASSERT_FALSE(window.press("btnT1").refused());
+    const std::string range = window.control("lblRmax").text;
     ASSERT_NE(range.find("Rmax="), std::string::npos);
-    const front::Report report =
-        front::makeReport(window.session(), window.setup(), nullptr, "09.12.2026 10:00", ',', "1");
+    const front::Report report = window.report(nullptr, "09.12.2026 10:00", "1");
     ASSERT_EQ(report.blocks.size(), 1u);
     const auto& readings = report.blocks[0].readings;
     ASSERT_FALSE(readings.empty());

@@ -1,0 +1,455 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "front/Window.h"
+
+#include "front/ControlTable.h"
+#include "front/Texts.h"
+#include "i18n/Translate.h"
+#include "views/Fields.h"
+#include "views/Messages.h"
+#include "views/Scenes.h"
+
+#include <utility>
+
+namespace front {
+
+namespace {
+
+constexpr const char* kSideLobes = "chkLepestok";
+constexpr const char* kSamplingRate = "cboFd";
+constexpr const char* kSaveData = "actSaveData";
+
+const views::SceneLook* sceneOfOption(const std::string& name) {
+    for (const views::SceneLook& look : views::sceneLooks())
+        if (name == look.option)
+            return &look;
+    return nullptr;
+}
+
+// The colour item of that name: its object and row.
+std::optional<std::pair<int, int>> colourItem(const std::string& name) {
+    for (int object = 0; object < 2; ++object)
+        for (int row = 0; row < kColourCount; ++row)
+            if (name == colourItemName(object, row))
+                return std::make_pair(object, row);
+    return std::nullopt;
+}
+
+bool isResultLabel(const std::string& name) {
+    for (const model::Result result : model::kResults)
+        if (name == resultLabel(result))
+            return true;
+    return false;
+}
+
+} // namespace
+
+const std::vector<Tool>& pictureTools() {
+    namespace t = texts;
+    static const std::vector<Tool> tools = {
+        {"actCopyPicture", t::kCopyPicture, "Ctrl+C", false, true, true},
+        {"actSavePicture", t::kSavePicture, "Ctrl+S", false, true, true},
+        {"actSaveData", t::kSaveData, "Ctrl+Shift+S", false, true, true},
+        {"actSensitivity", t::kExperiment, "Ctrl+E", true, true, true},
+        {"actOpenSetup", setup_texts::kOpenSetup, "Ctrl+O", false, true, true},
+        {"actSaveSetup", setup_texts::kSaveSetup, "Ctrl+Alt+S", false, true, true},
+        {"actCopySetupLink", setup_texts::kCopySetupLink, "", false, false, true},
+        {"actReport", report_texts::kReport, "Ctrl+P", false, true, true},
+        {"actPrintReport", report_texts::kPrintReport, "Ctrl+Shift+P", false, true, false},
+        {"actHelp", t::kHelp, "F1", false, true, true},
+    };
+    return tools;
+}
+
+const Tool* findTool(const std::string& name) {
+    for (const Tool& tool : pictureTools())
+        if (name == tool.name)
+            return &tool;
+    return nullptr;
+}
+
+std::string toolCaption(const Tool& tool) {
+    return i18n::tr(tool.caption) + (tool.opensWindow ? "…" : "");
+}
+
+const std::vector<std::string>& windowLabelNames() {
+    static const std::vector<std::string> names = {"lblname",   "lblTa1",   "lblTa2",
+                                                   "lblmo",     "lblmo1",   "lblexit",
+                                                   "lblEnterT", "lblEnter", "lblRmax"};
+    return names;
+}
+
+std::optional<views::Block> blockOfButton(const std::string& button) {
+    for (const views::BlockDescription& description : views::blockDescriptions())
+        if (button == description.button)
+            return description.block;
+    return std::nullopt;
+}
+
+void Changes::append(Changes&& later) {
+    for (ControlChange& change : later.controls)
+        controls.push_back(std::move(change));
+    if (later.caption)
+        caption = std::move(later.caption);
+    if (later.box && (!box || later.refused()))
+        box = std::move(later.box); // a refusal outweighs the information before it
+    if (!later.focus.empty())
+        focus = std::move(later.focus);
+    picture = picture || later.picture;
+    pressing = later.pressing;
+    done = later.done;
+    total = later.total;
+    close = close || later.close;
+}
+
+Window::Window(char decimalSeparator)
+    : separator_(decimalSeparator == '.' ? '.' : ','), caption_(windowCaption()) {
+    for (const Control& control : formControls()) {
+        ControlState& made = controls_[control.name];
+        // A field's default is a number; every other text a caption in the user's language.
+        made.text = control.kind == Kind::Field ? control.text : i18n::tr(control.text);
+        made.enabled = control.enabled;
+        made.checked = control.selected;
+    }
+    state(kSamplingRate).index = startSamplingRateItem();
+    for (const views::BlockDescription& block : views::blockDescriptions())
+        state(block.button).toolTip = views::blockTooltip(block.block);
+    for (const MenuText& menu : {graphicsMenu(), objectMenu(0), objectMenu(1)})
+        state(menu.name).text = i18n::tr(menu.caption);
+    for (int object = 0; object < 2; ++object)
+        for (int row = 0; row < kColourCount; ++row) {
+            ControlState& item = state(colourItemName(object, row));
+            item.text = i18n::tr(colourRows()[row].caption);
+            item.checked = row == startColourRow(object);
+        }
+    for (const Tool& tool : pictureTools())
+        state(tool.name).text = toolCaption(tool);
+    state(kSaveData).enabled = false; // nothing drawn yet
+}
+
+Window::~Window() = default;
+
+ControlState& Window::state(const std::string& name) {
+    return controls_[name];
+}
+
+const ControlState& Window::control(const std::string& name) const {
+    static const ControlState none;
+    const auto found = controls_.find(name);
+    return found == controls_.end() ? none : found->second;
+}
+
+void Window::set(Changes& changes, const std::string& name, unsigned parts,
+                 const ControlState& value) {
+    state(name) = value;
+    changes.controls.push_back({name, parts, value});
+}
+
+void Window::setText(Changes& changes, const std::string& name, const std::string& text) {
+    ControlState value = control(name);
+    value.text = text;
+    unsigned parts = kTextPart;
+    if (isResultLabel(name)) { // the full reading, for a box too narrow to show it all
+        value.toolTip = text;
+        parts |= kToolTipPart;
+    }
+    set(changes, name, parts, value);
+}
+
+void Window::setEnabled(Changes& changes, const std::string& name, bool enabled) {
+    ControlState value = control(name);
+    value.enabled = enabled;
+    set(changes, name, kEnabledPart, value);
+}
+
+void Window::setCheckedState(Changes& changes, const std::string& name, bool checked) {
+    ControlState value = control(name);
+    value.checked = checked;
+    set(changes, name, kCheckedPart, value);
+}
+
+// A warning box; after it the focus goes to the first field it names, if that is open.
+void Window::warn(Changes& changes, const Warning& warning) const {
+    changes.box = MessageBox{MessageBox::Icon::Warning, warning.title, warning.text};
+    const std::string focus = warning.focusControl();
+    if (!focus.empty() && control(focus).enabled)
+        changes.focus = focus;
+}
+
+// ---- the user's actions -------------------------------------------------------------------
+
+Changes Window::type(const std::string& field, const std::string& text) {
+    Changes changes;
+    if (views::fieldOfControl(field) && field != kSamplingRate)
+        setText(changes, field, text);
+    return changes;
+}
+
+Changes Window::click(const std::string& name) {
+    if (pressing_)
+        return {};
+    if (const std::optional<views::Block> block = blockOfButton(name))
+        return startPress(*block);
+    if (const auto item = colourItem(name))
+        return chooseColour(item->first, item->second);
+    Changes changes;
+    changes.close = name == "cmdExit";
+    return changes;
+}
+
+Changes Window::setChecked(const std::string& name, bool checked) {
+    if (pressing_)
+        return {};
+    if (name == kSideLobes)
+        return tickSideLobes(checked);
+    if (checked && sceneOfOption(name))
+        return chooseScene(name);
+    return {};
+}
+
+Changes Window::choose(const std::string& list, int index) {
+    Changes changes;
+    if (list != kSamplingRate || index < 0 || index >= static_cast<int>(samplingRateItems().size()))
+        return changes;
+    ControlState value = control(list);
+    value.index = index;
+    set(changes, list, kIndexPart, value);
+    return changes;
+}
+
+Changes Window::clockTick(int hours, int minutes, int seconds) {
+    Changes changes;
+    caption_ = clockCaption(hours, minutes, seconds);
+    changes.caption = caption_;
+    return changes;
+}
+
+// An option selected: the three scene fields open or close, the caption of the second
+// input and the two input buttons follow the scene, and its titles go to the session.
+Changes Window::chooseScene(const std::string& option) {
+    Changes changes;
+    const views::SceneLook& look = *sceneOfOption(option);
+    if (control(option).checked)
+        return changes;
+    for (const views::SceneLook& other : views::sceneLooks())
+        setCheckedState(changes, other.option, other.scene == look.scene);
+    for (const model::Quantity quantity :
+         {model::Quantity::FlightHeight, model::Quantity::Frequency, model::Quantity::TargetArea})
+        setEnabled(changes, views::field(quantity).control, look.sceneFieldsEnabled);
+    setText(changes, "lblT2", i18n::tr(look.lblT2));
+    setText(changes, views::describe(views::Block::NoiseEquivalent).button, i18n::tr(look.btnT2));
+    setText(changes, views::describe(views::Block::Antenna).button, i18n::tr(look.btnT1));
+    session_.chooseScene(look.scene);
+    return changes;
+}
+
+// The side-lobe box: unticked, its two fields close and the pair goes to 0 and 0; ticked,
+// they open and β and Tsl are read; when they cannot be, the box unticks itself and the
+// fields stay open for the correction.
+Changes Window::tickSideLobes(bool ticked) {
+    Changes changes;
+    const std::string beta = views::field(model::Quantity::SideLobeFraction).control;
+    const std::string tsl = views::field(model::Quantity::SideLobeTemperature).control;
+    setCheckedState(changes, kSideLobes, ticked);
+    setEnabled(changes, tsl, ticked);
+    setEnabled(changes, beta, ticked);
+    const std::optional<Warning> refused =
+        session_.tickSideLobes(ticked, control(beta).text, control(tsl).text);
+    if (refused) {
+        setCheckedState(changes, kSideLobes, false);
+        warn(changes, *refused);
+    }
+    return changes;
+}
+
+// A colour item: the marks of its submenu written in their order, the colour to the state.
+Changes Window::chooseColour(int object, int row) {
+    Changes changes;
+    for (const int mark : colourMarkOrder())
+        setCheckedState(changes, colourItemName(object, mark), mark == row);
+    session_.chooseColour(object, row);
+    return changes;
+}
+
+// ---- a press ------------------------------------------------------------------------------
+
+void Window::showLabels(Changes& changes, const LabelTexts& labels) {
+    for (const auto& [label, text] : labels)
+        setText(changes, label, text);
+}
+
+Changes Window::startPress(views::Block block) {
+    Changes changes;
+    try {
+        opening_ = std::make_unique<PressOpening>(session_.open(block, fieldTexts(), separator_));
+    } catch (const PressFailed& failed) {
+        warn(changes, failed.warning());
+        return changes;
+    }
+    savedLabels_.clear();
+    for (const std::string& name : windowLabelNames())
+        savedLabels_.emplace_back(name, control(name).text);
+    showLabels(changes, openingLabels(*opening_));
+    if (opening_->beamFilled)
+        changes.box = MessageBox{MessageBox::Icon::Information, i18n::tr(texts::kBeamFilledTitle),
+                                 i18n::tr(texts::kBeamFilledText)};
+    pressing_ = true;
+    changes.pressing = true;
+    return changes;
+}
+
+Changes Window::stepPress() {
+    return stepPress(model::PeriodPartials{});
+}
+
+Changes Window::stepPress(const model::PeriodPartials& given) {
+    if (!pressing_)
+        return {};
+    try {
+        if (!job_)
+            job_ = std::make_unique<PressJob>(session_, *opening_, separator_);
+        if (!job_->step(given)) {
+            Changes changes;
+            changes.pressing = true;
+            changes.done = job_->done();
+            changes.total = job_->total();
+            return changes;
+        }
+    } catch (const PressFailed& failed) {
+        return finishPress(false, failed.warning());
+    } catch (const std::exception& error) {
+        return finishPress(false, Warning{views::computeErrorTitle(), error.what(), {}});
+    }
+    return finishPress(true, std::nullopt);
+}
+
+Changes Window::cancelPress() {
+    if (!pressing_)
+        return {};
+    return finishPress(false, std::nullopt);
+}
+
+// The end of a press: its picture and results made the window's, or the labels put back
+// (and the warning, when it failed rather than was cancelled).
+Changes Window::finishPress(bool succeeded, const std::optional<Warning>& warning) {
+    Changes changes;
+    if (succeeded) {
+        PressRun run = job_->takeRun();
+        picture_ = run.recording;
+        const views::ResultTexts results = run.outcome.texts;
+        session_.keep(*opening_, std::move(run));
+        showLabels(changes, resultLabels(results));
+        setEnabled(changes, kSaveData, !session_.record().empty());
+        changes.picture = true;
+    } else {
+        showLabels(changes, savedLabels_);
+        if (warning)
+            warn(changes, *warning);
+    }
+    job_.reset();
+    opening_.reset();
+    pressing_ = false;
+    return changes;
+}
+
+const views::SummatorRun* Window::pressSummator() const {
+    return job_ ? job_->summator() : nullptr;
+}
+
+Changes Window::press(const std::string& button) {
+    Changes changes = click(button);
+    while (pressing_)
+        changes.append(stepPress());
+    return changes;
+}
+
+// ---- lab setups and the report ------------------------------------------------------------
+
+// The window's controls as a setup opens into them, each change recorded.
+class Window::Recorder : public SetupControls {
+public:
+    explicit Recorder(Window& window) : window_(window) {}
+    void type(model::Quantity quantity, const std::string& text) override {
+        changes.append(window_.type(views::field(quantity).control, text));
+    }
+    void chooseScene(model::Scene scene) override {
+        changes.append(window_.chooseScene(views::sceneLook(scene).option));
+    }
+    void chooseSamplingRate(int index) override {
+        changes.append(window_.choose(kSamplingRate, index));
+    }
+    void chooseColour(int object, int row) override {
+        changes.append(window_.chooseColour(object, row));
+    }
+    void restartNoise(std::uint64_t seed) override { window_.session_.restartNoise(seed); }
+    bool sideLobesTicked() const override { return window_.control(kSideLobes).checked; }
+    void clickSideLobes(bool ticked) override { changes.append(window_.tickSideLobes(ticked)); }
+
+    Changes changes;
+
+private:
+    Window& window_;
+};
+
+Changes Window::openSetup(std::string_view bytes, const std::string& fileName) {
+    if (pressing_)
+        return {};
+    Setup setup;
+    try {
+        setup = readSetup(bytes);
+    } catch (const SetupError& error) {
+        return refuseSetupFile(fileName, error.what());
+    }
+    return openSetup(setup);
+}
+
+Changes Window::openSetup(const Setup& setup) {
+    Recorder recorder(*this);
+    applySetup(setup, recorder);
+    return std::move(recorder.changes);
+}
+
+Changes Window::refuseSetupFile(const std::string& fileName, const std::string& why) const {
+    Changes changes;
+    changes.box = MessageBox{MessageBox::Icon::Warning, setupRefusedTitle(),
+                             setupRefusedMessage(fileName, why)};
+    return changes;
+}
+
+Setup Window::setup() const {
+    Setup setup;
+    const views::FieldTexts texts = fieldTexts();
+    for (const views::Field& field : views::fields())
+        if (field.quantity != model::Quantity::SamplingRate)
+            setup.fields[field.quantity] = texts[field.quantity];
+    setup.scene = texts.scene;
+    setup.sideLobes = control(kSideLobes).checked;
+    setup.samplingRate = texts.samplingRateIndex;
+    for (int object = 0; object < 2; ++object)
+        for (int row = 0; row < kColourCount; ++row)
+            if (control(colourItemName(object, row)).checked)
+                setup.colourRow[object] = row;
+    setup.seed = session_.noiseSeed();
+    return setup;
+}
+
+views::FieldTexts Window::fieldTexts() const {
+    views::FieldTexts texts = defaultFieldTexts();
+    for (const views::Field& field : views::fields())
+        if (field.quantity != model::Quantity::SamplingRate)
+            texts[field.quantity] = control(field.control).text;
+    texts.scene = model::Scene::ExtendedTarget;
+    for (const views::SceneLook& look : views::sceneLooks())
+        if (control(look.option).checked)
+            texts.scene = look.scene;
+    texts.samplingRateIndex = control(kSamplingRate).index;
+    return texts;
+}
+
+Report Window::report(const views::ExperimentLog* experiment, const std::string& when,
+                      const std::string& version) const {
+    return makeReport(session_, setup(), experiment, when, separator_, version);
+}
+
+} // namespace front

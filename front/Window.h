@@ -1,0 +1,175 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// What the main window does, without a toolkit: the one owner of every control's text,
+// enabled and checked state, of the labels, the clock, the scene options, the side-lobe
+// box, the colour marks, the tools' enabled state, the messages and where the focus goes
+// after them, the press with its progress and cancel, and the lab setups. A face (the Qt
+// window, the page, the batch mode) makes its controls from the control table, forwards
+// what the user does by control name and applies the changes that come back, by name.
+//
+// A press: click() on a block button opens it (the labels reset, the title set, maybe the
+// beam-filling box) and answers `pressing`; the face then calls stepPress() until it no
+// longer answers so, showing the progress it gives; cancelPress() stops it. The end
+// brings the picture and the results, or puts the labels back and shows the warning.
+
+#include "canvas/RecordingCanvas.h"
+#include "front/Report.h"
+#include "front/Session.h"
+#include "front/Setup.h"
+#include "views/Blocks.h"
+#include "views/Press.h"
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace front {
+
+// What a face shows of one control, a menu item or a tool.
+struct ControlState {
+    std::string text;    // a field's text, a label's text, a caption with its & mark
+    std::string toolTip; // a block's description; a result label's full reading
+    bool enabled = true;
+    bool checked = false; // an option, the check box, a colour item
+    int index = -1;       // the sampling-rate list's item
+};
+
+// The parts of a control's state that a change carries.
+enum ControlPart : unsigned {
+    kTextPart = 1u,
+    kToolTipPart = 2u,
+    kEnabledPart = 4u,
+    kCheckedPart = 8u,
+    kIndexPart = 16u,
+};
+
+struct ControlChange {
+    std::string control;
+    unsigned parts = 0; // ControlPart bits
+    ControlState state; // the whole state after the change
+};
+
+struct MessageBox {
+    enum class Icon { Information, Warning };
+    Icon icon = Icon::Warning;
+    std::string title;
+    std::string text;
+};
+
+// The answer to one action of the user, in the order a face shows it: the controls, then
+// the box (modal), then the focus.
+struct Changes {
+    std::vector<ControlChange> controls;
+    std::optional<std::string> caption; // the window's caption
+    std::optional<MessageBox> box;
+    std::string focus;          // after the box: this control takes the focus, its text selected
+    bool picture = false;       // a new picture: Window::picture()
+    bool pressing = false;      // a press goes on: stepPress() next
+    double done = 0, total = 0; // the press's progress, in its own units
+    bool close = false;         // the window closes
+
+    bool refused() const { return box && box->icon == MessageBox::Icon::Warning; }
+    void append(Changes&& later);
+};
+
+// The tools of the picture's context menu: name, caption and shortcut, in menu order.
+struct Tool {
+    const char* name;     // the action's objectName and the page's element id
+    const char* caption;  // VT_NOOP text
+    const char* shortcut; // in portable text ("Ctrl+Shift+S"); empty for none
+    bool opensWindow;     // its caption ends in "…" (the text alone is also a title)
+    bool desktop;         // the desktop edition has it
+    bool page;            // the browser edition has it
+};
+const std::vector<Tool>& pictureTools();
+const Tool* findTool(const std::string& name);
+// The caption as the menu shows it, in the user's language.
+std::string toolCaption(const Tool& tool);
+
+class Window {
+public:
+    // decimalSeparator: ',' or '.', as the user's locale writes numbers.
+    explicit Window(char decimalSeparator = ',');
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // The state of a control, menu item or tool; every one, for a face to build from.
+    const ControlState& control(const std::string& name) const;
+    const std::map<std::string, ControlState>& controls() const { return controls_; }
+    std::string caption() const { return caption_; }
+    char decimalSeparator() const { return separator_; }
+
+    // The user's actions, by control name.
+    Changes type(const std::string& field, const std::string& text);
+    Changes click(const std::string& name);                    // a block, cmdExit, a colour item
+    Changes setChecked(const std::string& name, bool checked); // an option, chkLepestok
+    Changes choose(const std::string& list, int index);        // cboFd
+    Changes clockTick(int hours, int minutes, int seconds);
+
+    // The press under way.
+    bool pressing() const { return pressing_; }
+    Changes stepPress();
+    Changes stepPress(const model::PeriodPartials& given); // with helpers' partials
+    Changes cancelPress();
+    const views::SummatorRun* pressSummator() const;
+    // A whole press at once (the batch mode): the click and every step, joined.
+    Changes press(const std::string& button);
+
+    // Lab setups: a file's bytes opened (refused whole with the window's message, or set
+    // in the controls as the user would type and click them); the window's controls as a
+    // setup and as a file's text; a file that could not even be read.
+    Changes openSetup(std::string_view bytes, const std::string& fileName);
+    Changes openSetup(const Setup& setup);
+    Changes refuseSetupFile(const std::string& fileName, const std::string& why) const;
+    Setup setup() const;
+    std::string setupText() const { return writeSetup(setup()); }
+
+    // The lab report of the session as it stands.
+    Report report(const views::ExperimentLog* experiment, const std::string& when,
+                  const std::string& version) const;
+
+    // What the press and the tools read.
+    views::FieldTexts fieldTexts() const;
+    const Session& session() const { return session_; }
+    const canvas::RecordingCanvas& picture() const { return picture_; }
+    const views::PlotRecord& record() const { return session_.record(); }
+
+private:
+    class Recorder;
+    ControlState& state(const std::string& name);
+    void set(Changes& changes, const std::string& name, unsigned parts, const ControlState& value);
+    void setText(Changes& changes, const std::string& name, const std::string& text);
+    void setEnabled(Changes& changes, const std::string& name, bool enabled);
+    void setCheckedState(Changes& changes, const std::string& name, bool checked);
+    void warn(Changes& changes, const Warning& warning) const;
+
+    Changes chooseScene(const std::string& option);
+    Changes tickSideLobes(bool ticked);
+    Changes chooseColour(int object, int row);
+    Changes startPress(views::Block block);
+    Changes finishPress(bool succeeded, const std::optional<Warning>& warning);
+    void showLabels(Changes& changes, const LabelTexts& labels);
+
+    char separator_;
+    Session session_;
+    std::map<std::string, ControlState> controls_;
+    std::string caption_;
+    canvas::RecordingCanvas picture_;
+    bool pressing_ = false;
+    std::unique_ptr<PressOpening> opening_;
+    std::unique_ptr<PressJob> job_;
+    LabelTexts savedLabels_;
+};
+
+// The window's title, result labels and range, in this order.
+const std::vector<std::string>& windowLabelNames();
+// The block of a button's name; none for another name.
+std::optional<views::Block> blockOfButton(const std::string& button);
+
+} // namespace front
