@@ -5,7 +5,7 @@
 // run, the picture drawn and the labels set; and, apart, the drawing alone: one block
 // view's recording (10 000 segments) painted into the result picture.
 
-#include "canvas/PictureBox.h"
+#include "canvas/qt/PictureBox.h"
 #include "canvas/RecordingCanvas.h"
 #include "model/ReceiverState.h"
 #include "tests/PressFixture.h"

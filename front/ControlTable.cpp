@@ -83,7 +83,7 @@ const std::vector<Control>& formControls() {
         field(Quantity::Frequency, "20", 744, 56, 33, 19).disabled(),
 
         // The inputs and the amplifier.
-        caption(Quantity::Temperature2, 88, 8),
+        caption(Quantity::Temperature2, 88, 8).fittedToText(),
         field(Quantity::Temperature2, "100", 120, 24, 33, 19),
         caption(Quantity::Temperature1, 8, 16, 73, 65).wrappedText(),
         field(Quantity::Temperature1, "304", 24, 88, 41, 19),
@@ -142,11 +142,12 @@ const std::vector<Control>& formControls() {
 
         // The result area.
         label("lblname", " ", 56, 272, 0, kTitleHeight)
+            .fittedToText()
             .withFont(FontKind::Title)
             .coloured(kRed)
             .on(kLightGrey),
         Control{"PicRes", Kind::Picture, "", 16, 296, 649, 249},
-        label("lblRmax", "", 0, 0, 32, 13).inside("PicRes").on(kWhite),
+        label("lblRmax", "", 0, 0, 32, 13).inside("PicRes").on(kWhite).fittedToText(),
         label("Label4", VT_NOOP("Veltrum", "  Потенциальная чувствительность"), 560, 240)
             .coloured(kBlue),
         result("lblmo1", 744, 240),

@@ -88,6 +88,7 @@ struct Control {
     bool wrapped = false;
     bool enabled = true;
     bool selected = false; // an option selected (a box ticked) at start
+    bool fitsText = false; // a label that widens and narrows with its text as it changes
 
     constexpr Control inside(const char* container) const {
         Control c = *this;
@@ -123,6 +124,11 @@ struct Control {
     constexpr Control disabled() const {
         Control c = *this;
         c.enabled = false;
+        return c;
+    }
+    constexpr Control fittedToText() const {
+        Control c = *this;
+        c.fitsText = true;
         return c;
     }
     constexpr Control selectedAtStart() const {

@@ -87,6 +87,29 @@ std::optional<views::Block> blockOfButton(const std::string& button) {
     return std::nullopt;
 }
 
+std::string savedFileName(const std::string& chosen, const std::string& filter,
+                          const std::string& suffix) {
+    const auto lower = [](std::string text) {
+        for (char& c : text)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        return text;
+    };
+    const std::size_t slash = chosen.find_last_of("/\\");
+    const std::string base = chosen.substr(slash == std::string::npos ? 0 : slash + 1);
+    const std::size_t dot = base.rfind('.');
+    if (dot != std::string::npos && dot > 0) {
+        const std::string written = lower(base.substr(dot + 1));
+        for (std::size_t at = filter.find("*."); at != std::string::npos;
+             at = filter.find("*.", at + 2)) {
+            const std::size_t end = filter.find_first_of(" ;)", at + 2);
+            if (lower(filter.substr(at + 2, end - at - 2)) == written)
+                return chosen;
+        }
+    }
+    return chosen + "." + suffix;
+}
+
 void Changes::append(Changes&& later) {
     for (ControlChange& change : later.controls)
         controls.push_back(std::move(change));

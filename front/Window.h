@@ -104,6 +104,7 @@ public:
     const std::map<std::string, ControlState>& controls() const { return controls_; }
     std::string caption() const { return caption_; }
     char decimalSeparator() const { return separator_; }
+    void setDecimalSeparator(char separator) { separator_ = separator == '.' ? '.' : ','; }
 
     // The user's actions, by control name.
     Changes type(const std::string& field, const std::string& text);
@@ -166,6 +167,11 @@ private:
     std::unique_ptr<PressJob> job_;
     LabelTexts savedLabels_;
 };
+
+// The name a save writes to: the chosen name when it already ends in one of the extensions
+// the dialog's filter lists ("Установка Veltrum (*.veltrum *.json)"), else with `suffix`.
+std::string savedFileName(const std::string& chosen, const std::string& filter,
+                          const std::string& suffix);
 
 // The window's title, result labels and range, in this order.
 const std::vector<std::string>& windowLabelNames();

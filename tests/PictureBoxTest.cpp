@@ -5,7 +5,7 @@
 // pixel ratio 2, and the picture for a lab report (context menu, clipboard, PNG file,
 // the two window shortcuts).
 
-#include "canvas/PictureBox.h"
+#include "canvas/qt/PictureBox.h"
 #include "canvas/RecordingCanvas.h"
 #include "ui/Form1.h"
 

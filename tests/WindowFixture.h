@@ -6,7 +6,7 @@
 // message boxes and progress dialogs answered from a timer, and a snapshot of what a
 // press may change (title, result labels, range, picture).
 
-#include "canvas/PictureBox.h"
+#include "canvas/qt/PictureBox.h"
 #include "ui/Form1.h"
 
 #include <QAbstractButton>

@@ -7,7 +7,7 @@
 // closed and reported instead of hanging the test.
 
 #include "WindowFixture.h"
-#include "canvas/PictureBox.h"
+#include "canvas/qt/PictureBox.h"
 #include "front/ControlTable.h"
 #include "ui/PictureTools.h"
 #include "ui/SensitivityDialog.h"

@@ -3,14 +3,9 @@
 
 #include "ui/Form1.h"
 
+#include "canvas/qt/PictureBox.h"
+#include "canvas/qt/PictureExport.h"
 #include "front/ControlTable.h"
-#include "front/Texts.h"
-
-#include "canvas/PictureBox.h"
-#include "canvas/PictureExport.h"
-#include "canvas/RecordingCanvas.h"
-#include "model/Fault.h"
-#include "model/Numbers.h"
 #include "ui/BusyCursor.h"
 #include "ui/Controls.h"
 #include "ui/HelpDialog.h"
@@ -22,9 +17,6 @@
 #include "ui/ToolShortcuts.h"
 #include "ui/Translations.h"
 #include "ui/WidgetFactory.h"
-#include "views/Fields.h"
-#include "views/Messages.h"
-#include "views/Scenes.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -39,7 +31,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -47,43 +38,46 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QSignalBlocker>
 #include <QTime>
 #include <QTimer>
 
-#include <cstdint>
-#include <memory>
-#include <optional>
+namespace {
 
-// The texts a press may change, kept to put them back when it fails.
-struct Form1::LabelTexts {
-    QString title;
-    QString range;
-    std::map<model::Result, QString> results;
-};
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QString::fromUtf8(front::windowCaption()));
+// A label sized to its text: the width of the text, the table's height where it fixes one
+// and leaves the width to the text.
+void fitLabel(QLabel* label, const front::Control& control) {
+    if (control.height > 0 && control.width == 0)
+        label->resize(label->sizeHint().width(), control.height);
+    else
+        label->adjustSize();
+}
+
+// A result's box keeps its size; a reading too wide for it is shown whole in a tool tip.
+void setBoxText(QLabel* label, const QString& text) {
+    label->setText(text);
+    const bool tooWide = label->fontMetrics().horizontalAdvance(text) >
+                         label->contentsRect().width() - label->indent();
+    label->setToolTip(tooWide ? text : QString());
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent), window_(ui::localeDecimalSeparator()) {
+    setWindowTitle(qt(window_.caption()));
     setWindowIcon(ui::applicationIcon());
     createControls();
-    bindControls();
-    tools_ = new ui::PictureTools(PicRes, [this] { openExperiment(); });
-    labFiles_ = new ui::LabFiles(
-        PicRes, this,
-        {[this] { return currentSetup(); },
-         [this](const QString& file) { return openSetupFile(file); },
-         [this] { return currentReport(); },
-         [this] { return experiment_ ? experiment_->chartImage(3.0) : QImage(); }});
-    QAction* help = canvas::addPictureAction(PicRes, ui::text(front::texts::kHelp), "actHelp",
-                                             QKeyCombination(Qt::Key_F1));
-    connect(help, &QAction::triggered, this, [this] { openHelp(); });
-    new ui::ToolShortcuts(this, PicRes);
+    createTools();
     setAcceptDrops(true);
     createMenu();
     applyTabOrder();
     tmrTime = new QTimer(this);
     tmrTime->setObjectName(QStringLiteral("tmrTime"));
     tmrTime->setInterval(500);
-    Form_Load();
     connectHandlers();
     tmrTime->start();
 }
@@ -110,61 +104,52 @@ void Form1::createControls() {
         QWidget* parent = control.parent ? made.value(QString::fromUtf8(control.parent)) : area;
         made.insert(QString::fromUtf8(control.name), ui::makeControl(control, parent));
     }
+    auto* list = findChild<QComboBox*>(QStringLiteral("cboFd"));
+    for (int item = 0; item < static_cast<int>(front::samplingRateItems().size()); ++item)
+        list->addItem(qt(front::samplingRateLabel(item)));
+    PicRes = findChild<canvas::PictureBox*>(QStringLiteral("PicRes"));
+    auto* exit = findChild<QPushButton*>(QStringLiteral("cmdExit"));
+    exit->setIcon(ui::smilingFace());
+    exit->setIconSize(QSize(24, 22));
+    findChild<QLabel*>(QStringLiteral("lblname"))->setAutoFillBackground(true);
 }
 
-void Form1::bindControls() {
-    const auto find = [this](auto*& member, const char* name) {
-        using Widget = std::remove_pointer_t<std::remove_reference_t<decltype(member)>>;
-        member = findChild<Widget*>(QString::fromUtf8(name));
-        Q_ASSERT(member);
-    };
-    for (const views::Field& field : views::fields()) {
-        if (auto* box = findChild<QLineEdit*>(QString::fromUtf8(field.control)))
-            fields_[field.quantity] = box;
-    }
-    for (const views::BlockDescription& block : views::blockDescriptions()) {
-        find(blockButtons_[block.block], block.button);
-        // What the block's oscillogram shows, in a sentence or two.
-        blockButtons_[block.block]->setToolTip(
-            QString::fromStdString(views::blockTooltip(block.block)));
-    }
-    for (const views::SceneLook& look : views::sceneLooks())
-        find(sceneOptions_[look.scene], look.option);
-    for (const model::Result result : model::kResults)
-        find(resultLabels_[result], ui::resultLabel(result));
-    find(chkLepestok, "chkLepestok");
-    find(cboFd, views::field(model::Quantity::SamplingRate).control);
-    find(lblT2, "lblT2");
-    find(lblname, "lblname");
-    find(lblRmax, "lblRmax");
-    find(PicRes, "PicRes");
-    find(cmdExit, "cmdExit");
-
-    cmdExit->setIcon(ui::smilingFace());
-    cmdExit->setIconSize(QSize(24, 22));
-    lblname->setAutoFillBackground(true);
+// The tools of the picture's context menu, in the table's order.
+void Form1::createTools() {
+    tools_ = new ui::PictureTools(PicRes, [this] { openExperiment(); });
+    labFiles_ = new ui::LabFiles(
+        PicRes, this,
+        {[this] { return currentSetup(); },
+         [this](const QString& file) { return openSetupFile(file); },
+         [this] { return currentReport(); },
+         [this] { return experiment_ ? experiment_->chartImage(3.0) : QImage(); }});
+    connect(canvas::addTool(PicRes, "actHelp"), &QAction::triggered, this, [this] { openHelp(); });
+    new ui::ToolShortcuts(this, PicRes);
 }
 
 void Form1::createMenu() {
     const auto menu = [](QMenu* made, const front::MenuText& text) {
-        made->setTitle(ui::text(text.caption));
         made->setObjectName(QString::fromUtf8(text.name));
         return made;
     };
-    mnuGraph = menu(menuBar()->addMenu(QString()), front::graphicsMenu());
-    mnuObject1 = menu(mnuGraph->addMenu(QString()), front::objectMenu(0));
-    mnuObject2 = menu(mnuGraph->addMenu(QString()), front::objectMenu(1));
-
-    QMenu* const submenus[] = {mnuObject1, mnuObject2};
+    QMenu* graphics = menu(menuBar()->addMenu(QString()), front::graphicsMenu());
     for (int object = 0; object < 2; ++object) {
+        QMenu* submenu = menu(graphics->addMenu(QString()), front::objectMenu(object));
         for (int row = 0; row < front::kColourCount; ++row) {
-            QAction* item = submenus[object]->addAction(ui::text(front::colourRows()[row].caption));
-            item->setObjectName(QString::fromStdString(front::colourItemName(object, row)));
+            QAction* item = submenu->addAction(QString());
+            item->setObjectName(qt(front::colourItemName(object, row)));
             item->setCheckable(true);
-            // The marks at start match the start-up colours: light blue and yellow.
-            item->setChecked(row == front::startColourRow(object));
-            colourItems_[object][row] = item;
         }
+    }
+    // Every control's state at start, as the window object has it; the table's controls
+    // were made with their texts, the menus and tools take theirs here.
+    for (const auto& [name, state] : window_.controls()) {
+        unsigned parts = front::kEnabledPart | front::kCheckedPart | front::kIndexPart;
+        if (!front::findControl(name))
+            parts |= front::kTextPart;
+        if (!state.toolTip.empty())
+            parts |= front::kToolTipPart;
+        applyControl({name, parts, state});
     }
 
     // The window's size is its client area plus the menu bar, and it stays so.
@@ -183,56 +168,171 @@ void Form1::applyTabOrder() {
     }
 }
 
+// Every action of the user goes to the window object by the control's name.
 void Form1::connectHandlers() {
-    connect(tmrTime, &QTimer::timeout, this, &Form1::tmrTime_Timer);
-    connect(cmdExit, &QPushButton::clicked, this, &Form1::cmdExit_Click);
-
-    // An option's click is its becoming selected, however that happens.
-    for (const views::SceneLook& look : views::sceneLooks()) {
-        connect(sceneOptions_.at(look.scene), &QRadioButton::toggled, this, [this, &look](bool on) {
-            if (on)
-                showScene(look);
-        });
+    connect(tmrTime, &QTimer::timeout, this, [this] {
+        const QTime now = QTime::currentTime();
+        apply(window_.clockTick(now.hour(), now.minute(), now.second()));
+    });
+    for (const ui::Control& control : ui::formControls()) {
+        const std::string name = control.name;
+        QWidget* widget = findChild<QWidget*>(QString::fromUtf8(control.name));
+        if (auto* field = qobject_cast<QLineEdit*>(widget))
+            connect(field, &QLineEdit::textChanged, this,
+                    [this, name](const QString& text) { window_.type(name, text.toStdString()); });
+        else if (auto* option = qobject_cast<QRadioButton*>(widget))
+            connect(option, &QRadioButton::toggled, this,
+                    [this, name](bool on) { apply(window_.setChecked(name, on)); });
+        else if (auto* box = qobject_cast<QCheckBox*>(widget))
+            connect(box, &QCheckBox::clicked, this,
+                    [this, name](bool on) { apply(window_.setChecked(name, on)); });
+        else if (auto* list = qobject_cast<QComboBox*>(widget))
+            connect(list, &QComboBox::currentIndexChanged, this,
+                    [this, name](int index) { apply(window_.choose(name, index)); });
+        else if (auto* button = qobject_cast<QPushButton*>(widget))
+            connect(button, &QPushButton::clicked, this, [this, name] {
+                if (front::blockOfButton(name))
+                    press(name);
+                else
+                    apply(window_.click(name));
+            });
     }
-    connect(chkLepestok, &QCheckBox::clicked, this, &Form1::chkLepestok_Click);
-
     for (int object = 0; object < 2; ++object)
-        for (int row = 0; row < 7; ++row)
-            connect(colourItems_[object][row], &QAction::triggered, this,
-                    [this, object, row] { chooseColour(object, row); });
-
-    for (const auto& [block, button] : blockButtons_)
-        connect(button, &QPushButton::clicked, this, [this, block = block] { pressBlock(block); });
+        for (int row = 0; row < front::kColourCount; ++row) {
+            const std::string name = front::colourItemName(object, row);
+            connect(findChild<QAction*>(qt(name)), &QAction::triggered, this,
+                    [this, name] { apply(window_.click(name)); });
+        }
 }
 
-// ---- start-up, reset, clock and exit -----------------------------------------------
+// ---- applying the window object's answers ---------------------------------------------------
 
-void Form1::Form_Load() {
-    // The colours of the two objects, side lobes off and the titles of the extended
-    // target are the session's from its start.
-    // The sampling rates of the summator.
-    for (int item = 0; item < static_cast<int>(front::samplingRateItems().size()); ++item)
-        cboFd->addItem(QString::fromStdString(front::samplingRateLabel(item)));
-    cboFd->setCurrentIndex(front::startSamplingRateItem());
+void Form1::apply(const front::Changes& changes) {
+    for (const front::ControlChange& change : changes.controls)
+        applyControl(change);
+    if (changes.caption)
+        setWindowTitle(qt(*changes.caption));
+    if (changes.picture) {
+        PicRes->showRecording(window_.picture());
+        tools_->setRecord(window_.record());
+    }
+    if (changes.box)
+        showBox(*changes.box);
+    if (!changes.focus.empty())
+        focusField(changes.focus);
+    if (changes.close) {
+        tmrTime->stop();
+        close();
+    }
 }
 
-void Form1::resetResultLabels() {
-    for (const auto& [result, label] : resultLabels_)
-        setBoxText(label, QString());
-    for (const model::Result result : {model::Result::ta1, model::Result::ta2})
-        setBoxText(resultLabel(result), QString::fromUtf8(front::unsetResultText(result)));
-    setRange(QString());
+void Form1::applyControl(const front::ControlChange& change) {
+    QObject* target = findChild<QObject*>(qt(change.control));
+    if (!target)
+        return;
+    const QSignalBlocker quiet(target); // the change is the window object's, not the user's
+    const front::ControlState& state = change.state;
+    const QString text = qt(state.text);
+    if (auto* action = qobject_cast<QAction*>(target)) {
+        if (change.parts & front::kTextPart)
+            action->setText(text);
+        if (change.parts & front::kEnabledPart)
+            action->setEnabled(state.enabled);
+        if (change.parts & front::kCheckedPart)
+            action->setChecked(state.checked);
+        return;
+    }
+    if (auto* menu = qobject_cast<QMenu*>(target)) {
+        menu->setTitle(text);
+        return;
+    }
+    auto* widget = qobject_cast<QWidget*>(target);
+    const front::Control* control = front::findControl(change.control);
+    if (!widget || !control)
+        return;
+    auto* label = qobject_cast<QLabel*>(widget);
+    // A reading's box: its full text is the tool tip, shown where the box is too narrow.
+    const bool reading = label && !control->fitsText && (change.parts & front::kToolTipPart);
+    if (change.parts & front::kTextPart) {
+        if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+            if (field->text() != text)
+                field->setText(text);
+        } else if (reading) {
+            setBoxText(label, text);
+        } else if (label) {
+            label->setText(text);
+            if (control->fitsText)
+                fitLabel(label, *control);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            button->setText(text);
+        }
+    }
+    if ((change.parts & front::kToolTipPart) && !reading)
+        widget->setToolTip(qt(state.toolTip));
+    if (change.parts & front::kEnabledPart) {
+        if (qobject_cast<QLineEdit*>(widget))
+            ui::setFieldBackground(widget, state.enabled); // background first
+        widget->setEnabled(state.enabled);
+    }
+    if (change.parts & front::kCheckedPart)
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            button->setChecked(state.checked);
+    if (change.parts & front::kIndexPart)
+        if (auto* list = qobject_cast<QComboBox*>(widget))
+            list->setCurrentIndex(state.index);
 }
 
-void Form1::tmrTime_Timer() {
-    const QTime now = QTime::currentTime();
-    setWindowTitle(
-        QString::fromStdString(front::clockCaption(now.hour(), now.minute(), now.second())));
+void Form1::showBox(const front::MessageBox& box) {
+    const ui::BusyCursor::Released arrow(busy_);
+    if (box.icon == front::MessageBox::Icon::Warning) {
+        QMessageBox::warning(this, qt(box.title), qt(box.text));
+        return;
+    }
+    QMessageBox shown(QMessageBox::Information, qt(box.title), qt(box.text), QMessageBox::Ok, this);
+    shown.exec();
 }
 
-void Form1::cmdExit_Click() {
-    tmrTime->stop();
-    close();
+// The student goes on where a message points: the field it names, its text selected.
+void Form1::focusField(const std::string& name) {
+    auto* named = findChild<QWidget*>(qt(name));
+    if (!named || !named->isEnabled())
+        return;
+    named->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(named))
+        edit->selectAll();
+}
+
+// ---- a press ------------------------------------------------------------------------------
+
+void Form1::press(const std::string& button) {
+    ui::BusyCursor busy;
+    busy_ = &busy;
+    const auto noLongerBusy = qScopeGuard([this] { busy_ = nullptr; });
+    window_.setDecimalSeparator(ui::localeDecimalSeparator());
+    apply(window_.click(button)); // the labels reset, the title, maybe the beam-filling box
+    if (!window_.pressing())
+        return;
+    front::Changes end;
+    {
+        ui::PressProgress progress(this);
+        do {
+            end = window_.stepPress();
+            if (end.pressing && !progress.keepGoing(end.done, end.total))
+                end = window_.cancelPress();
+        } while (end.pressing);
+    } // the progress dialog closes here
+    apply(end);
+}
+
+ui::SensitivityDialog* Form1::openExperiment() {
+    if (!experiment_)
+        experiment_ = std::make_unique<ui::SensitivityDialog>(
+            this, [this] { return window_.fieldTexts(); },
+            [this] { return window_.session().state(); });
+    experiment_->show();
+    experiment_->raise();
+    experiment_->activateWindow();
+    return experiment_.get();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -243,192 +343,6 @@ void Form1::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-model::Scene Form1::currentScene() const {
-    for (const auto& [scene, option] : sceneOptions_)
-        if (option->isChecked())
-            return scene;
-    return model::Scene::ExtendedTarget;
-}
-
-// ---- the scene options and the side lobes ------------------------------------------
-
-// Steps 1 to 8 of an option click: the three scene fields, the captions, the titles.
-void Form1::showScene(const views::SceneLook& look) {
-    for (const model::Quantity quantity :
-         {model::Quantity::FlightHeight, model::Quantity::Frequency, model::Quantity::TargetArea})
-        setFieldEnabled(field(quantity), look.sceneFieldsEnabled);
-    lblT2->setText(ui::text(look.lblT2));
-    lblT2->adjustSize();
-    blockButtons_.at(views::Block::NoiseEquivalent)->setText(ui::text(look.btnT2));
-    blockButtons_.at(views::Block::Antenna)->setText(ui::text(look.btnT1));
-    session_.chooseScene(look.scene);
-}
-
-// Background first, then the enabled state.
-void Form1::setFieldEnabled(QLineEdit* field, bool enabled) {
-    ui::setFieldBackground(field, enabled);
-    field->setEnabled(enabled);
-}
-
-void Form1::chkLepestok_Click() {
-    QLineEdit* const txtBetta = field(model::Quantity::SideLobeFraction);
-    QLineEdit* const txtTbokov = field(model::Quantity::SideLobeTemperature);
-    if (chkLepestok->checkState() == Qt::Unchecked) {
-        setFieldEnabled(txtTbokov, false);
-        setFieldEnabled(txtBetta, false);
-        session_.tickSideLobes(false, {}, {});
-        return;
-    }
-    setFieldEnabled(txtTbokov, true);
-    setFieldEnabled(txtBetta, true);
-    const std::optional<front::Warning> refused = session_.tickSideLobes(
-        true, txtBetta->text().toStdString(), txtTbokov->text().toStdString());
-    if (refused) {
-        // The side lobes stay off; the fields stay open for the correction.
-        chkLepestok->setChecked(false);
-        showWarning(*refused);
-    }
-}
-
-// ---- the colour menus ----------------------------------------------------------------
-
-void Form1::chooseColour(int object, int row) {
-    for (const int mark : front::colourMarkOrder())
-        colourItems_[object][mark]->setChecked(mark == row);
-    session_.chooseColour(object, row);
-}
-
-// ---- a press of a block button ---------------------------------------------------------
-
-void Form1::pressBlock(views::Block block) {
-    ui::BusyCursor busy;
-    busy_ = &busy;
-    const auto noLongerBusy = qScopeGuard([this] { busy_ = nullptr; });
-    const char separator = ui::localeDecimalSeparator();
-
-    // Every field the view reads, converted before anything changes.
-    front::PressOpening opening;
-    try {
-        opening = session_.open(block, fieldTexts(), separator);
-    } catch (const front::PressFailed& failed) {
-        showWarning(failed.warning());
-        return;
-    }
-
-    // The opening of the view: labels reset, the title, the point target.
-    const LabelTexts saved = saveLabels();
-    resetResultLabels();
-    setTitle(QString::fromStdString(opening.press.title));
-    if (opening.beamFilled)
-        showBeamFilledMessage();
-    else if (!opening.range.empty())
-        setRange(QString::fromStdString(opening.range));
-
-    // The chain, on a copy of the state, drawn into a recording.
-    front::PressRun run;
-    std::optional<front::Warning> fault;
-    bool cancelled = false;
-    {
-        ui::PressProgress progress(this);
-        try {
-            run = session_.run(opening, separator, &progress);
-        } catch (const views::PressCancelled&) {
-            cancelled = true;
-        } catch (const front::PressFailed& failed) {
-            fault = failed.warning();
-        } catch (const std::exception& error) {
-            fault = front::Warning{views::computeErrorTitle(), error.what(), {}};
-        }
-    } // the progress dialog closes here
-    if (cancelled || fault) {
-        restoreLabels(saved);
-        if (fault)
-            showWarning(*fault);
-        return;
-    }
-
-    // The press has succeeded: keep its state, show its picture and texts.
-    PicRes->showRecording(run.recording);
-    const views::ResultTexts results = run.outcome.texts;
-    session_.keep(opening, std::move(run));
-    tools_->setRecord(session_.record());
-    applyResults(results);
-}
-
-ui::SensitivityDialog* Form1::openExperiment() {
-    if (!experiment_)
-        experiment_ = std::make_unique<ui::SensitivityDialog>(
-            this, [this] { return fieldTexts(); }, [this] { return session_.state(); });
-    experiment_->show();
-    experiment_->raise();
-    experiment_->activateWindow();
-    return experiment_.get();
-}
-
-QLineEdit* Form1::field(model::Quantity quantity) const {
-    return fields_.at(quantity);
-}
-
-QLabel* Form1::resultLabel(model::Result result) const {
-    return resultLabels_.at(result);
-}
-
-views::FieldTexts Form1::fieldTexts() const {
-    views::FieldTexts texts;
-    for (const auto& [quantity, box] : fields_)
-        texts[quantity] = box->text().toStdString();
-    texts.scene = currentScene();
-    texts.samplingRateIndex = cboFd->currentIndex();
-    return texts;
-}
-
-Form1::LabelTexts Form1::saveLabels() const {
-    LabelTexts saved{lblname->text(), lblRmax->text(), {}};
-    for (const auto& [result, label] : resultLabels_)
-        saved.results[result] = label->text();
-    return saved;
-}
-
-void Form1::restoreLabels(const LabelTexts& saved) {
-    setTitle(saved.title);
-    for (const auto& [result, text] : saved.results)
-        setBoxText(resultLabel(result), text);
-    setRange(saved.range);
-}
-
-// In the order the view gives them.
-void Form1::applyResults(const views::ResultTexts& results) {
-    for (const views::ResultText& item : results.items)
-        setBoxText(resultLabel(item.result), QString::fromStdString(item.text));
-}
-
-void Form1::showBeamFilledMessage() {
-    const ui::BusyCursor::Released arrow(busy_);
-    QMessageBox box(QMessageBox::Information, ui::text(front::texts::kBeamFilledTitle),
-                    ui::text(front::texts::kBeamFilledText), QMessageBox::Ok, this);
-    box.exec();
-}
-
-void Form1::showWarning(const front::Warning& warning) {
-    {
-        const ui::BusyCursor::Released arrow(busy_);
-        QMessageBox::warning(this, QString::fromStdString(warning.title),
-                             QString::fromStdString(warning.text));
-    }
-    // The student goes on where the message points: the first field it names, selected.
-    const std::string control = warning.focusControl();
-    if (control.empty())
-        return;
-    auto* named = findChild<QWidget*>(QString::fromStdString(control));
-    if (!named || !named->isEnabled())
-        return;
-    named->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(named))
-        edit->selectAll();
-}
-
-// ---- the guide ------------------------------------------------------------------------
-
 ui::HelpDialog* Form1::openHelp(const QString& anchor) {
     if (!help_)
         help_ = new ui::HelpDialog(this);
@@ -436,88 +350,24 @@ ui::HelpDialog* Form1::openHelp(const QString& anchor) {
     return help_;
 }
 
-// ---- label texts -----------------------------------------------------------------------
-
-void Form1::setTitle(const QString& text) {
-    lblname->setText(text);
-    lblname->resize(lblname->sizeHint().width(), ui::kTitleHeight);
-}
-
-void Form1::setRange(const QString& text) {
-    lblRmax->setText(text);
-    lblRmax->adjustSize();
-}
-
-void Form1::setBoxText(QLabel* label, const QString& text) {
-    label->setText(text);
-    const bool tooWide = label->fontMetrics().horizontalAdvance(text) >
-                         label->contentsRect().width() - label->indent();
-    label->setToolTip(tooWide ? text : QString());
-}
-
 // ---- lab setups and reports ------------------------------------------------------------
 
-front::Setup Form1::currentSetup() const {
-    front::Setup setup;
-    for (const auto& [quantity, box] : fields_)
-        setup.fields[quantity] = box->text().toStdString();
-    setup.scene = currentScene();
-    setup.sideLobes = chkLepestok->isChecked();
-    setup.samplingRate = cboFd->currentIndex();
-    for (int object = 0; object < 2; ++object)
-        for (int row = 0; row < front::kColourCount; ++row)
-            if (colourItems_[object][row]->isChecked())
-                setup.colourRow[object] = row;
-    setup.seed = session_.noiseSeed();
-    return setup;
-}
-
 void Form1::applySetup(const front::Setup& setup) {
-    // The window's controls, set as the user would: each change runs its handler.
-    struct Controls : front::SetupControls {
-        explicit Controls(Form1& window) : window_(window) {}
-        void type(model::Quantity quantity, const std::string& text) override {
-            if (const auto box = window_.fields_.find(quantity); box != window_.fields_.end())
-                box->second->setText(QString::fromStdString(text));
-        }
-        void chooseScene(model::Scene scene) override {
-            window_.sceneOptions_.at(scene)->setChecked(true); // its handler follows
-        }
-        void chooseSamplingRate(int index) override { window_.cboFd->setCurrentIndex(index); }
-        void chooseColour(int object, int row) override { window_.chooseColour(object, row); }
-        void restartNoise(std::uint64_t seed) override { window_.session_.restartNoise(seed); }
-        bool sideLobesTicked() const override { return window_.chkLepestok->isChecked(); }
-        void clickSideLobes(bool ticked) override {
-            window_.chkLepestok->setChecked(ticked);
-            window_.chkLepestok_Click();
-        }
-        Form1& window_;
-    } controls(*this);
-    front::applySetup(setup, controls);
+    apply(window_.openSetup(setup));
 }
 
 bool Form1::openSetupFile(const QString& fileName) {
-    const QString name = QFileInfo(fileName).fileName();
-    const auto refuse = [this, &name](const QString& why) {
-        showWarning(
-            front::Warning{front::setupRefusedTitle(),
-                           front::setupRefusedMessage(name.toStdString(), why.toStdString()),
-                           {}});
-        return false;
-    };
+    const std::string name = QFileInfo(fileName).fileName().toStdString();
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(file.errorString());
-    const QByteArray bytes = file.read(static_cast<qint64>(front::kLargestSetupFile) + 1);
-    front::Setup setup;
-    try {
-        setup = front::readSetup(
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    } catch (const front::SetupError& error) {
-        return refuse(QString::fromStdString(error.what()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        apply(window_.refuseSetupFile(name, file.errorString().toStdString()));
+        return false;
     }
-    applySetup(setup);
-    return true;
+    const QByteArray bytes = file.read(static_cast<qint64>(front::kLargestSetupFile) + 1);
+    const front::Changes opened = window_.openSetup(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), name);
+    apply(opened);
+    return !(opened.refused() && opened.controls.empty()); // refused whole: nothing set
 }
 
 front::Report Form1::currentReport() const {
@@ -525,8 +375,8 @@ front::Report Form1::currentReport() const {
     const std::string when =
         front::reportDate(now.date().year(), now.date().month(), now.date().day(),
                           now.time().hour(), now.time().minute());
-    return front::makeReport(session_, currentSetup(), experiment_ ? &experiment_->log() : nullptr,
-                             when, ui::localeDecimalSeparator(), VELTRUM_VERSION);
+    window_.setDecimalSeparator(ui::localeDecimalSeparator());
+    return window_.report(experiment_ ? &experiment_->log() : nullptr, when, VELTRUM_VERSION);
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event) {

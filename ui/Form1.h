@@ -2,42 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The main window: the fields and the block diagram of the receiver, the result
-// picture and labels, the plot colour menus and the clock in the caption. It owns the
-// whole state of the program (one model::ReceiverState) and drives every press of a
-// block button: read the fields, run the view on a copy of the state, then show the
-// picture and the texts, or put everything back when the press fails.
+// The main window, the desktop's face of front::Window: its widgets made from the control
+// table, the user's actions forwarded by control name, the changes that come back applied
+// by object name; the message boxes, the progress of a long press, the file dialogs and
+// the tools' windows are Qt's.
 
 #include "front/Report.h"
-#include "front/Session.h"
 #include "front/Setup.h"
+#include "front/Window.h"
 #include "model/Quantity.h"
 #include "model/ReceiverState.h"
-#include "views/Blocks.h"
 #include "views/Press.h"
 
 #include <QMainWindow>
 #include <QString>
 
-#include <array>
-#include <map>
 #include <memory>
+#include <string>
 
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
-class QRadioButton;
 class QTimer;
 
 namespace canvas {
 class PictureBox;
-}
-namespace views {
-struct SceneLook;
 }
 namespace ui {
 class BusyCursor;
@@ -55,22 +41,22 @@ public:
     ~Form1() override;
 
     // What the window keeps between presses (for the tests and the screenshot tool).
-    const model::ReceiverState& receiverState() const { return session_.state(); }
+    const model::ReceiverState& receiverState() const { return window_.session().state(); }
+    const front::Window& window() const { return window_; }
     // The result picture's tools for lab work and the experiment's dialog (made at its
     // first opening).
     ui::PictureTools* pictureTools() const { return tools_; }
     ui::SensitivityDialog* openExperiment();
     // The experiment's window once it has been opened; it closes with the main window.
     ui::SensitivityDialog* experiment() const { return experiment_.get(); }
-    // The scene is never stored: it is whichever option button is selected.
-    model::Scene currentScene() const;
+    model::Scene currentScene() const { return window_.fieldTexts().scene; }
     // The fields as they stand, as a press reads them.
-    views::FieldTexts fieldTexts() const;
+    views::FieldTexts fieldTexts() const { return window_.fieldTexts(); }
 
     // Lab setups: the window's controls as a setup; a setup applied as if the user had
     // typed and clicked it; a setup file opened (a warning box says why not, and the
     // window stays as it was).
-    front::Setup currentSetup() const;
+    front::Setup currentSetup() const { return window_.setup(); }
     void applySetup(const front::Setup& setup);
     bool openSetupFile(const QString& fileName);
     // The lab report of the session as it stands.
@@ -86,71 +72,27 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    struct LabelTexts;
-
-    // Building the window.
     void createControls();
-    void bindControls();
     void createMenu();
-    void connectHandlers();
+    void createTools();
     void applyTabOrder();
+    void connectHandlers();
 
-    // Start-up, reset, clock and exit.
-    void Form_Load();
-    void resetResultLabels();
-    void tmrTime_Timer();
-    void cmdExit_Click();
+    // A press of a block button: the opening, the steps with their progress, the end.
+    void press(const std::string& button);
+    // The window object's answer shown: each control by its name, the caption, the
+    // picture, the box, the focus.
+    void apply(const front::Changes& changes);
+    void applyControl(const front::ControlChange& change);
+    void showBox(const front::MessageBox& box);
+    void focusField(const std::string& name);
 
-    // The scene options and the side lobes.
-    void showScene(const views::SceneLook& look);
-    void setFieldEnabled(QLineEdit* field, bool enabled);
-    void chkLepestok_Click();
-
-    // The colour menus: one rule for all fourteen items.
-    void chooseColour(int object, int row);
-
-    // A press of a block button: the view sequence around views::preparePress and
-    // views::runPress.
-    void pressBlock(views::Block block);
-    QLineEdit* field(model::Quantity quantity) const;
-    QLabel* resultLabel(model::Result result) const;
-    LabelTexts saveLabels() const;
-    void restoreLabels(const LabelTexts& saved);
-    void applyResults(const views::ResultTexts& results);
-    void showBeamFilledMessage();
-    // A warning box; then the focus goes to the first field it names, its text selected.
-    void showWarning(const front::Warning& warning);
-
-    // Label texts: the title and the range widen with their text; the fixed boxes show
-    // a text too wide for them in full as a tooltip.
-    void setTitle(const QString& text);
-    void setRange(const QString& text);
-    static void setBoxText(QLabel* label, const QString& text);
-
-    front::Session session_;
+    mutable front::Window window_;   // mutable: the locale's separator is set before use
     ui::BusyCursor* busy_ = nullptr; // set while a press runs
     ui::PictureTools* tools_ = nullptr;
     ui::LabFiles* labFiles_ = nullptr;
     ui::HelpDialog* help_ = nullptr; // a dialog of the window, made when first asked for
     std::unique_ptr<ui::SensitivityDialog> experiment_; // a top-level window of its own
-    std::map<views::Block, QPushButton*> blockButtons_;
-    std::map<model::Quantity, QLineEdit*> fields_;
-    std::map<model::Result, QLabel*> resultLabels_;
-    std::map<model::Scene, QRadioButton*> sceneOptions_;
-
-    // Controls the handlers use by name, named as in the control table.
-    QCheckBox* chkLepestok = nullptr;
-    QComboBox* cboFd = nullptr;
-    QLabel* lblT2 = nullptr;
-    QLabel* lblname = nullptr;
-    QLabel* lblRmax = nullptr;
     canvas::PictureBox* PicRes = nullptr;
-    QPushButton* cmdExit = nullptr;
-    QMenu* mnuGraph = nullptr;
-    QMenu* mnuObject1 = nullptr;
-    QMenu* mnuObject2 = nullptr;
-    // The items of each submenu in menu order: red, yellow, green, blue, light blue,
-    // lilac, black (mnuRed1 … mnuBlack1, mnuRed2 … mnuBlack2).
-    std::array<std::array<QAction*, 7>, 2> colourItems_{};
     QTimer* tmrTime = nullptr;
 };

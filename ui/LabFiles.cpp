@@ -3,7 +3,7 @@
 
 #include "ui/LabFiles.h"
 
-#include "canvas/PictureBox.h"
+#include "canvas/qt/PictureBox.h"
 #include "ui/ReportWriter.h"
 #include "ui/Translations.h"
 
@@ -36,24 +36,14 @@ LabFiles::LabFiles(canvas::PictureBox* picture, QWidget* window, Window hooks)
           return QFileDialog::getOpenFileName(window, title, folder, filter);
       }),
       question_(canvas::fileDialogQuestion(window)) {
-    namespace st = front::setup_texts;
-    const struct {
-        const char* text;
-        const char* name;
-        QKeyCombination key;
-        void (LabFiles::*run)();
-    } actions[] = {
-        {st::kOpenSetup, "actOpenSetup", Qt::CTRL | Qt::Key_O, &LabFiles::openSetupAsk},
-        {st::kSaveSetup, "actSaveSetup", Qt::CTRL | Qt::ALT | Qt::Key_S, &LabFiles::saveSetupAs},
-        {rt::kReport, "actReport", Qt::CTRL | Qt::Key_P, &LabFiles::saveReportAs},
-        {rt::kPrintReport, "actPrintReport", Qt::CTRL | Qt::SHIFT | Qt::Key_P,
-         &LabFiles::printReport},
+    const std::pair<const char*, void (LabFiles::*)()> actions[] = {
+        {"actOpenSetup", &LabFiles::openSetupAsk},
+        {"actSaveSetup", &LabFiles::saveSetupAs},
+        {"actReport", &LabFiles::saveReportAs},
+        {"actPrintReport", &LabFiles::printReport},
     };
-    for (const auto& action : actions) {
-        QAction* made =
-            canvas::addPictureAction(picture, ui::text(action.text), action.name, action.key);
-        connect(made, &QAction::triggered, this, action.run);
-    }
+    for (const auto& [name, run] : actions)
+        connect(canvas::addTool(picture, name), &QAction::triggered, this, run);
 }
 
 bool LabFiles::saveSetup(const QString& fileName, QString* error) const {

@@ -7,7 +7,7 @@
 // and "Напечатать отчёт…" (Ctrl+Shift+P), the report a student hands in, as PDF or on a
 // printer. Nothing is written unless the user chooses a file; a failed write says why.
 
-#include "canvas/PictureExport.h"
+#include "canvas/qt/PictureExport.h"
 #include "front/Report.h"
 #include "front/Setup.h"
 

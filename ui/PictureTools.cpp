@@ -3,7 +3,7 @@
 
 #include "ui/PictureTools.h"
 
-#include "canvas/PictureBox.h"
+#include "canvas/qt/PictureBox.h"
 #include "front/Texts.h"
 #include "ui/SensitivityDialog.h"
 #include "ui/Translations.h"
@@ -19,10 +19,8 @@ namespace ui {
 
 PictureTools::PictureTools(canvas::PictureBox* picture, std::function<void()> openExperiment)
     : QObject(picture), picture_(picture), question_(canvas::fileDialogQuestion(picture)) {
-    saveData_ = canvas::addPictureAction(picture, ui::text(front::texts::kSaveData), "actSaveData",
-                                         Qt::CTRL | Qt::SHIFT | Qt::Key_S);
-    QAction* experiment = canvas::addPictureAction(picture, experimentTitle() + QStringLiteral("…"),
-                                                   "actSensitivity", Qt::CTRL | Qt::Key_E);
+    saveData_ = canvas::addTool(picture, "actSaveData");
+    QAction* experiment = canvas::addTool(picture, "actSensitivity");
     saveData_->setEnabled(false);
     connect(saveData_, &QAction::triggered, this, &PictureTools::saveDataAs);
     connect(experiment, &QAction::triggered, this, std::move(openExperiment));

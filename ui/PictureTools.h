@@ -8,7 +8,7 @@
 // чувствительность и время накопления…" (Ctrl+E) opens the experiment's dialog. The
 // export and the readout read the same record, the one the last successful press left.
 
-#include "canvas/PictureExport.h"
+#include "canvas/qt/PictureExport.h"
 #include "views/PlotRecord.h"
 
 #include <QObject>

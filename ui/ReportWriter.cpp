@@ -3,7 +3,7 @@
 
 #include "ui/ReportWriter.h"
 
-#include "canvas/PictureBox.h"
+#include "canvas/qt/PictureBox.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>

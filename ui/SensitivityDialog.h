@@ -11,7 +11,7 @@
 // their means and the potential sensitivity against τ on logarithmic axes, with the slope
 // fitted from 10 ms on. Earlier runs stay, as further series and rows, until "Очистить".
 
-#include "canvas/PictureExport.h"
+#include "canvas/qt/PictureExport.h"
 #include "model/ReceiverState.h"
 #include "views/Press.h"
 #include "views/SensitivityExperiment.h"

@@ -3,7 +3,7 @@
 
 #include "ui/WidgetFactory.h"
 
-#include "canvas/PictureBox.h"
+#include "canvas/qt/PictureBox.h"
 #include "ui/Controls.h"
 #include "ui/Translations.h"
 

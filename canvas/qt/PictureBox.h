@@ -21,7 +21,7 @@
 // The class lives in namespace canvas, next to the Canvas interface it implements.
 
 #include "canvas/Canvas.h"
-#include "canvas/PictureExport.h"
+#include "canvas/qt/PictureExport.h"
 #include "canvas/PictureHistory.h"
 #include "canvas/RecordingCanvas.h"
 

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Veltrum developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "canvas/PictureExport.h"
+#include "canvas/qt/PictureExport.h"
 
 #include "front/Texts.h"
+#include "front/Window.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -84,8 +85,8 @@ bool askAndWrite(QWidget* parent, const FileQuestion& question, SaveFolder& fold
         question(request.title, QDir(start).filePath(request.suggestedName), request.filter);
     if (fileName.isEmpty())
         return false; // the question was cancelled
-    if (QFileInfo(fileName).suffix().compare(request.suffix, Qt::CaseInsensitive) != 0)
-        fileName += QLatin1Char('.') + request.suffix;
+    fileName = QString::fromStdString(front::savedFileName(
+        fileName.toStdString(), request.filter.toStdString(), request.suffix.toStdString()));
     QString error;
     if (write(fileName, &error)) {
         folder.remember(fileName);
@@ -102,11 +103,13 @@ void warnWriteFailed(QWidget* parent, const QString& what, const QString& fileNa
         text(front::texts::kWriteErrorText).arg(what, QDir::toNativeSeparators(fileName), error));
 }
 
-QAction* addPictureAction(QWidget* owner, const QString& text, const char* name,
-                          QKeyCombination key) {
-    auto* action = new QAction(text, owner);
+QAction* addTool(QWidget* owner, const char* name) {
+    const front::Tool* tool = front::findTool(name);
+    Q_ASSERT(tool);
+    auto* action = new QAction(QString::fromStdString(front::toolCaption(*tool)), owner);
     action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(QKeySequence(key));
+    action->setShortcut(
+        QKeySequence::fromString(QString::fromLatin1(tool->shortcut), QKeySequence::PortableText));
     // The whole window, not only the focused picture; a focused line edit still keeps
     // Ctrl+C, since its shortcut override comes first.
     action->setShortcutContext(Qt::WindowShortcut);
@@ -118,10 +121,8 @@ QAction* addPictureAction(QWidget* owner, const QString& text, const char* name,
 PictureExport::PictureExport(QWidget* picture, std::function<QImage()> image)
     : QObject(picture), picture_(picture), image_(std::move(image)),
       question_(fileDialogQuestion(picture)) {
-    copyAction_ = addPictureAction(picture, text(front::texts::kCopyPicture), "actCopyPicture",
-                                   Qt::CTRL | Qt::Key_C);
-    saveAction_ = addPictureAction(picture, text(front::texts::kSavePicture), "actSavePicture",
-                                   Qt::CTRL | Qt::Key_S);
+    copyAction_ = addTool(picture, "actCopyPicture");
+    saveAction_ = addTool(picture, "actSavePicture");
     connect(copyAction_, &QAction::triggered, this, &PictureExport::copyPicture);
     connect(saveAction_, &QAction::triggered, this, &PictureExport::savePictureAs);
 }

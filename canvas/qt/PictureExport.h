@@ -61,7 +61,8 @@ struct SaveRequest {
     QString suffix;
     QString what;
 };
-// Asks for a file in the last folder written to (else `fallbackFolder`), adds the suffix,
+// Asks for a file in the last folder written to (else `fallbackFolder`), adds the suffix
+// unless the name already ends in an extension the filter lists,
 // writes with `write`, remembers the folder; a failure is said in a warning box, a
 // cancelled question writes nothing. Returns whether the file was written.
 bool askAndWrite(QWidget* parent, const FileQuestion& question, SaveFolder& folder,
@@ -96,9 +97,9 @@ private:
     QAction* saveAction_ = nullptr;
 };
 
-// An action for the picture's context menu: a Russian text, an objectName and a shortcut
-// that works anywhere in the window; added to `owner`.
-QAction* addPictureAction(QWidget* owner, const QString& text, const char* name,
-                          QKeyCombination key);
+// The tool of that name in the picture's context menu, with the caption and shortcut the
+// window's tool table gives it (a shortcut that works anywhere in the window); added to
+// `owner`.
+QAction* addTool(QWidget* owner, const char* name);
 
 } // namespace canvas

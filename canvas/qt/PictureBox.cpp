@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Veltrum developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "canvas/PictureBox.h"
+#include "canvas/qt/PictureBox.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
