@@ -6,6 +6,7 @@
 #include "front/Texts.h"
 #include "model/Numbers.h"
 #include "ui/Translations.h"
+#include "views/ExperimentChart.h"
 #include "views/Messages.h"
 
 #include <QChart>
@@ -41,19 +42,9 @@ QString experimentTitle() {
 namespace {
 
 constexpr int kProgressSteps = 1000;
-const double kLargestTimes[] = {10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000};
-constexpr int kDefaultLargest = 6; // 1000 ms
-constexpr int kDefaultPresses = 10;
 
 QString documents() {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-}
-
-// The colour of a run's series: distinct for the first eight runs, then again.
-QColor runColour(int run) {
-    static const QRgb colours[] = {0x1f77b4, 0xd62728, 0x2ca02c, 0x9467bd,
-                                   0xff7f0e, 0x17becf, 0x8c564b, 0xe377c2};
-    return QColor(colours[(run - 1) % 8]);
 }
 
 QString number(double value) {
@@ -148,13 +139,13 @@ SensitivityDialog::~SensitivityDialog() {
 void SensitivityDialog::buildControls() {
     cboLargest = new QComboBox(this);
     cboLargest->setObjectName(QStringLiteral("cboLargest"));
-    for (const double largest : kLargestTimes)
+    for (const double largest : views::largestTimes())
         cboLargest->addItem(number(largest), largest);
-    cboLargest->setCurrentIndex(kDefaultLargest);
+    cboLargest->setCurrentIndex(views::kDefaultLargestTime);
     spnPresses = new QSpinBox(this);
     spnPresses->setObjectName(QStringLiteral("spnPresses"));
-    spnPresses->setRange(2, 100);
-    spnPresses->setValue(kDefaultPresses);
+    spnPresses->setRange(views::kFewestPresses, views::kMostPresses);
+    spnPresses->setValue(views::kDefaultPresses);
 
     const auto button = [this](const char* name, const QString& text) {
         auto* made = new QPushButton(text, this);
@@ -254,9 +245,9 @@ void SensitivityDialog::buildChart() {
 }
 
 void SensitivityDialog::resetAxes() {
-    longestTime_ = 10;
-    timeAxis_->setRange(1, 1000);
-    kelvinAxis_->setRange(0.01, 10);
+    const views::ChartAxes axes = views::chartAxes(log_);
+    timeAxis_->setRange(axes.timeLow, axes.timeHigh);
+    kelvinAxis_->setRange(axes.kelvinLow, axes.kelvinHigh);
 }
 
 void SensitivityDialog::clearTable() {
@@ -305,7 +296,7 @@ void SensitivityDialog::start() {
     series.potential->setName(QString::fromStdString(names.potential));
     // Every series of a run in the run's colour: the presses as points, the mean as a
     // line, the potential sensitivity dashed, the fitted line dotted.
-    const QColor colour = runColour(log_.runs().back().number);
+    const QColor colour(views::runColour(log_.runs().back().number));
     series.presses->setColor(colour.lighter(130));
     series.presses->setBorderColor(colour.lighter(130));
     const auto line = [&colour](QLineSeries* made, Qt::PenStyle style) {
@@ -322,8 +313,7 @@ void SensitivityDialog::start() {
         attach(each);
     series.fitted->setVisible(false); // until the fit has two rows
     series_.push_back(series);
-    longestTime_ = std::max(longestTime_, experiment->times().back());
-    timeAxis_->setRange(1, longestTime_ * 2);
+    resetAxes();
     updateSlope();
 
     stopRequested_ = std::make_shared<std::atomic<bool>>(false);
@@ -407,16 +397,7 @@ void SensitivityDialog::addRow(const views::SensitivityRow& row) {
         if (row.potential > 0)
             series.potential->append(row.accumulation, row.potential);
     }
-    // The kelvin axis wide enough for every point of every run.
-    double low = kelvinAxis_->min();
-    double high = kelvinAxis_->max();
-    for (const double value :
-         {row.potential, row.realMean() - row.realSpread(), row.realMean() + row.realSpread()})
-        if (value > 0) {
-            low = std::min(low, std::pow(10.0, std::floor(std::log10(value))));
-            high = std::max(high, std::pow(10.0, std::ceil(std::log10(value))));
-        }
-    kelvinAxis_->setRange(low, high);
+    resetAxes(); // wide enough for every point of every run
     updateSlope();
 }
 

@@ -128,7 +128,6 @@ private:
     QLogValueAxis* timeAxis_ = nullptr;
     QLogValueAxis* kelvinAxis_ = nullptr;
     QLabel* lblSlope = nullptr;
-    double longestTime_ = 0; // of every run on the chart, ms
 };
 
 } // namespace ui
