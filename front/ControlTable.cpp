@@ -146,7 +146,7 @@ const std::vector<Control>& formControls() {
             .withFont(FontKind::Title)
             .coloured(kRed)
             .on(kLightGrey),
-        Control{"PicRes", Kind::Picture, "", 16, 296, 649, 249},
+        Control{"PicRes", Kind::Picture, "", 16, 296, kPictureSize.width, kPictureSize.height},
         label("lblRmax", "", 0, 0, 32, 13).inside("PicRes").on(kWhite).fittedToText(),
         label("Label4", VT_NOOP("Veltrum", "  Потенциальная чувствительность"), 560, 240)
             .coloured(kBlue),

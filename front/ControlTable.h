@@ -165,8 +165,9 @@ const std::vector<Segment>& diagramLines();
 // Shape1: the plain rectangle around the scene frame and the three scene fields.
 inline constexpr Rect kShape1{304, 0, 481, 81};
 
-// The client area of the window.
+// The client area of the window, and the result picture PicRes in it.
 inline constexpr Size kClientSize{792, 554};
+inline constexpr Size kPictureSize{649, 249};
 
 // The result labels' box and the title's height.
 inline constexpr Size kResultLabelSize{40, 17};

@@ -75,6 +75,13 @@ std::vector<std::pair<std::string, std::string>> readingsOf(const LabelTexts& la
 
 } // namespace
 
+std::string readingsText(const ReportBlock& block) {
+    std::string line;
+    for (const auto& [caption, value] : block.readings)
+        line += (line.empty() ? "" : "; ") + caption + ": " + value;
+    return line;
+}
+
 std::string reportDate(int year, int month, int day, int hour, int minute) {
     char text[32];
     std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d", day, month, year, hour, minute);

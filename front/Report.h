@@ -51,6 +51,9 @@ Report makeReport(const Session& session, const Setup& setup,
                   const views::ExperimentLog* experiment, const std::string& when,
                   char decimalSeparator, const std::string& version);
 
+// A block's readings in one line, as the report prints them: "caption: value; …".
+std::string readingsText(const ReportBlock& block);
+
 // "08.12.2026 23:45" (the same in every language).
 std::string reportDate(int year, int month, int day, int hour, int minute);
 

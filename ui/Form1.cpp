@@ -7,6 +7,7 @@
 #include "canvas/qt/PictureExport.h"
 #include "front/ControlTable.h"
 #include "ui/BusyCursor.h"
+#include "ui/ChangeApplier.h"
 #include "ui/Controls.h"
 #include "ui/HelpDialog.h"
 #include "ui/LabFiles.h"
@@ -38,7 +39,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
-#include <QSignalBlocker>
 #include <QTime>
 #include <QTimer>
 
@@ -46,23 +46,6 @@ namespace {
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// A label sized to its text: the width of the text, the table's height where it fixes one
-// and leaves the width to the text.
-void fitLabel(QLabel* label, const front::Control& control) {
-    if (control.height > 0 && control.width == 0)
-        label->resize(label->sizeHint().width(), control.height);
-    else
-        label->adjustSize();
-}
-
-// A result's box keeps its size; a reading too wide for it is shown whole in a tool tip.
-void setBoxText(QLabel* label, const QString& text) {
-    label->setText(text);
-    const bool tooWide = label->fontMetrics().horizontalAdvance(text) >
-                         label->contentsRect().width() - label->indent();
-    label->setToolTip(tooWide ? text : QString());
 }
 
 } // namespace
@@ -149,7 +132,7 @@ void Form1::createMenu() {
             parts |= front::kTextPart;
         if (!state.toolTip.empty())
             parts |= front::kToolTipPart;
-        applyControl({name, parts, state});
+        ui::applyChange(this, {name, parts, state});
     }
 
     // The window's size is its client area plus the menu bar, and it stays so.
@@ -209,7 +192,7 @@ void Form1::connectHandlers() {
 
 void Form1::apply(const front::Changes& changes) {
     for (const front::ControlChange& change : changes.controls)
-        applyControl(change);
+        ui::applyChange(this, change);
     if (changes.caption)
         setWindowTitle(qt(*changes.caption));
     if (changes.picture) {
@@ -219,67 +202,11 @@ void Form1::apply(const front::Changes& changes) {
     if (changes.box)
         showBox(*changes.box);
     if (!changes.focus.empty())
-        focusField(changes.focus);
+        ui::focusField(this, changes.focus);
     if (changes.close) {
         tmrTime->stop();
         close();
     }
-}
-
-void Form1::applyControl(const front::ControlChange& change) {
-    QObject* target = findChild<QObject*>(qt(change.control));
-    if (!target)
-        return;
-    const QSignalBlocker quiet(target); // the change is the window object's, not the user's
-    const front::ControlState& state = change.state;
-    const QString text = qt(state.text);
-    if (auto* action = qobject_cast<QAction*>(target)) {
-        if (change.parts & front::kTextPart)
-            action->setText(text);
-        if (change.parts & front::kEnabledPart)
-            action->setEnabled(state.enabled);
-        if (change.parts & front::kCheckedPart)
-            action->setChecked(state.checked);
-        return;
-    }
-    if (auto* menu = qobject_cast<QMenu*>(target)) {
-        menu->setTitle(text);
-        return;
-    }
-    auto* widget = qobject_cast<QWidget*>(target);
-    const front::Control* control = front::findControl(change.control);
-    if (!widget || !control)
-        return;
-    auto* label = qobject_cast<QLabel*>(widget);
-    // A reading's box: its full text is the tool tip, shown where the box is too narrow.
-    const bool reading = label && !control->fitsText && (change.parts & front::kToolTipPart);
-    if (change.parts & front::kTextPart) {
-        if (auto* field = qobject_cast<QLineEdit*>(widget)) {
-            if (field->text() != text)
-                field->setText(text);
-        } else if (reading) {
-            setBoxText(label, text);
-        } else if (label) {
-            label->setText(text);
-            if (control->fitsText)
-                fitLabel(label, *control);
-        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            button->setText(text);
-        }
-    }
-    if ((change.parts & front::kToolTipPart) && !reading)
-        widget->setToolTip(qt(state.toolTip));
-    if (change.parts & front::kEnabledPart) {
-        if (qobject_cast<QLineEdit*>(widget))
-            ui::setFieldBackground(widget, state.enabled); // background first
-        widget->setEnabled(state.enabled);
-    }
-    if (change.parts & front::kCheckedPart)
-        if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            button->setChecked(state.checked);
-    if (change.parts & front::kIndexPart)
-        if (auto* list = qobject_cast<QComboBox*>(widget))
-            list->setCurrentIndex(state.index);
 }
 
 void Form1::showBox(const front::MessageBox& box) {
@@ -290,16 +217,6 @@ void Form1::showBox(const front::MessageBox& box) {
     }
     QMessageBox shown(QMessageBox::Information, qt(box.title), qt(box.text), QMessageBox::Ok, this);
     shown.exec();
-}
-
-// The student goes on where a message points: the field it names, its text selected.
-void Form1::focusField(const std::string& name) {
-    auto* named = findChild<QWidget*>(qt(name));
-    if (!named || !named->isEnabled())
-        return;
-    named->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(named))
-        edit->selectAll();
 }
 
 // ---- a press ------------------------------------------------------------------------------

@@ -83,9 +83,7 @@ private:
     // The window object's answer shown: each control by its name, the caption, the
     // picture, the box, the focus.
     void apply(const front::Changes& changes);
-    void applyControl(const front::ControlChange& change);
     void showBox(const front::MessageBox& box);
-    void focusField(const std::string& name);
 
     mutable front::Window window_;   // mutable: the locale's separator is set before use
     ui::BusyCursor* busy_ = nullptr; // set while a press runs

@@ -30,10 +30,10 @@ class LabFiles : public QObject {
 
 public:
     struct Window {
-        std::function<front::Setup()> setup;             // the window's controls now
-        std::function<bool(const QString& file)> open;   // opens a setup (says why not)
-        std::function<front::Report()> report;           // the session's report now
-        std::function<QImage()> chart;                    // the experiment's chart, if any
+        std::function<front::Setup()> setup;           // the window's controls now
+        std::function<bool(const QString& file)> open; // opens a setup (says why not)
+        std::function<front::Report()> report;         // the session's report now
+        std::function<QImage()> chart;                 // the experiment's chart, if any
     };
     LabFiles(canvas::PictureBox* picture, QWidget* window, Window hooks);
 

@@ -57,8 +57,8 @@ public:
     // A paragraph in a font, wrapped to the width.
     void paragraph(const QString& words, const QFont& font, qreal spaceAfterMm = 2) {
         painter_.setFont(font);
-        const QRectF bounds = painter_.boundingRect(QRectF(0, 0, width(), 1e6),
-                                                    Qt::TextWordWrap, words);
+        const QRectF bounds =
+            painter_.boundingRect(QRectF(0, 0, width(), 1e6), Qt::TextWordWrap, words);
         room(bounds.height());
         painter_.drawText(QRectF(0, y_, width(), bounds.height()), Qt::TextWordWrap, words);
         y_ += bounds.height() + millimetres(spaceAfterMm);
@@ -91,16 +91,16 @@ public:
             for (std::size_t k = 0; k < cells.size() && k < widths.size(); ++k) {
                 const QRectF cell(x, y_, widths[k], height);
                 painter_.drawRect(cell);
-                const int align =
-                    Qt::TextWordWrap | Qt::AlignVCenter |
-                    (numbers && k > 0 ? Qt::AlignRight : Qt::AlignLeft);
+                const int align = Qt::TextWordWrap | Qt::AlignVCenter |
+                                  (numbers && k > 0 ? Qt::AlignRight : Qt::AlignLeft);
                 painter_.drawText(cell.adjusted(pad, pad, -pad, -pad), align, text(cells[k]));
                 x += widths[k];
             }
             y_ += height;
         };
         const bool numbers = table.columns.size() > 2;
-        room(rowHeight(table.columns, bold) + (table.rows.empty() ? 0 : rowHeight(table.rows[0], plain)));
+        room(rowHeight(table.columns, bold) +
+             (table.rows.empty() ? 0 : rowHeight(table.rows[0], plain)));
         row(table.columns, bold, false);
         for (const std::vector<std::string>& cells : table.rows) {
             const qreal needed = rowHeight(cells, plain);
@@ -115,8 +115,8 @@ public:
 
     // An image across the width, its proportions kept.
     void image(const QImage& picture, qreal maxHeightMm = 1000) {
-        const qreal height = std::min(width() * picture.height() / picture.width(),
-                                      millimetres(maxHeightMm));
+        const qreal height =
+            std::min(width() * picture.height() / picture.width(), millimetres(maxHeightMm));
         const qreal drawnWidth = height * picture.width() / picture.height();
         room(height);
         painter_.drawImage(QRectF(0, y_, drawnWidth, height), picture);
@@ -154,11 +154,8 @@ void paintReport(QPagedPaintDevice& device, const front::Report& report, const Q
         pages.paragraph(text(block.title), printFont(10.5, true), 1);
         if (block.picture)
             pages.image(canvas::renderPicture(*block.picture, 3.0));
-        QStringList readings;
-        for (const auto& [caption, value] : block.readings)
-            readings << text(caption) + QStringLiteral(": ") + text(value);
-        if (!readings.isEmpty())
-            pages.paragraph(readings.join(QStringLiteral("; ")), printFont(9), 5);
+        if (!block.readings.empty())
+            pages.paragraph(text(front::readingsText(block)), printFont(9), 5);
     }
 
     if (!report.formulas.empty()) {

@@ -100,7 +100,7 @@ class Page:
         order, so one more round trip comes back after them."""
         self.driver.execute_async_script(
             "const done = arguments[arguments.length - 1];"
-            "window.veltrum.client.request('readout', {x: 0, y: 0, separator: ','})"
+            "window.veltrum.call('readout', 0, 0)"
             ".then(() => done(true), () => done(false));")
 
     def boxes(self):

@@ -11,11 +11,6 @@
 import { download, bytesBlob } from './files.js';
 import { makePanel, showBeside } from './panels.js';
 
-const LARGEST = [10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000];
-const DEFAULT_LARGEST = 6;
-const RUN_COLOURS = ['#1f77b4', '#d62728', '#2ca02c', '#9467bd', '#ff7f0e', '#17becf',
-                     '#8c564b', '#e377c2'];
-
 function button(id, text) {
   const made = document.createElement('button');
   made.type = 'button';
@@ -26,24 +21,24 @@ function button(id, text) {
   return made;
 }
 
-// A number on a logarithmic axis: 0.01, 0.1, 1, 10, ...
-function axisNumber(value, separator) {
-  return String(Number(value.toPrecision(6))).replace('.', separator);
-}
-
 export class ExperimentPanel {
-  constructor({ client, texts, columns, separator, fields, showWarning, anchor }) {
+  // settings: the core's (columns, the longest times offered, presses, run colours).
+  constructor({ client, texts, settings, showWarning, anchor }) {
     this.client = client;
     this.texts = texts;
-    this.separator = separator;
-    this.fields = fields; // () => {fields, option, rate}
+    this.settings = settings;
     this.showWarning = showWarning;
     this.anchor = anchor;
     this.runs = [];
     this.running = false;
     this.slope = '';
-    this.build(columns);
+    this.axes = null; // the core's, for every run kept
+    this.build(settings.columns);
     client.onExperimentStep = (result) => this.step(result);
+    client.request('call', { method: 'experimentAxes', args: [] }).then((axes) => {
+      this.axes = axes;
+      this.draw();
+    });
   }
 
   build(columns) {
@@ -55,19 +50,20 @@ export class ExperimentPanel {
     settings.append(t.largestTime, ' ');
     this.largest = settings.appendChild(document.createElement('select'));
     this.largest.id = 'cboLargest';
-    LARGEST.forEach((value) => {
+    const s = this.settings;
+    s.largestTimes.forEach((label, index) => {
       const option = this.largest.appendChild(document.createElement('option'));
-      option.value = String(value);
-      option.textContent = String(value);
+      option.value = String(s.largestValues[index]);
+      option.textContent = label;
     });
-    this.largest.selectedIndex = DEFAULT_LARGEST;
+    this.largest.selectedIndex = s.defaultLargest;
     settings.append('   ', t.pressesPerTime, ' ');
     this.presses = settings.appendChild(document.createElement('input'));
     this.presses.id = 'spnPresses';
     this.presses.type = 'number';
-    this.presses.min = '2';
-    this.presses.max = '100';
-    this.presses.value = '10';
+    this.presses.min = String(s.fewestPresses);
+    this.presses.max = String(s.mostPresses);
+    this.presses.value = String(s.defaultPresses);
 
     const buttons = panel.appendChild(document.createElement('div'));
     buttons.className = 'panel-row';
@@ -133,18 +129,16 @@ export class ExperimentPanel {
 
   async run() {
     if (this.running) return;
-    const { fields, option, rate } = this.fields();
     const answer = await this.client.request('startExperiment', {
-      fields, option, rate, largest: Number(this.largest.value),
-      presses: Math.max(2, Math.min(100, Math.round(Number(this.presses.value) || 10))),
-      separator: this.separator,
+      largest: this.largest.selectedIndex, presses: this.presses.value,
     });
     if (!answer.ok) {
       await this.showWarning(answer.warning);
       return;
     }
+    const colour = answer.colour;
     this.runs.push({
-      number: answer.run, colour: RUN_COLOURS[(answer.run - 1) % RUN_COLOURS.length],
+      number: answer.run, colour: `rgb(${(colour >> 16) & 255},${(colour >> 8) & 255},${colour & 255})`,
       names: answer, rows: [], fit: null, longest: answer.longest,
     });
     this.running = true;
@@ -157,7 +151,8 @@ export class ExperimentPanel {
 
   step(result) {
     const run = this.runs[this.runs.length - 1];
-    if (result.row && run) {
+    this.axes = result.axes;
+    if (result.hasRow && run) {
       run.rows.push(result.row);
       const line = this.body.insertRow();
       line.appendChild(document.createElement('td')).textContent = String(result.row.run);
@@ -195,7 +190,7 @@ export class ExperimentPanel {
 
   clearAll() {
     if (this.running) return;
-    this.client.request('clearExperiment');
+    this.client.request('clearExperiment').then((axes) => { this.axes = axes; this.draw(); });
     this.runs = [];
     this.body.textContent = '';
     this.slope = '';
@@ -205,7 +200,7 @@ export class ExperimentPanel {
   }
 
   async exportTable() {
-    const { bytes } = await this.client.request('experimentCsv', { separator: this.separator });
+    const bytes = await this.client.request('experimentCsv');
     download(bytesBlob(bytes, 'text/csv'), this.texts.tableFile);
   }
 
@@ -269,20 +264,14 @@ export class ExperimentPanel {
     const t = this.texts;
     context.fillStyle = '#ffffff';
     context.fillRect(0, 0, width, height);
-    const longest = Math.max(10, ...this.runs.map((run) => run.longest || 10));
-    let low = 0.01;
-    let high = 10;
-    for (const run of this.runs)
-      for (const row of run.rows)
-        for (const value of [row.numbers[3], ...row.real])
-          if (value > 0) {
-            low = Math.min(low, 10 ** Math.floor(Math.log10(value)));
-            high = Math.max(high, 10 ** Math.ceil(Math.log10(value)));
-          }
+    const { axes } = this;
+    if (!axes) return;
+    const low = axes.kelvinLow;
+    const high = axes.kelvinHigh;
     const legendWidth = Math.min(320, width * 0.38);
     const plot = { left: 64, top: 28, right: width - legendWidth - 12, bottom: height - 44 };
-    const xMin = 1;
-    const xMax = Math.max(1000, longest * 2);
+    const xMin = axes.timeLow;
+    const xMax = axes.timeHigh;
     const x = (v) => plot.left + (Math.log10(v) - Math.log10(xMin)) /
       (Math.log10(xMax) - Math.log10(xMin)) * (plot.right - plot.left);
     const y = (v) => plot.bottom - (Math.log10(v) - Math.log10(low)) /
@@ -294,20 +283,20 @@ export class ExperimentPanel {
     // Decades and their grid.
     context.strokeStyle = '#dddddd';
     context.lineWidth = 1;
-    for (let v = xMin; v <= xMax * 1.0001; v *= 10) {
+    for (const { value, label } of axes.timeTicks) {
       context.beginPath();
-      context.moveTo(Math.round(x(v)) + 0.5, plot.top);
-      context.lineTo(Math.round(x(v)) + 0.5, plot.bottom);
+      context.moveTo(Math.round(x(value)) + 0.5, plot.top);
+      context.lineTo(Math.round(x(value)) + 0.5, plot.bottom);
       context.stroke();
-      context.fillText(axisNumber(v, this.separator), x(v), plot.bottom + 16);
+      context.fillText(label, x(value), plot.bottom + 16);
     }
     context.textAlign = 'right';
-    for (let v = low; v <= high * 1.0001; v *= 10) {
+    for (const { value, label } of axes.kelvinTicks) {
       context.beginPath();
-      context.moveTo(plot.left, Math.round(y(v)) + 0.5);
-      context.lineTo(plot.right, Math.round(y(v)) + 0.5);
+      context.moveTo(plot.left, Math.round(y(value)) + 0.5);
+      context.lineTo(plot.right, Math.round(y(value)) + 0.5);
       context.stroke();
-      context.fillText(axisNumber(v, this.separator), plot.left - 6, y(v) + 4);
+      context.fillText(label, plot.left - 6, y(value) + 4);
     }
     context.strokeStyle = '#000000';
     context.strokeRect(plot.left + 0.5, plot.top + 0.5, plot.right - plot.left, plot.bottom - plot.top);

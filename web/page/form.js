@@ -133,11 +133,11 @@ function drawDiagram(canvas, description) {
     context.lineTo(Math.floor(x2 * ratio) + 0.5, Math.floor(y2 * ratio) + 0.5);
     context.stroke();
   };
-  const [x, y, w, h] = description.shape1;
+  const { x, y, width: w, height: h } = description.shape1;
   context.strokeStyle = '#000000';
   context.strokeRect(Math.floor(x * ratio) + 0.5, Math.floor(y * ratio) + 0.5,
                      Math.round((w - 1) * ratio), Math.round((h - 1) * ratio));
-  for (const [x1, y1, x2, y2, colour] of description.lines) line(x1, y1, x2, y2, colour);
+  for (const { x1, y1, x2, y2, colour } of description.lines) line(x1, y1, x2, y2, colour);
 }
 
 // The exit button's smiling face, 24 × 22.
@@ -220,8 +220,9 @@ export function menuEntry(parent, { id, caption, className, kind, role }) {
   return entry;
 }
 
-// The «Графика» menu: two submenus of seven colour items with one check mark each.
-export function buildMenu(menubar, menu, onChoose) {
+// The «Графика» menu: two submenus of seven colour items; a click on an item goes to the
+// core, whose answer sets the check marks.
+export function buildMenu(menubar, menu, onItem) {
   const top = menubar.appendChild(document.createElement('div'));
   top.id = menu.name;
   top.className = 'menu';
@@ -234,16 +235,7 @@ export function buildMenu(menubar, menu, onChoose) {
   const popup = top.appendChild(document.createElement('div'));
   popup.className = 'popup';
   popup.setAttribute('role', 'menu');
-  const items = [[], []];
-  // One rule for every item: the marks of its submenu, then the object's colour.
-  const choose = (object, row) => {
-    for (const mark of menu.markOrder)
-      items[object][mark].setAttribute('aria-checked', String(mark === row));
-    onChoose(object, row);
-  };
-  const checkedRow = (object) =>
-    items[object].findIndex((item) => item.getAttribute('aria-checked') === 'true');
-  menu.objects.forEach((object, index) => {
+  for (const object of menu.objects) {
     const submenu = menuEntry(popup, {
       id: object.name, caption: object.caption, className: 'submenu', kind: 'menu', role: 'menuitem',
     });
@@ -262,11 +254,10 @@ export function buildMenu(menubar, menu, onChoose) {
       item.addEventListener('click', (event) => {
         event.stopPropagation();
         top.classList.remove('open');
-        choose(index, row);
+        onItem(colour.name);
       });
-      items[index].push(item);
     });
-  });
+  }
   const toggle = (open) => top.classList.toggle('open', open);
   top.addEventListener('click', () => toggle(!top.classList.contains('open')));
   top.addEventListener('keydown', (event) => {
@@ -313,7 +304,7 @@ export function buildMenu(menubar, menu, onChoose) {
     if (!top.contains(event.target)) toggle(false);
   });
   return {
-    top, choose, checkedRow,
+    top,
     open: () => { toggle(true); popup.querySelector('.submenu').focus(); },
   };
 }

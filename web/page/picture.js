@@ -5,27 +5,8 @@
 // in user coordinates) into a canvas at the screen's device pixel ratio, so that its lines
 // stay one device pixel wide and sharp on any screen, and draws it again when the ratio
 // changes. A segment is clipped to the picture before the canvas sees it. The calls of the
-// last press are kept with their digest (a test compares it with the desktop's).
-
-const CLEAR = 0;
-const SCALE = 1;
-const LINE = 2;
-const LINE_TO = 3;
-const POSITION = 4;
-
-// FNV-1a over the kinds, the coordinates' bytes (little-endian) and the colours: the
-// digest the desktop's core gives the same picture.
-export function drawingDigest(kinds, coordinates, colours) {
-  let hash = 0x811c9dc5;
-  const add = (byte) => {
-    hash ^= byte;
-    hash = Math.imul(hash, 0x01000193) >>> 0;
-  };
-  kinds.forEach(add);
-  new Uint8Array(coordinates.buffer, coordinates.byteOffset, coordinates.byteLength).forEach(add);
-  colours.forEach(add);
-  return hash.toString(16).padStart(8, '0');
-}
+// last press are kept with the digest the core gave them (a test compares it with the
+// desktop's). The picture's size and the calls' opcodes are the core's.
 
 // The part of the segment (x1, y1)–(x2, y2) inside [left, right] × [top, bottom]
 // (Liang–Barsky); null when none of it is.
@@ -48,15 +29,17 @@ function clip(x1, y1, x2, y2, left, top, right, bottom) {
 }
 
 export class Picture {
-  // ratio: a fixed device pixel ratio (a printed report's), or the screen's when none.
-  constructor(element, width, height, ratio = 0) {
+  // description: the core's ({pictureWidth, pictureHeight, drawing: the opcodes}); ratio: a
+  // fixed device pixel ratio (a printed report's), or the screen's when none.
+  constructor(element, description, ratio = 0) {
     this.fixedRatio = ratio;
     this.element = element;
-    this.width = width;
-    this.height = height;
+    this.width = description.pictureWidth;
+    this.height = description.pictureHeight;
+    this.kinds = description.drawing;
     this.canvas = document.createElement('canvas');
-    this.canvas.style.width = `${width}px`;
-    this.canvas.style.height = `${height}px`;
+    this.canvas.style.width = `${this.width}px`;
+    this.canvas.style.height = `${this.height}px`;
     this.canvas.setAttribute('aria-hidden', 'true');
     element.appendChild(this.canvas);
     this.drawing = null; // {kinds, coordinates, colours}
@@ -74,7 +57,7 @@ export class Picture {
   show(drawing) {
     this.drawing = drawing;
     this.element.dataset.calls = String(drawing.kinds.length);
-    this.element.dataset.digest = drawingDigest(drawing.kinds, drawing.coordinates, drawing.colours);
+    this.element.dataset.digest = drawing.digest;
     this.render();
   }
 
@@ -128,6 +111,7 @@ export class Picture {
     const colourAt = (k) => (colours[4 * k]
       ? `rgb(${colours[4 * k + 1]},${colours[4 * k + 2]},${colours[4 * k + 3]})`
       : '#000000');
+    const { clear, scale, line, lineTo, position } = this.kinds;
     this.scale = null;
     for (let k = 0; k < kinds.length; ++k) {
       const x1 = coordinates[4 * k];
@@ -135,13 +119,13 @@ export class Picture {
       const x2 = coordinates[4 * k + 2];
       const y2 = coordinates[4 * k + 3];
       switch (kinds[k]) {
-        case CLEAR:
+        case clear:
           flush();
           context.fillStyle = '#ffffff';
           context.fillRect(0, 0, pixelsX, pixelsY);
           px = 0; py = 0;
           break;
-        case SCALE:
+        case scale:
           flush();
           this.scale = [x1, y1, x2, y2];
           sx = (pixelsX / (x2 - x1)) || 0;
@@ -149,15 +133,15 @@ export class Picture {
           ox = x1;
           oy = y1;
           break;
-        case LINE:
+        case line:
           segment(x1, y1, x2, y2, colourAt(k));
           px = x2; py = y2;
           break;
-        case LINE_TO:
+        case lineTo:
           segment(px, py, x1, y1, colourAt(k));
           px = x1; py = y1;
           break;
-        case POSITION:
+        case position:
           px = x1; py = y1;
           break;
         default:

@@ -1,30 +1,27 @@
 // SPDX-FileCopyrightText: 2026 Veltrum developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's worker: it holds the window's core (the C++ model and views in WebAssembly,
-// whose loader createVeltrumCore precedes this script in the worker's source) and does
-// everything that computes, so that the page never freezes. A press and the sensitivity
-// experiment run a batch of periods at a time; between two batches the worker takes its
-// messages, so "Отмена" and "Стоп" are honoured without shared memory.
-//
-// Requests carry an id; the answer to each carries the same id. A press answers its
-// "open" at once, then sends "progress" messages and one "pressEnd". The page may start
-// further workers from the same source as helpers of this one: each computes its share of
-// every summator batch's periods, which this worker joins in order (the same numbers as one
-// worker alone, to the last bit).
+// The page's worker: it holds the window's core (front::Window and the model in
+// WebAssembly, whose loader createVeltrumCore precedes this script in the worker's source)
+// and does everything that computes, so that the page never freezes. The page's requests
+// are calls of the core's window by name ("call"), answered with what the core answers; a
+// press and the sensitivity experiment run a batch of periods at a time, and between two
+// batches the worker takes its messages, so «Отмена» and «Стоп» are honoured without
+// shared memory. The page may start further workers from the same source as helpers of
+// this one: each computes its share of every summator batch's periods, which this worker
+// joins in order (the same numbers as one worker alone, to the last bit).
 
 /* global createVeltrumCore */
 'use strict';
 
 let core = null;
-let session = null;
+let mainWindow = null; // the core's PageWindow
 // Compiled synchronously, the loader gives the module itself; an asynchronous one a promise.
 const ready = Promise.resolve(createVeltrumCore()).then((made) => made.ready || made).then((loaded) => {
   core = loaded;
-  session = new core.PageSession();
 });
-let press = null; // {id}: a press being computed
-let experiment = null; // {separator}: the experiment running
+let press = null; // {id, started}: a press being computed
+let experiment = false; // the experiment running
 let pumping = false;
 // The main worker's helpers (ports to other workers of the page, each with its own core),
 // and its own share's helper: the summator's periods on every core, as on the desktop.
@@ -65,37 +62,37 @@ function joined(parts, name) {
 // One batch of the press: a summator's periods shared among the helpers and this worker
 // when there are helpers and periods enough; otherwise all here.
 async function stepPress() {
-  const batch = helpers.length ? session.nextBatch() : null;
+  const batch = helpers.length ? mainWindow.nextBatch() : null;
   const shares = helpers.length + 1;
-  if (!batch || batch.periods < 2 * shares) return session.step();
+  if (!batch || batch.periods < 2 * shares) return mainWindow.stepPress();
   const bounds = [...Array(shares + 1).keys()].map((k) => Math.floor((batch.periods * k) / shares));
   const asked = helpers.map((port, k) => askHelper(port, batch, bounds[k], bounds[k + 1] - bounds[k]));
   const own = ownShare.compute(batch, bounds[shares - 1], bounds[shares] - bounds[shares - 1]);
   const parts = [...(await Promise.all(asked)), own];
   if (!press) return null; // cancelled meanwhile
-  return session.stepWith(joined(parts, 'largest'), joined(parts, 'smallest'), joined(parts, 'summed'));
+  return mainWindow.stepWith(joined(parts, 'largest'), joined(parts, 'smallest'), joined(parts, 'summed'));
 }
 
 // One batch of the press, or else of the experiment; then the worker takes its messages.
 async function pump() {
   if (press) {
     const current = press;
-    const result = await stepPress();
-    if (result && press === current) {
-      if (result.state === 'running') {
-        self.postMessage({ type: 'progress', id: press.id, done: result.done, total: result.total });
+    const changes = await stepPress();
+    if (changes && press === current) {
+      if (changes.pressing) {
+        self.postMessage({ type: 'progress', id: press.id, done: changes.done, total: changes.total });
       } else {
-        const transfer = result.state === 'done'
-          ? [result.kinds.buffer, result.coordinates.buffer, result.colours.buffer] : [];
-        result.computeMs = performance.now() - press.started; // for the page's benchmark
-        self.postMessage({ type: 'pressEnd', id: press.id, result }, transfer);
+        const picture = changes.picture ? mainWindow.picture() : null;
+        const transfer = picture ? [picture.kinds.buffer, picture.coordinates.buffer, picture.colours.buffer] : [];
+        const computeMs = performance.now() - press.started; // for the page's benchmark
+        self.postMessage({ type: 'pressEnd', id: press.id, changes, picture, computeMs }, transfer);
         press = null;
       }
     }
   } else if (experiment) {
-    const result = session.stepExperiment(experiment.separator);
+    const result = mainWindow.stepExperiment();
     self.postMessage({ type: 'experimentStep', result });
-    if (result.state !== 'running') experiment = null;
+    if (result.state !== 'running') experiment = false;
   }
   pumping = false;
   schedule();
@@ -113,8 +110,9 @@ function serveAsHelper(port) {
 
 const handlers = {
   // The page's language first (its catalogue serves every text after it), then the window.
-  load({ option, remembered, catalogues }) {
+  load({ option, remembered, catalogues, separator }) {
     const language = core.useLanguage(option, remembered, catalogues);
+    mainWindow = new core.PageWindow(separator);
     return { language, description: core.windowDescription() };
   },
   // The page's other workers, for the summator's periods.
@@ -135,68 +133,37 @@ const handlers = {
     serveAsHelper(ports[0]);
     return {};
   },
-  open({ button, fields, option, rate, separator }) {
-    return session.open(button, fields, option, rate, separator);
+  // Any action or question of the window, by the core's own name for it.
+  call({ method, args }) {
+    return mainWindow[method](...args);
   },
-  run({ id }) {
+  // The press the last click opened, computed a batch at a time from now on.
+  press({ id }) {
     press = { id, started: performance.now() };
     schedule();
-    return { started: true };
+    return {};
   },
   cancel() {
     press = null;
-    session.cancel();
-    return {};
+    return mainWindow.cancelPress();
   },
-  scene({ option }) {
-    return session.chooseScene(option);
-  },
-  sideLobes({ ticked, beta, tsl }) {
-    return { warning: session.tickSideLobes(ticked, beta, tsl) };
-  },
-  colour({ object, row }) {
-    session.chooseColour(object, row);
-    return {};
-  },
-  csv({ separator }) {
-    return { bytes: session.plotCsv(separator) };
-  },
-  readout({ x, y, separator }) {
-    return { text: session.readout(x, y, separator) };
-  },
-  startExperiment({ fields, option, rate, largest, presses, separator }) {
-    const result = session.startExperiment(fields, option, rate, largest, presses, separator);
-    if (result.ok) {
-      experiment = { separator };
-      schedule();
-    }
-    return result;
+  startExperiment({ largest, presses }) {
+    const answer = mainWindow.startExperiment(largest, presses);
+    experiment = answer.ok;
+    schedule();
+    return answer;
   },
   stopExperiment() {
-    experiment = null;
-    session.stopExperiment();
+    experiment = false;
+    mainWindow.stopExperiment();
     return {};
   },
   clearExperiment() {
-    experiment = null;
-    session.clearExperiment();
-    return {};
+    experiment = false;
+    return mainWindow.clearExperiment();
   },
-  readSetup({ text, fileName }) {
-    return session.readSetup(text, fileName);
-  },
-  writeSetup({ page }) {
-    return { text: session.writeSetup(page) };
-  },
-  restartNoise({ seed }) {
-    session.restartNoise(seed);
-    return {};
-  },
-  report({ page, when, separator, version }) {
-    return session.report(page, when, separator, version);
-  },
-  experimentCsv({ separator }) {
-    return { bytes: session.experimentCsv(separator) };
+  experimentCsv() {
+    return mainWindow.experimentCsv();
   },
 };
 

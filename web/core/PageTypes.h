@@ -1,0 +1,143 @@
+// SPDX-FileCopyrightText: 2026 Veltrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The values the page receives from the core, as embind value objects: plain JavaScript
+// objects made field by field from these structs (registered in CoreBindings.cpp), with
+// lists as JavaScript arrays, so that the worker can post them to the page as they are.
+
+#include "front/ControlTable.h"
+#include "front/Window.h"
+
+#include <emscripten/val.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace page {
+
+using emscripten::val;
+
+// A JavaScript array of the values, each converted by its binding.
+template <typename T> val arrayOf(const std::vector<T>& values) {
+    val out = val::array();
+    for (const T& value : values)
+        out.call<void>("push", val(value));
+    return out;
+}
+
+struct Font {
+    val families = val::undefined(); // of strings
+    double pointSize = 0;
+    bool symbol = false;
+};
+
+struct Control {
+    std::string name, kind, text, source, parent, tooltip;
+    int x = 0, y = 0, width = 0, height = 0;
+    Font font;
+    std::uint32_t foreground = 0, background = 0;
+    bool centred = false, wrapped = false, enabled = true, selected = false, fitsText = false;
+};
+
+struct Line {
+    int x1, y1, x2, y2;
+    std::uint32_t colour;
+};
+
+struct Rect {
+    int x, y, width, height;
+};
+
+struct ColourItem {
+    std::string name, caption;
+    int red, green, blue;
+};
+
+struct Submenu {
+    std::string name, caption;
+    int startRow;
+    val items = val::undefined(); // of ColourItem
+};
+
+struct Menu {
+    std::string name, caption;
+    val objects = val::undefined();   // of Submenu
+    val markOrder = val::undefined(); // of rows
+};
+
+struct Field {
+    std::string control, captionControl;
+};
+
+struct Tool {
+    std::string name, caption, shortcut;
+};
+
+struct ExperimentSettings {
+    val columns = val::undefined();      // the table's
+    val largestTimes = val::undefined(); // the list's items, as the locale writes them
+    val largestValues = val::undefined();
+    int defaultLargest, fewestPresses, mostPresses, defaultPresses;
+    val runColours = val::undefined(); // 0xRRGGBB of the first runs
+};
+
+// The drawing's opcodes, as front::pack writes them.
+struct DrawingKinds {
+    int clear, scale, line, lineTo, position;
+};
+
+// The parts of a control's state a change carries (front::ControlPart).
+struct Parts {
+    unsigned text, toolTip, enabled, checked, index;
+};
+
+// A setup file as the page offers and takes it.
+struct SetupFiles {
+    std::string name, mimeType, accept;
+    int largest; // bytes
+};
+
+// front::Changes, with what is optional written out.
+struct Changes {
+    val controls = val::undefined(); // of front::ControlChange
+    bool hasCaption = false;
+    std::string caption;
+    std::string boxIcon; // "", "information", "warning"
+    std::string boxTitle, boxText;
+    std::string focus;
+    bool picture = false, pressing = false, close = false;
+    double done = 0, total = 0;
+};
+Changes changesOf(const front::Changes& changes);
+
+// Everything the page is built from.
+struct Description {
+    val controls = val::undefined();
+    val tabOrder = val::undefined();
+    val lines = val::undefined();
+    val samplingRates = val::undefined();
+    val fields = val::undefined();
+    val blocks = val::undefined();
+    val results = val::undefined();
+    val scenes = val::undefined();
+    val tools = val::undefined();
+    Menu menu;
+    ExperimentSettings experiment;
+    DrawingKinds drawing;
+    Parts parts;
+    SetupFiles setupFiles;
+    Font windowFont;
+    Rect shape1;
+    int clientWidth, clientHeight, pictureWidth, pictureHeight, titleHeight, startSamplingRate;
+    std::uint32_t lightGrey, windowForeground, disabledField, enabledField, disabledText;
+    std::string caption, language, sourceLanguage, version;
+    val texts = val::undefined();
+};
+
+val windowDescription();
+// The page's language among Russian and the catalogues built into the page.
+val useLanguage(val option, val remembered, val catalogues);
+
+} // namespace page
