@@ -440,5 +440,71 @@ class Languages(PageTest):
         self.assertEqual(page.js("return document.querySelector('#actHelp').dataset.caption"), "Help")
 
 
+# What an element shows, as the shared sequence of actions writes it: [text, enabled,
+# checked, list item]; null for a control this edition does not have.
+READ_CONTROL = """
+const e = document.getElementById(arguments[0]);
+if (!e) return null;
+const kind = e.dataset.kind;
+const input = e.matches('input') ? e : e.querySelector('input, select');
+let text = e.textContent;
+if (kind === 'lineedit') text = e.value;
+else if (kind === 'button' || kind === 'radio' || kind === 'check') text = e.dataset.caption;
+else if (kind === 'action') text = e.firstChild.textContent;
+else if (kind === 'combo') text = '';
+const enabled = kind === 'action' ? !e.classList.contains('disabled') : !(input && input.disabled);
+const checked = kind === 'action' ? e.getAttribute('aria-checked') === 'true'
+  : Boolean(input && input.tagName === 'INPUT' && input.type !== 'text' && input.checked);
+const index = input && input.tagName === 'SELECT' ? input.selectedIndex : -1;
+return [text, enabled, checked, index];
+"""
+
+
+class ActionSequence(PageTest):
+    def test_the_shared_sequence_shows_what_the_core_says(self):
+        """The actions the core and the desktop window replay, done here as a user does
+        them; after each, what the page shows against what the core says."""
+        with open(os.path.join(os.path.dirname(GOLDEN), "actions.json"), encoding="utf-8") as file:
+            sequence = json.load(file)
+        page = self.page
+        for number, step in enumerate(sequence["steps"], 1):
+            verb, name, *rest = step["do"]
+            seen = []
+            if verb == "type":
+                page.type(name, rest[0])
+                page.settle()
+            elif verb == "check":
+                box = page.element(name).find_element(By.TAG_NAME, "input")
+                if box.is_selected() != rest[0]:
+                    box.click()
+                page.settle()
+            elif verb == "click":
+                page.menu_item(name)
+            elif verb == "choose":
+                page.rate(rest[0])
+                page.settle()
+            elif verb == "press":
+                seen = page.press(name)
+            elif verb == "open":
+                page.drop_file(rest[0], name)
+                page.settle()
+                page.settle()
+            if verb != "press":
+                page.wait(lambda: bool(page.boxes()) == ("box" in step), 5, f"the box of step {number}")
+                while page.boxes():
+                    seen.append(page.answer_box())
+            with self.subTest(step=number, action=step["do"][:2]):
+                expected = dict(sequence["start"], **step["shown"])
+                for control, state in expected.items():
+                    shown = page.js(READ_CONTROL, control)
+                    if shown is not None:
+                        self.assertEqual(shown, state, control)
+                self.assertEqual([[box["icon"], box["title"], box["text"]] for box in seen],
+                                 [step["box"]] if "box" in step else [])
+                if step["focus"]:
+                    self.assertEqual(page.focused()[0], step["focus"])
+                if "digest" in step:
+                    self.assertEqual(page.drawing()["digest"], step["digest"])
+
 if __name__ == "__main__":
     unittest.main(argv=[sys.argv[0]] + sys.argv[4:], verbosity=2)

@@ -104,7 +104,8 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
     value_object<page::Tool>("Tool")
         .field("name", &page::Tool::name)
         .field("caption", &page::Tool::caption)
-        .field("shortcut", &page::Tool::shortcut);
+        .field("shortcut", &page::Tool::shortcut)
+        .field("enabled", &page::Tool::enabled);
     value_object<page::ExperimentSettings>("ExperimentSettings")
         .field("columns", &page::ExperimentSettings::columns)
         .field("largestTimes", &page::ExperimentSettings::largestTimes)

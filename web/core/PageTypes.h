@@ -73,6 +73,7 @@ struct Field {
 
 struct Tool {
     std::string name, caption, shortcut;
+    bool enabled;
 };
 
 struct ExperimentSettings {

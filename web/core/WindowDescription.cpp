@@ -172,11 +172,12 @@ val windowDescription() {
         scenes.push_back(look.option);
     for (const char* name : front::tabOrder())
         tabOrder.push_back(name);
+    const front::Window window;
     std::vector<Tool> tools;
     for (const front::Tool& tool : front::pictureTools())
         if (tool.page)
-            tools.push_back({tool.name, front::toolCaption(tool), tool.shortcut});
-    const front::Window window;
+            tools.push_back({tool.name, front::toolCaption(tool), tool.shortcut,
+                             window.control(tool.name).enabled});
     const front::Rect shape = front::kShape1;
     return val(
         Description{arrayOf(controls()),

@@ -13,11 +13,9 @@ import { download, bytesBlob } from './files.js';
 import { buildMenu, buildWindow, cssColour, setCaption } from './form.js';
 import { HelpPanel } from './help.js';
 import { acceleratedElement, acceleratorLetters } from './keys.js';
-import {
-  buildLanguageSwitch, hashParameters, rememberLanguage, rememberedLanguage, setupLink,
-} from './language.js';
+import { buildLanguageSwitch, hashParameters, rememberLanguage, rememberedLanguage } from './language.js';
 import { Picture } from './picture.js';
-import { showReport } from './report.js';
+import { LabFiles } from './labfiles.js';
 import { PictureMenu, followReadout } from './tools.js';
 
 class Page {
@@ -45,8 +43,7 @@ class Page {
     followReadout(this.elements.get('PicRes'), (x, y) => this.picture.userPoint(x, y),
                   (x, y) => this.call('readout', x, y));
     this.wire();
-    const title = document.querySelector('title');
-    title.textContent = description.caption;
+    document.querySelector('title').textContent = description.caption;
     setInterval(() => {
       const now = new Date();
       this.act('clockTick', now.getHours(), now.getMinutes(), now.getSeconds());
@@ -180,32 +177,26 @@ class Page {
   async exit() {
     window.close();
     await new Promise((resolve) => setTimeout(resolve, 150));
-    if (!window.closed) await showMessage({ title: this.description.caption, text: this.texts.exitPage, icon: 'information' });
+    if (!window.closed)
+      await showMessage({ title: this.description.caption, text: this.texts.exitPage, icon: 'information' });
   }
 
   // ---- the picture's tools, setups and the report ------------------------------------------
 
   toolHandlers() {
+    const files = new LabFiles(this);
+    this.files = files;
     return {
-      actCopyPicture: () => this.copyPicture(),
+      actCopyPicture: () => files.copyPicture(),
       actSavePicture: async () => download(await this.picture.png(), this.texts.pictureFile),
       actSaveData: async () => download(bytesBlob(await this.call('plotCsv'), 'text/csv'), this.texts.dataFile),
       actSensitivity: () => this.experiment.open(),
-      actOpenSetup: () => this.chooseSetupFile(),
-      actSaveSetup: () => this.saveSetup(),
-      actCopySetupLink: () => this.copySetupLink(),
-      actReport: () => this.printReport(),
+      actOpenSetup: () => files.chooseSetupFile(),
+      actSaveSetup: () => files.saveSetup(),
+      actCopySetupLink: () => files.copySetupLink(),
+      actReport: () => files.printReport(),
       actHelp: () => this.help.show(),
     };
-  }
-
-  async copyPicture() {
-    try {
-      const blob = await this.picture.png();
-      await navigator.clipboard.write([new ClipboardItem({ 'image/png': blob })]);
-    } catch (error) {
-      await showMessage({ title: this.texts.copyFailedTitle, text: this.texts.copyFailedText, icon: 'warning' });
-    }
   }
 
   // A setup's text opened: refused whole with the core's message, or set in the controls
@@ -214,54 +205,12 @@ class Page {
     return this.act('openSetup', text, fileName);
   }
 
-  chooseSetupFile() {
-    const input = document.createElement('input');
-    input.type = 'file';
-    input.accept = this.description.setupFiles.accept;
-    input.addEventListener('change', () => {
-      if (input.files.length === 1) this.openSetupFile(input.files[0]);
-    });
-    input.click();
-  }
-
-  // A file over the limit is not read: the core refuses its size.
-  async openSetupFile(file) {
-    const { largest } = this.description.setupFiles;
-    const text = file.size > largest ? ' '.repeat(largest + 1) : await file.text();
-    await this.openSetupText(text, file.name);
-  }
-
-  async saveSetup() {
-    const { name, mimeType } = this.description.setupFiles;
-    download(new Blob([await this.call('setupText')], { type: mimeType }), name);
-  }
-
-  async copySetupLink() {
-    const link = setupLink(this.language.code, this.description.sourceLanguage,
-                           await this.call('setupText'));
-    const t = this.texts;
-    try {
-      await navigator.clipboard.writeText(link);
-      await showMessage({ title: t.copySetupLink, text: t.setupLinkCopied, icon: 'information' });
-    } catch (error) {
-      await showMessage({ title: t.copySetupLink, text: t.setupLinkShown + link, icon: 'information' });
-    }
-  }
-
   // The page again in another language, remembered for the next visit, with the controls
   // as they stand (a setup in the address).
   async switchLanguage(code) {
     rememberLanguage(code);
     location.hash = `lang=${code}&setup=${encodeURIComponent(await this.call('setupText'))}`;
     location.reload();
-  }
-
-  async printReport() {
-    const now = new Date();
-    const report = await this.call('report', now.getFullYear(), now.getMonth() + 1, now.getDate(),
-                                   now.getHours(), now.getMinutes(), this.description.version);
-    showReport(report, this.experiment.chartImage(), this.description);
-    window.print();
   }
 
   // ---- the keyboard --------------------------------------------------------------------
@@ -339,7 +288,7 @@ async function start() {
     document.addEventListener('drop', (event) => {
       event.preventDefault();
       const files = event.dataTransfer && event.dataTransfer.files;
-      if (files && files.length === 1) page.openSetupFile(files[0]);
+      if (files && files.length === 1) page.files.openSetupFile(files[0]);
     });
     document.body.dataset.ready = '1';
   } catch (error) {

@@ -32,6 +32,7 @@ export class PictureMenu {
         id: tool.name, caption: tool.caption, className: 'item', kind: 'action', role: 'menuitem',
       });
       item.append(tool.caption);
+      item.classList.toggle('disabled', !tool.enabled);
       item.appendChild(document.createElement('span')).textContent = tool.shortcut;
       const run = () => {
         if (!item.classList.contains('disabled')) handlers[tool.name]();
