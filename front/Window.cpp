@@ -58,6 +58,7 @@ void Changes::append(Changes&& later) {
     pressing = later.pressing;
     done = later.done;
     total = later.total;
+    showProgress = later.showProgress;
     close = close || later.close;
 }
 
@@ -257,11 +258,11 @@ Changes Window::startPress(views::Block block) {
     return changes;
 }
 
-Changes Window::stepPress() {
-    return stepPress(model::PeriodPartials{});
+Changes Window::stepPress(double elapsedMs) {
+    return stepPress(model::PeriodPartials{}, elapsedMs);
 }
 
-Changes Window::stepPress(const model::PeriodPartials& given) {
+Changes Window::stepPress(const model::PeriodPartials& given, double elapsedMs) {
     if (!pressing_)
         return {};
     try {
@@ -272,6 +273,9 @@ Changes Window::stepPress(const model::PeriodPartials& given) {
             changes.pressing = true;
             changes.done = job_->done();
             changes.total = job_->total();
+            // Worth a box when the whole press, at the pace so far, takes long.
+            changes.showProgress = changes.done > 0 && changes.total > changes.done &&
+                                   elapsedMs * (changes.total / changes.done) >= kLongPressMs;
             return changes;
         }
     } catch (const PressFailed& failed) {

@@ -71,6 +71,7 @@ struct Changes {
     bool picture = false;       // a new picture: Window::picture()
     bool pressing = false;      // a press goes on: stepPress() next
     double done = 0, total = 0; // the press's progress, in its own units
+    bool showProgress = false;  // the press will take long enough for a progress box
     bool close = false;         // the window closes
 
     bool refused() const { return box && box->icon == MessageBox::Icon::Warning; }
@@ -115,8 +116,9 @@ public:
 
     // The press under way.
     bool pressing() const { return pressing_; }
-    Changes stepPress();
-    Changes stepPress(const model::PeriodPartials& given); // with helpers' partials
+    // elapsedMs: how long the press has taken so far, by the face's clock.
+    Changes stepPress(double elapsedMs = 0);
+    Changes stepPress(const model::PeriodPartials& given, double elapsedMs); // helpers' partials
     Changes cancelPress();
     const views::SummatorRun* pressSummator() const;
     // A whole press at once (the batch mode): the click and every step, joined.
@@ -167,6 +169,9 @@ private:
     std::unique_ptr<PressJob> job_;
     LabelTexts savedLabels_;
 };
+
+// A press shows its progress (and a way to cancel it) once it will take longer than this.
+inline constexpr double kLongPressMs = 500;
 
 // The name a save writes to: the chosen name when it already ends in one of the extensions
 // the dialog's filter lists ("Установка Veltrum (*.veltrum *.json)"), else with `suffix`.

@@ -107,3 +107,30 @@ TEST(WindowActions, TheCoreShowsWhatTheSequenceExpects) {
 }
 
 } // namespace
+
+namespace {
+
+// A saved file keeps a name that already ends in an extension its dialog lists.
+TEST(WindowFiles, ASavedNameKeepsAnExtensionTheFilterLists) {
+    const std::string setups = "Установка Veltrum (*.veltrum *.json)";
+    const struct {
+        const char* chosen;
+        const std::string& filter;
+        const char* suffix;
+        const char* written;
+    } cases[] = {
+        {"вариант.json", setups, "veltrum", "вариант.json"},
+        {"вариант.veltrum", setups, "veltrum", "вариант.veltrum"},
+        {"/home/s/ВАРИАНТ.JSON", setups, "veltrum", "/home/s/ВАРИАНТ.JSON"},
+        {"вариант", setups, "veltrum", "вариант.veltrum"},
+        {"вариант.txt", setups, "veltrum", "вариант.txt.veltrum"},
+        {"/tmp/a.json/b", setups, "veltrum", "/tmp/a.json/b.veltrum"},
+        {".json", setups, "veltrum", ".json.veltrum"},
+        {"рисунок.png", "Рисунок PNG (*.png)", "png", "рисунок.png"},
+        {"рисунок.jpeg", "Рисунок PNG (*.png)", "png", "рисунок.jpeg.png"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(front::savedFileName(c.chosen, c.filter, c.suffix), c.written) << c.chosen;
+}
+
+} // namespace

@@ -233,8 +233,8 @@ void Form1::press(const std::string& button) {
     {
         ui::PressProgress progress(this);
         do {
-            end = window_.stepPress();
-            if (end.pressing && !progress.keepGoing(end.done, end.total))
+            end = window_.stepPress(progress.elapsedMs());
+            if (end.pressing && !progress.keepGoing(end))
                 end = window_.cancelPress();
         } while (end.pressing);
     } // the progress dialog closes here

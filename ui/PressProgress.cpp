@@ -14,7 +14,6 @@ namespace ui {
 
 namespace {
 constexpr qint64 kLookEveryMs = 25;
-constexpr qint64 kLongPressMs = 500;
 constexpr int kSteps = 1000;
 } // namespace
 
@@ -24,18 +23,17 @@ PressProgress::PressProgress(QWidget* owner) : owner_(owner) {
 
 PressProgress::~PressProgress() = default;
 
-bool PressProgress::keepGoing(double passesDone, double passesTotal) {
+bool PressProgress::keepGoing(const front::Changes& step) {
     const qint64 now = clock_.elapsed();
     if (now - lastLook_ < kLookEveryMs)
         return true;
     lastLook_ = now;
     if (!dialog_) {
-        if (!(passesDone > 0) || !(passesTotal > passesDone) ||
-            static_cast<double>(now) * (passesTotal / passesDone) < kLongPressMs)
+        if (!step.showProgress)
             return true;
         open(now);
     }
-    const double share = std::clamp(passesDone / passesTotal, 0.0, 1.0);
+    const double share = std::clamp(step.done / step.total, 0.0, 1.0);
     dialog_->setValue(static_cast<int>(share * kSteps));
     return !dialog_->wasCanceled();
 }
@@ -48,7 +46,8 @@ void PressProgress::open(qint64 now) {
     dialog_->setAutoReset(false);
     dialog_->setAutoClose(false);
     // Half a second after the press began, not after the dialog was made.
-    dialog_->setMinimumDuration(static_cast<int>(std::max<qint64>(0, kLongPressMs - now)));
+    dialog_->setMinimumDuration(
+        static_cast<int>(std::max<qint64>(0, static_cast<qint64>(front::kLongPressMs) - now)));
     dialog_->setValue(0);
 }
 

@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The progress of a long press: a modal dialog with "Отмена", opened only when the press
-// will take more than about half a second. The summator reports after every batch of
-// periods; the dialog is looked at (and the window's events handled) every 25 ms.
+// The progress of a long press: a modal dialog with "Отмена", opened once the window
+// object says the press will take long (front::kLongPressMs). The press reports after
+// every batch of periods; the dialog is looked at (and the window's events handled)
+// every 25 ms.
 
-#include "views/Press.h"
+#include "front/Window.h"
 
 #include <QElapsedTimer>
 
@@ -17,12 +18,17 @@ class QWidget;
 
 namespace ui {
 
-class PressProgress final : public views::Progress {
+class PressProgress final {
 public:
     explicit PressProgress(QWidget* owner);
-    ~PressProgress() override;
+    ~PressProgress();
+    PressProgress(const PressProgress&) = delete;
+    PressProgress& operator=(const PressProgress&) = delete;
 
-    bool keepGoing(double passesDone, double passesTotal) override;
+    // How long the press has taken so far.
+    double elapsedMs() const { return static_cast<double>(clock_.elapsed()); }
+    // A step of the press shown; false once the user has cancelled it.
+    bool keepGoing(const front::Changes& step);
 
 private:
     void open(qint64 now);

@@ -31,7 +31,7 @@ struct Scale {
     float left, top, right, bottom;
 };
 
-// Steps 5 to 8 of a block view: clear, scale, the reference line across the width at
+// The opening of a block view's picture: clear, scale, the reference line across the width at
 // y = referenceY, the drawing position at the curve's start point.
 void openPicture(canvas::Canvas& canvas, const Scale& scale, float referenceY, float startX,
                  float startY);

@@ -36,7 +36,8 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .field("pressing", &page::Changes::pressing)
         .field("close", &page::Changes::close)
         .field("done", &page::Changes::done)
-        .field("total", &page::Changes::total);
+        .field("total", &page::Changes::total)
+        .field("showProgress", &page::Changes::showProgress);
     value_object<page::Drawing>("Drawing")
         .field("kinds", &page::Drawing::kinds)
         .field("coordinates", &page::Drawing::coordinates)

@@ -110,6 +110,7 @@ struct Changes {
     std::string focus;
     bool picture = false, pressing = false, close = false;
     double done = 0, total = 0;
+    bool showProgress = false;
 };
 Changes changesOf(const front::Changes& changes);
 

@@ -157,6 +157,7 @@ inline Changes changesOf(const front::Changes& changes) {
     out.close = changes.close;
     out.done = changes.done;
     out.total = changes.total;
+    out.showProgress = changes.showProgress;
     return out;
 }
 
@@ -183,14 +184,14 @@ public:
     }
     std::string setupText() const { return window_.setupText(); }
 
-    Changes stepPress() { return changesOf(window_.stepPress()); }
+    Changes stepPress(double elapsedMs) { return changesOf(window_.stepPress(elapsedMs)); }
     // A step of the summator with its batch's partials from the helpers, joined in order.
-    Changes stepWith(val largest, val smallest, val summed) {
+    Changes stepWith(val largest, val smallest, val summed, double elapsedMs) {
         model::PeriodPartials given;
         given.largest = doublesOf(largest);
         given.smallest = doublesOf(smallest);
         given.summed = doublesOf(summed);
-        return changesOf(window_.stepPress(given));
+        return changesOf(window_.stepPress(given, elapsedMs));
     }
     Changes cancelPress() { return changesOf(window_.cancelPress()); }
 

@@ -64,19 +64,17 @@ export function showMessage({ title, text, icon = 'warning' }) {
   });
 }
 
-// The progress of a long press, shown once it will take more than about half a second.
+// The progress of a long press, shown once the core says it will take long.
 export class ProgressBox {
   constructor({ title, text, cancel }, onCancel) {
     this.texts = { title, text, cancel };
     this.onCancel = onCancel;
-    this.started = performance.now();
     this.shade = null;
   }
 
-  update(done, total) {
-    const elapsed = performance.now() - this.started;
+  update(done, total, show) {
     if (!this.shade) {
-      if (!(done > 0) || !(total > done) || elapsed * (total / done) < 500) return;
+      if (!show) return;
       this.open();
     }
     this.bar.value = Math.min(1, done / total);

@@ -164,7 +164,7 @@ class Page {
     const t = this.texts;
     const progress = new ProgressBox({ title: t.progressTitle, text: t.progressText, cancel: t.cancel },
       () => this.client.request('cancel').then((changes) => finish({ changes })));
-    this.client.onProgress = (message) => progress.update(message.done, message.total);
+    this.client.onProgress = (message) => progress.update(message.done, message.total, message.show);
     this.client.onPressEnd = (message) => finish(message);
     await this.client.request('press', { id: 'press' });
     const end = await ended;

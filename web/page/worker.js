@@ -64,13 +64,14 @@ function joined(parts, name) {
 async function stepPress() {
   const batch = helpers.length ? mainWindow.nextBatch() : null;
   const shares = helpers.length + 1;
-  if (!batch || batch.periods < 2 * shares) return mainWindow.stepPress();
+  if (!batch || batch.periods < 2 * shares) return mainWindow.stepPress(performance.now() - press.started);
   const bounds = [...Array(shares + 1).keys()].map((k) => Math.floor((batch.periods * k) / shares));
   const asked = helpers.map((port, k) => askHelper(port, batch, bounds[k], bounds[k + 1] - bounds[k]));
   const own = ownShare.compute(batch, bounds[shares - 1], bounds[shares] - bounds[shares - 1]);
   const parts = [...(await Promise.all(asked)), own];
   if (!press) return null; // cancelled meanwhile
-  return mainWindow.stepWith(joined(parts, 'largest'), joined(parts, 'smallest'), joined(parts, 'summed'));
+  return mainWindow.stepWith(joined(parts, 'largest'), joined(parts, 'smallest'), joined(parts, 'summed'),
+    performance.now() - press.started);
 }
 
 // One batch of the press, or else of the experiment; then the worker takes its messages.
@@ -80,7 +81,8 @@ async function pump() {
     const changes = await stepPress();
     if (changes && press === current) {
       if (changes.pressing) {
-        self.postMessage({ type: 'progress', id: press.id, done: changes.done, total: changes.total });
+        self.postMessage({ type: 'progress', id: press.id, done: changes.done, total: changes.total,
+          show: changes.showProgress });
       } else {
         const picture = changes.picture ? mainWindow.picture() : null;
         const transfer = picture ? [picture.kinds.buffer, picture.coordinates.buffer, picture.colours.buffer] : [];
