@@ -21,12 +21,10 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLabel>
@@ -35,7 +33,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -43,11 +40,9 @@
 #include <QTimer>
 
 namespace {
-
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
 }
-
 } // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent), window_(ui::localeDecimalSeparator()) {
@@ -111,13 +106,11 @@ void Form1::createTools() {
 }
 
 void Form1::createMenu() {
-    const auto menu = [](QMenu* made, const front::MenuText& text) {
-        made->setObjectName(QString::fromUtf8(text.name));
-        return made;
-    };
-    QMenu* graphics = menu(menuBar()->addMenu(QString()), front::graphicsMenu());
+    QMenu* graphics = menuBar()->addMenu(QString());
+    graphics->setObjectName(QString::fromUtf8(front::graphicsMenu().name));
     for (int object = 0; object < 2; ++object) {
-        QMenu* submenu = menu(graphics->addMenu(QString()), front::objectMenu(object));
+        QMenu* submenu = graphics->addMenu(QString());
+        submenu->setObjectName(QString::fromUtf8(front::objectMenu(object).name));
         for (int row = 0; row < front::kColourCount; ++row) {
             QAction* item = submenu->addAction(QString());
             item->setObjectName(qt(front::colourItemName(object, row)));
@@ -275,14 +268,10 @@ void Form1::applySetup(const front::Setup& setup) {
 
 bool Form1::openSetupFile(const QString& fileName) {
     const std::string name = QFileInfo(fileName).fileName().toStdString();
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        apply(window_.refuseSetupFile(name, file.errorString().toStdString()));
-        return false;
-    }
-    const QByteArray bytes = file.read(static_cast<qint64>(front::kLargestSetupFile) + 1);
-    const front::Changes opened = window_.openSetup(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), name);
+    QString why;
+    const std::optional<std::string> bytes = ui::readSetupFile(fileName, &why);
+    const front::Changes opened =
+        bytes ? window_.openSetup(*bytes, name) : window_.refuseSetupFile(name, why.toStdString());
     apply(opened);
     return !(opened.refused() && opened.controls.empty()); // refused whole: nothing set
 }
@@ -297,15 +286,14 @@ front::Report Form1::currentReport() const {
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.front().isLocalFile())
+    if (!ui::droppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void Form1::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() != 1 || !urls.front().isLocalFile())
+    const QString file = ui::droppedFile(event->mimeData());
+    if (file.isEmpty())
         return;
     event->acceptProposedAction();
-    openSetupFile(urls.front().toLocalFile());
+    openSetupFile(file);
 }

@@ -8,11 +8,14 @@
 #include "ui/Translations.h"
 
 #include <QAction>
+#include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace ui {
 
@@ -25,6 +28,20 @@ QString documents() {
 }
 
 } // namespace
+
+std::optional<std::string> readSetupFile(const QString& fileName, QString* why) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *why = file.errorString();
+        return std::nullopt;
+    }
+    return file.read(static_cast<qint64>(front::kLargestSetupFile) + 1).toStdString();
+}
+
+QString droppedFile(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+}
 
 QString setupFilter() {
     return ui::text(front::setup_texts::kSetupFilter);

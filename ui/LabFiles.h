@@ -15,8 +15,11 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 class QImage;
+class QMimeData;
 class QWidget;
 
 namespace canvas {
@@ -61,5 +64,11 @@ private:
 
 // The filter of setup files in a file dialog.
 QString setupFilter();
+
+// A setup file's bytes, read up to one byte past the largest a setup may be (so that the
+// core can refuse the size); none, with why, when the file cannot be read.
+std::optional<std::string> readSetupFile(const QString& fileName, QString* why);
+// The one local file of a drag's data; empty for anything else.
+QString droppedFile(const QMimeData* data);
 
 } // namespace ui

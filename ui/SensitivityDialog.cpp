@@ -25,7 +25,6 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
@@ -42,10 +41,6 @@ QString experimentTitle() {
 namespace {
 
 constexpr int kProgressSteps = 1000;
-
-QString documents() {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-}
 
 QString number(double value) {
     return QString::fromStdString(model::formatNumber(value, localeDecimalSeparator()));
@@ -434,42 +429,6 @@ void SensitivityDialog::clear() {
     series_.clear();
     clearTable();
     resetAxes();
-}
-
-bool SensitivityDialog::saveChart(const QString& fileName, QString* error) {
-    // The chart with the fitted slopes and their equations under it.
-    return canvas::writePng(wgtChart->grab().toImage(), fileName, error);
-}
-
-QImage SensitivityDialog::chartImage(qreal ratio) const {
-    if (log_.rowCount() == 0)
-        return {};
-    QImage image(wgtChart->size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::white);
-    wgtChart->render(&image);
-    return image;
-}
-
-bool SensitivityDialog::saveTable(const QString& fileName, QString* error) const {
-    const std::string csv = log_.csv(localeDecimalSeparator());
-    return canvas::writeBytes(QByteArray::fromStdString(csv), fileName, error);
-}
-
-void SensitivityDialog::saveChartAs() {
-    canvas::askAndWrite(
-        this, question_, folder_, documents(),
-        {ui::text(front::texts::kSaveChartTitle), ui::text(front::texts::kChartFile),
-         canvas::pngFilter(), QStringLiteral("png"), ui::text(front::texts::kChartWhat)},
-        [this](const QString& fileName, QString* error) { return saveChart(fileName, error); });
-}
-
-void SensitivityDialog::saveTableAs() {
-    canvas::askAndWrite(
-        this, question_, folder_, documents(),
-        {ui::text(front::texts::kSaveTableTitle), ui::text(front::texts::kTableFile),
-         canvas::csvFilter(), QStringLiteral("csv"), ui::text(front::texts::kTableWhat)},
-        [this](const QString& fileName, QString* error) { return saveTable(fileName, error); });
 }
 
 void SensitivityDialog::reject() {
