@@ -298,8 +298,8 @@ Changes Window::finishPress(bool succeeded, const std::optional<Warning>& warnin
     Changes changes;
     if (succeeded) {
         PressRun run = job_->takeRun();
-        picture_ = run.recording;
         const views::ResultTexts results = run.outcome.texts;
+        shownBlock_ = opening_->press.block;
         session_.keep(*opening_, std::move(run));
         showLabels(changes, resultLabels(results));
         setEnabled(changes, kSaveData, !session_.record().empty());
@@ -313,6 +313,11 @@ Changes Window::finishPress(bool succeeded, const std::optional<Warning>& warnin
     opening_.reset();
     pressing_ = false;
     return changes;
+}
+
+const canvas::RecordingCanvas& Window::picture() const {
+    static const canvas::RecordingCanvas none;
+    return shownBlock_ ? session_.keptPresses().at(*shownBlock_).picture : none;
 }
 
 const views::SummatorRun* Window::pressSummator() const {

@@ -140,7 +140,8 @@ public:
     // What the press and the tools read.
     views::FieldTexts fieldTexts() const;
     const Session& session() const { return session_; }
-    const canvas::RecordingCanvas& picture() const { return picture_; }
+    // The picture on show: the last press kept (an empty one before any).
+    const canvas::RecordingCanvas& picture() const;
     const views::PlotRecord& record() const { return session_.record(); }
 
 private:
@@ -163,7 +164,7 @@ private:
     Session session_;
     std::map<std::string, ControlState> controls_;
     std::string caption_;
-    canvas::RecordingCanvas picture_;
+    std::optional<views::Block> shownBlock_; // whose kept press the picture is
     bool pressing_ = false;
     std::unique_ptr<PressOpening> opening_;
     std::unique_ptr<PressJob> job_;
