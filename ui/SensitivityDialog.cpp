@@ -411,7 +411,7 @@ void SensitivityDialog::updateSlope() {
     if (!line.valid())
         return;
     for (const views::SensitivityRow& row : run.rows)
-        if (row.accumulation >= 10)
+        if (row.accumulation >= views::kFittedFrom)
             fitted->append(row.accumulation,
                            line.coefficient * std::pow(row.accumulation, line.slope));
 }

@@ -103,8 +103,9 @@ struct FittedLine {
     double coefficient;
     bool valid() const { return slope == slope; }
 };
-FittedLine fittedLine(const std::vector<SensitivityRow>& rows, double from = 10);
-double fittedSlope(const std::vector<SensitivityRow>& rows, double from = 10);
+inline constexpr double kFittedFrom = 10; // ms: the shortest time the fit takes
+FittedLine fittedLine(const std::vector<SensitivityRow>& rows, double from = kFittedFrom);
+double fittedSlope(const std::vector<SensitivityRow>& rows, double from = kFittedFrom);
 // "σ = 3,12·τ^-0,497": the fitted line as the chart's legend and the saved chart show it.
 std::string fittedEquation(const FittedLine& line, char decimalSeparator);
 

@@ -218,6 +218,7 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .field("valid", &page::Fit::valid)
         .field("slope", &page::Fit::slope)
         .field("coefficient", &page::Fit::coefficient)
+        .field("from", &page::Fit::from)
         .field("name", &page::Fit::name);
     value_object<page::ExperimentStep>("ExperimentStep")
         .field("state", &page::ExperimentStep::state)

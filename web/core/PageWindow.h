@@ -114,7 +114,7 @@ struct Axes {
 };
 struct Fit {
     bool valid = false;
-    double slope = 0, coefficient = 0;
+    double slope = 0, coefficient = 0, from = views::kFittedFrom;
     std::string name;
 };
 struct ExperimentStep {
@@ -338,7 +338,7 @@ private:
             return {};
         const views::ExperimentRun& run = log_.runs().back();
         const views::FittedLine line = views::fittedLine(run.rows);
-        return {line.valid(), line.slope, line.coefficient,
+        return {line.valid(), line.slope, line.coefficient, views::kFittedFrom,
                 views::seriesNames(run, separator()).fitted};
     }
 

@@ -338,7 +338,7 @@ export class ExperimentPanel {
       polyline(rows.filter((r) => r.numbers[1] > 0).map((r) => [r.numbers[0], r.numbers[1]]), run.colour, [], 2);
       polyline(rows.filter((r) => r.numbers[3] > 0).map((r) => [r.numbers[0], r.numbers[3]]), run.colour, [6, 4], 1.5);
       if (run.fit && run.fit.valid) {
-        const fitted = rows.filter((r) => r.numbers[0] >= 10)
+        const fitted = rows.filter((r) => r.numbers[0] >= run.fit.from)
           .map((r) => [r.numbers[0], run.fit.coefficient * r.numbers[0] ** run.fit.slope]);
         polyline(fitted, run.colour, [2, 3], 1.5);
       }
