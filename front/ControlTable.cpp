@@ -353,6 +353,14 @@ std::string colourItemName(int object, int row) {
     return std::string(kColourRows[row].name) + std::to_string(object + 1);
 }
 
+std::optional<ColourItem> colourItemOf(std::string_view name) {
+    for (int object = 0; object < 2; ++object)
+        for (int row = 0; row < kColourCount; ++row)
+            if (name == colourItemName(object, row))
+                return ColourItem{object, row};
+    return std::nullopt;
+}
+
 int startColourRow(int object) {
     return object == 0 ? 4 : 1; // light blue, yellow
 }

@@ -16,7 +16,9 @@
 #include "model/Quantity.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace front {
@@ -201,6 +203,11 @@ MenuText graphicsMenu();         // mnuGraph
 MenuText objectMenu(int object); // mnuObject1, mnuObject2 (object 0 or 1)
 // The item's name: mnuRed1 … mnuBlack2.
 std::string colourItemName(int object, int row);
+// The item of that name: its object and row; none for another name.
+struct ColourItem {
+    int object, row;
+};
+std::optional<ColourItem> colourItemOf(std::string_view name);
 // The rows checked at start (light blue, yellow), and the order in which a click writes
 // the marks of a submenu: black, blue, green, light blue, red, lilac, yellow.
 int startColourRow(int object);

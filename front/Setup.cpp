@@ -108,9 +108,9 @@ void readColours(const Value& colours, Setup& setup) {
         if (!item)
             continue;
         expect(*item, Value::Type::String, "colours." + key);
-        for (int row = 0; row < kColourCount; ++row)
-            if (item->text == colourItemName(object, row))
-                setup.colourRow[object] = row;
+        const std::optional<ColourItem> chosen = colourItemOf(item->text);
+        if (chosen && chosen->object == object)
+            setup.colourRow[object] = chosen->row;
         if (!setup.colourRow[object])
             refuse(
                 arg(object == 0
@@ -165,9 +165,8 @@ Setup readSetup(std::string_view bytes) {
         readFields(*fields, setup);
     if (const Value* scene = root.find("scene")) {
         expect(*scene, Value::Type::String, "scene");
-        for (const views::SceneLook& look : views::sceneLooks())
-            if (scene->text == look.option)
-                setup.scene = look.scene;
+        if (const views::SceneLook* look = views::sceneOfOption(scene->text))
+            setup.scene = look->scene;
         if (!setup.scene)
             refuse(arg(translate("Veltrum", "значение ключа %1 — не вариант наблюдения: %2"),
                        {quoted("scene"), quoted(scene->text)}));

@@ -20,22 +20,6 @@ constexpr const char* kSideLobes = "chkLepestok";
 constexpr const char* kSamplingRate = "cboFd";
 constexpr const char* kSaveData = "actSaveData";
 
-const views::SceneLook* sceneOfOption(const std::string& name) {
-    for (const views::SceneLook& look : views::sceneLooks())
-        if (name == look.option)
-            return &look;
-    return nullptr;
-}
-
-// The colour item of that name: its object and row.
-std::optional<std::pair<int, int>> colourItem(const std::string& name) {
-    for (int object = 0; object < 2; ++object)
-        for (int row = 0; row < kColourCount; ++row)
-            if (name == colourItemName(object, row))
-                return std::make_pair(object, row);
-    return std::nullopt;
-}
-
 bool isResultLabel(const std::string& name) {
     for (const model::Result result : model::kResults)
         if (name == resultLabel(result))
@@ -146,23 +130,23 @@ Changes Window::type(const std::string& field, const std::string& text) {
 }
 
 Changes Window::click(const std::string& name) {
-    if (pressing_)
+    if (pressing())
         return {};
     if (const std::optional<views::Block> block = blockOfButton(name))
         return startPress(*block);
-    if (const auto item = colourItem(name))
-        return chooseColour(item->first, item->second);
+    if (const std::optional<ColourItem> item = colourItemOf(name))
+        return chooseColour(item->object, item->row);
     Changes changes;
     changes.close = name == "cmdExit";
     return changes;
 }
 
 Changes Window::setChecked(const std::string& name, bool checked) {
-    if (pressing_)
+    if (pressing())
         return {};
     if (name == kSideLobes)
         return tickSideLobes(checked);
-    if (checked && sceneOfOption(name))
+    if (checked && views::sceneOfOption(name))
         return chooseScene(name);
     return {};
 }
@@ -188,7 +172,7 @@ Changes Window::clockTick(int hours, int minutes, int seconds) {
 // input and the two input buttons follow the scene, and its titles go to the session.
 Changes Window::chooseScene(const std::string& option) {
     Changes changes;
-    const views::SceneLook& look = *sceneOfOption(option);
+    const views::SceneLook& look = *views::sceneOfOption(option);
     if (control(option).checked)
         return changes;
     for (const views::SceneLook& other : views::sceneLooks())
@@ -253,7 +237,6 @@ Changes Window::startPress(views::Block block) {
     if (opening_->beamFilled)
         changes.box = MessageBox{MessageBox::Icon::Information, i18n::tr(texts::kBeamFilledTitle),
                                  i18n::tr(texts::kBeamFilledText)};
-    pressing_ = true;
     changes.pressing = true;
     return changes;
 }
@@ -263,7 +246,7 @@ Changes Window::stepPress(double elapsedMs) {
 }
 
 Changes Window::stepPress(const model::PeriodPartials& given, double elapsedMs) {
-    if (!pressing_)
+    if (!pressing())
         return {};
     try {
         if (!job_)
@@ -287,7 +270,7 @@ Changes Window::stepPress(const model::PeriodPartials& given, double elapsedMs) 
 }
 
 Changes Window::cancelPress() {
-    if (!pressing_)
+    if (!pressing())
         return {};
     return finishPress(false, std::nullopt);
 }
@@ -311,7 +294,6 @@ Changes Window::finishPress(bool succeeded, const std::optional<Warning>& warnin
     }
     job_.reset();
     opening_.reset();
-    pressing_ = false;
     return changes;
 }
 
@@ -326,7 +308,7 @@ const views::SummatorRun* Window::pressSummator() const {
 
 Changes Window::press(const std::string& button) {
     Changes changes = click(button);
-    while (pressing_)
+    while (pressing())
         changes.append(stepPress());
     return changes;
 }
@@ -360,7 +342,7 @@ private:
 };
 
 Changes Window::openSetup(std::string_view bytes, const std::string& fileName) {
-    if (pressing_)
+    if (pressing())
         return {};
     Setup setup;
     try {

@@ -115,7 +115,7 @@ public:
     Changes clockTick(int hours, int minutes, int seconds);
 
     // The press under way.
-    bool pressing() const { return pressing_; }
+    bool pressing() const { return opening_ != nullptr; }
     // elapsedMs: how long the press has taken so far, by the face's clock.
     Changes stepPress(double elapsedMs = 0);
     Changes stepPress(const model::PeriodPartials& given, double elapsedMs); // helpers' partials
@@ -165,8 +165,7 @@ private:
     std::map<std::string, ControlState> controls_;
     std::string caption_;
     std::optional<views::Block> shownBlock_; // whose kept press the picture is
-    bool pressing_ = false;
-    std::unique_ptr<PressOpening> opening_;
+    std::unique_ptr<PressOpening> opening_;  // the press under way, once opened
     std::unique_ptr<PressJob> job_;
     LabelTexts savedLabels_;
 };

@@ -119,7 +119,8 @@ TEST_F(WindowTest, TheSequenceOfActionsShowsWhatTheCoreSays) {
 }
 
 // Every control of the table is a widget of its name at its place, with the text and state
-// the core gives it at start; every block of the chain has its button.
+// the core gives it at start; every block of the chain has its button, every tool of the
+// desktop edition its action (and none of the page's alone).
 TEST_F(WindowTest, EveryEntryOfTheTablesIsAWidget) {
     for (const front::Control& control : front::formControls()) {
         auto* widget = window().findChild<QWidget*>(QString::fromUtf8(control.name));
@@ -142,6 +143,10 @@ TEST_F(WindowTest, EveryEntryOfTheTablesIsAWidget) {
     for (const views::BlockDescription& block : views::blockDescriptions())
         EXPECT_NE(window().findChild<QPushButton*>(QString::fromUtf8(block.button)), nullptr)
             << block.button;
+    for (const front::Tool& tool : front::pictureTools())
+        EXPECT_EQ(window().findChild<QAction*>(QString::fromUtf8(tool.name)) != nullptr,
+                  tool.desktop)
+            << tool.name;
 }
 
 } // namespace

@@ -94,7 +94,9 @@ void Form1::createControls() {
 
 // The tools of the picture's context menu, in the table's order.
 void Form1::createTools() {
-    tools_ = new ui::PictureTools(PicRes, [this] { openExperiment(); });
+    tools_ = new ui::PictureTools(
+        PicRes, [this]() -> const views::PlotRecord& { return window_.record(); },
+        [this] { openExperiment(); });
     labFiles_ = new ui::LabFiles(
         PicRes, this,
         {[this] { return currentSetup(); },
@@ -188,10 +190,8 @@ void Form1::apply(const front::Changes& changes) {
         ui::applyChange(this, change);
     if (changes.caption)
         setWindowTitle(qt(*changes.caption));
-    if (changes.picture) {
+    if (changes.picture)
         PicRes->showRecording(window_.picture());
-        tools_->setRecord(window_.record());
-    }
     if (changes.box)
         showBox(*changes.box);
     if (!changes.focus.empty())

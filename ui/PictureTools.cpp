@@ -17,30 +17,27 @@
 
 namespace ui {
 
-PictureTools::PictureTools(canvas::PictureBox* picture, std::function<void()> openExperiment)
-    : QObject(picture), picture_(picture), question_(canvas::fileDialogQuestion(picture)) {
-    saveData_ = canvas::addTool(picture, "actSaveData");
+PictureTools::PictureTools(canvas::PictureBox* picture,
+                           std::function<const views::PlotRecord&()> record,
+                           std::function<void()> openExperiment)
+    : QObject(picture), picture_(picture), record_(std::move(record)),
+      question_(canvas::fileDialogQuestion(picture)) {
+    connect(canvas::addTool(picture, "actSaveData"), &QAction::triggered, this,
+            &PictureTools::saveDataAs);
     QAction* experiment = canvas::addTool(picture, "actSensitivity");
-    saveData_->setEnabled(false);
-    connect(saveData_, &QAction::triggered, this, &PictureTools::saveDataAs);
     connect(experiment, &QAction::triggered, this, std::move(openExperiment));
     picture->setMouseTracking(true);
     picture->installEventFilter(this);
 }
 
-void PictureTools::setRecord(views::PlotRecord record) {
-    record_ = std::move(record);
-    saveData_->setEnabled(!record_.empty());
-}
-
 QString PictureTools::readoutAt(const QPointF& point) const {
-    if (record_.empty())
+    if (record().empty())
         return {};
     const std::optional<QPointF> user = picture_->userPoint(point);
     if (!user)
         return {};
     return QString::fromStdString(
-        views::readoutText(record_, user->x(), user->y(), localeDecimalSeparator()));
+        views::readoutText(record(), user->x(), user->y(), localeDecimalSeparator()));
 }
 
 bool PictureTools::eventFilter(QObject* watched, QEvent* event) {
@@ -60,12 +57,12 @@ bool PictureTools::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool PictureTools::saveData(const QString& fileName, QString* error) const {
-    const std::string csv = views::plotCsv(record_, localeDecimalSeparator());
+    const std::string csv = views::plotCsv(record(), localeDecimalSeparator());
     return canvas::writeBytes(QByteArray::fromStdString(csv), fileName, error);
 }
 
 void PictureTools::saveDataAs() {
-    if (record_.empty())
+    if (record().empty())
         return;
     canvas::askAndWrite(
         picture_, question_, folder_,

@@ -32,12 +32,13 @@ class PictureTools : public QObject {
     Q_OBJECT
 
 public:
-    // openExperiment makes (or shows again) the experiment's dialog.
-    PictureTools(canvas::PictureBox* picture, std::function<void()> openExperiment);
+    // record: the numbers of the picture now shown, as the window keeps them (the window
+    // also enables the data export); openExperiment makes (or shows again) the
+    // experiment's dialog.
+    PictureTools(canvas::PictureBox* picture, std::function<const views::PlotRecord&()> record,
+                 std::function<void()> openExperiment);
 
-    // The record of the picture now shown; an empty one disables the data export.
-    void setRecord(views::PlotRecord record);
-    const views::PlotRecord& record() const { return record_; }
+    const views::PlotRecord& record() const { return record_(); }
 
     // The readout at a point of the picture (widget coordinates); empty when the picture
     // is empty.
@@ -56,8 +57,7 @@ protected:
 
 private:
     canvas::PictureBox* picture_;
-    views::PlotRecord record_;
-    QAction* saveData_ = nullptr;
+    std::function<const views::PlotRecord&()> record_;
     canvas::FileQuestion question_;
     canvas::SaveFolder folder_;
 };

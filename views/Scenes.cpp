@@ -31,4 +31,11 @@ const SceneLook& sceneLook(model::Scene scene) {
     return sceneLooks().front();
 }
 
+const SceneLook* sceneOfOption(std::string_view option) {
+    for (const SceneLook& look : sceneLooks())
+        if (option == look.option)
+            return &look;
+    return nullptr;
+}
+
 } // namespace views

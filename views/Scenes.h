@@ -8,6 +8,7 @@
 
 #include "model/ReceiverState.h"
 
+#include <string_view>
 #include <vector>
 
 namespace views {
@@ -26,5 +27,7 @@ struct SceneLook {
 // The three scenes in the order of their options: extended target, boundary, point target.
 const std::vector<SceneLook>& sceneLooks();
 const SceneLook& sceneLook(model::Scene scene);
+// The scene whose option has that name; none for another name.
+const SceneLook* sceneOfOption(std::string_view option);
 
 } // namespace views

@@ -34,11 +34,11 @@ struct Font {
 };
 
 struct Control {
-    std::string name, kind, text, source, parent, tooltip;
+    std::string name, kind, text, parent, tooltip;
     int x = 0, y = 0, width = 0, height = 0;
     Font font;
     std::uint32_t foreground = 0, background = 0;
-    bool centred = false, wrapped = false, enabled = true, selected = false, fitsText = false;
+    bool centred = false, wrapped = false, enabled = true, selected = false;
 };
 
 struct Line {
@@ -63,12 +63,7 @@ struct Submenu {
 
 struct Menu {
     std::string name, caption;
-    val objects = val::undefined();   // of Submenu
-    val markOrder = val::undefined(); // of rows
-};
-
-struct Field {
-    std::string control, captionControl;
+    val objects = val::undefined(); // of Submenu
 };
 
 struct Tool {
@@ -112,7 +107,6 @@ struct Changes {
     double done = 0, total = 0;
     bool showProgress = false;
 };
-Changes changesOf(const front::Changes& changes);
 
 // Everything the page is built from.
 struct Description {
@@ -120,10 +114,6 @@ struct Description {
     val tabOrder = val::undefined();
     val lines = val::undefined();
     val samplingRates = val::undefined();
-    val fields = val::undefined();
-    val blocks = val::undefined();
-    val results = val::undefined();
-    val scenes = val::undefined();
     val tools = val::undefined();
     Menu menu;
     ExperimentSettings experiment;
@@ -132,8 +122,8 @@ struct Description {
     SetupFiles setupFiles;
     Font windowFont;
     Rect shape1;
-    int clientWidth, clientHeight, pictureWidth, pictureHeight, titleHeight, startSamplingRate;
-    std::uint32_t lightGrey, windowForeground, disabledField, enabledField, disabledText;
+    int clientWidth, clientHeight, pictureWidth, pictureHeight, startSamplingRate;
+    std::uint32_t lightGrey, windowForeground, disabledField, enabledField;
     std::string caption, language, sourceLanguage, version;
     val texts = val::undefined();
 };

@@ -66,6 +66,11 @@ inline Drawing drawingOf(const canvas::RecordingCanvas& recording) {
 struct Warning {
     std::string title, text, focus;
 };
+// An experiment's refused press as the window's warning would show it.
+inline Warning warningOf(const std::string& title, const views::PressError& error) {
+    const front::Warning warning{title, error.what(), error.fault().quantities};
+    return {warning.title, warning.text, warning.focusControl()};
+}
 
 struct ReportBlock {
     std::string title, readings;
@@ -265,9 +270,7 @@ public:
                     views::SensitivityExperiment::accumulationTimes(settings.largest),
                     settings.presses));
         } catch (const views::PressError& error) {
-            const front::Warning warning{views::inputErrorTitle(), error.what(),
-                                         error.fault().quantities};
-            out.warning = {warning.title, warning.text, warning.focusControl()};
+            out.warning = warningOf(views::inputErrorTitle(), error);
             return out;
         }
         const views::ExperimentRun& run = log_.startRun(settings);
@@ -298,9 +301,7 @@ public:
                 out.total = runner_->total();
                 out.state = runner_->finished() ? "done" : "running";
             } catch (const views::PressError& error) {
-                const front::Warning warning{views::computeErrorTitle(), error.what(),
-                                             error.fault().quantities};
-                out.warning = {warning.title, warning.text, warning.focusControl()};
+                out.warning = warningOf(views::computeErrorTitle(), error);
                 out.state = "failed";
             }
             if (out.state != "running")

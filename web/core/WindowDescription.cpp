@@ -57,16 +57,16 @@ Font fontOf(front::FontKind kind) {
     return {arrayOf(choice.families), choice.pointSize, choice.symbol};
 }
 
-std::vector<Control> controls() {
-    const front::Window window; // the texts and states at start
+// The controls with the texts and states the window starts with.
+std::vector<Control> controls(const front::Window& window) {
     std::vector<Control> out;
     for (const front::Control& control : front::formControls()) {
         const front::ControlState& state = window.control(control.name);
-        out.push_back({control.name, kindName(control.kind), state.text, control.text,
+        out.push_back({control.name, kindName(control.kind), state.text,
                        control.parent ? control.parent : "", state.toolTip, control.x, control.y,
                        control.width, control.height, fontOf(control.font), control.foreground,
                        control.background, control.centred, control.wrapped, state.enabled,
-                       state.checked, control.fitsText});
+                       state.checked});
     }
     return out;
 }
@@ -85,8 +85,7 @@ Menu menu() {
                            arrayOf(items)});
     }
     const front::MenuText graphics = front::graphicsMenu();
-    return {graphics.name, i18n::tr(graphics.caption), arrayOf(objects),
-            arrayOf(front::colourMarkOrder())};
+    return {graphics.name, i18n::tr(graphics.caption), arrayOf(objects)};
 }
 
 ExperimentSettings experiment() {
@@ -154,25 +153,16 @@ DrawingKinds drawingKinds() {
 } // namespace
 
 val windowDescription() {
+    const front::Window window; // the texts and states at start
     std::vector<Line> lines;
     for (const front::Segment& segment : front::diagramLines())
         lines.push_back({segment.x1, segment.y1, segment.x2, segment.y2, segment.colour});
     std::vector<std::string> rates;
     for (int item = 0; item < static_cast<int>(front::samplingRateItems().size()); ++item)
         rates.push_back(front::samplingRateLabel(item));
-    std::vector<Field> fields;
-    for (const views::Field& field : views::fields())
-        fields.push_back({field.control, field.captionControl});
-    std::vector<std::string> blocks, results, scenes, tabOrder;
-    for (const views::BlockDescription& block : views::blockDescriptions())
-        blocks.push_back(block.button);
-    for (const model::Result result : model::kResults)
-        results.push_back(front::resultLabel(result));
-    for (const views::SceneLook& look : views::sceneLooks())
-        scenes.push_back(look.option);
+    std::vector<std::string> tabOrder;
     for (const char* name : front::tabOrder())
         tabOrder.push_back(name);
-    const front::Window window;
     std::vector<Tool> tools;
     for (const front::Tool& tool : front::pictureTools())
         if (tool.page)
@@ -180,14 +170,10 @@ val windowDescription() {
                              window.control(tool.name).enabled});
     const front::Rect shape = front::kShape1;
     return val(
-        Description{arrayOf(controls()),
+        Description{arrayOf(controls(window)),
                     arrayOf(tabOrder),
                     arrayOf(lines),
                     arrayOf(rates),
-                    arrayOf(fields),
-                    arrayOf(blocks),
-                    arrayOf(results),
-                    arrayOf(scenes),
                     arrayOf(tools),
                     menu(),
                     experiment(),
@@ -203,13 +189,11 @@ val windowDescription() {
                     front::kClientSize.height,
                     front::kPictureSize.width,
                     front::kPictureSize.height,
-                    front::kTitleHeight,
                     front::startSamplingRateItem(),
                     front::kLightGrey,
                     front::kWindowForeground,
                     front::kDisabledField,
                     front::kEnabledField,
-                    front::kDisabledText,
                     window.caption(),
                     i18n::language(),
                     front::kSourceLanguage,
