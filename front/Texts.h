@@ -41,6 +41,15 @@ inline constexpr const char* kExperiment =
 // The guide: the menu's item and the title of its dialog.
 inline constexpr const char* kHelp = VT_NOOP("Veltrum", "Справка");
 inline constexpr const char* kHelpTitle = VT_NOOP("Veltrum", "Справка Veltrum");
+// The tools beyond the export: the picture's numbers as a table, the curve as a tone,
+// the high-contrast look; the page's button that opens the picture's menu, its heading.
+inline constexpr const char* kValueTable = VT_NOOP("Veltrum", "Таблица значений");
+inline constexpr const char* kValueTableTitle = VT_NOOP("Veltrum", "Таблица значений осциллограммы");
+inline constexpr const char* kListen = VT_NOOP("Veltrum", "Прослушать");
+inline constexpr const char* kHighContrast = VT_NOOP("Veltrum", "Высокая контрастность");
+inline constexpr const char* kToolsButton = VT_NOOP("Veltrum", "Инструменты");
+inline constexpr const char* kPageHeading =
+    VT_NOOP("Veltrum", "Veltrum: модуляционный радиометр с борта самолёта");
 // The page's language switch.
 inline constexpr const char* kLanguage = VT_NOOP("Veltrum", "Язык");
 

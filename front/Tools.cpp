@@ -21,9 +21,12 @@ const std::vector<Tool>& pictureTools() {
         {"actSensitivity", t::kExperiment, "Ctrl+E", true, true, true},
         {"actOpenSetup", setup_texts::kOpenSetup, "Ctrl+O", false, true, true},
         {"actSaveSetup", setup_texts::kSaveSetup, "Ctrl+Alt+S", false, true, true},
-        {"actCopySetupLink", setup_texts::kCopySetupLink, "", false, false, true},
+        {"actCopySetupLink", setup_texts::kCopySetupLink, "Ctrl+Alt+C", false, false, true},
         {"actReport", report_texts::kReport, "Ctrl+P", false, true, true},
         {"actPrintReport", report_texts::kPrintReport, "Ctrl+Shift+P", false, true, false},
+        {"actValueTable", t::kValueTable, "Ctrl+T", true, true, true},
+        {"actListen", t::kListen, "Ctrl+Alt+L", false, false, true},
+        {"actHighContrast", t::kHighContrast, "Ctrl+Alt+H", false, true, true, true},
         {"actHelp", t::kHelp, "F1", false, true, true},
     };
     return tools;

@@ -15,6 +15,7 @@
 // brings the picture and the results, or puts the labels back and shows the warning.
 
 #include "canvas/RecordingCanvas.h"
+#include "front/Accessibility.h"
 #include "front/Report.h"
 #include "front/Session.h"
 #include "front/Setup.h"
@@ -37,6 +38,8 @@ struct ControlState {
     bool enabled = true;
     bool checked = false; // an option, the check box, a colour item
     int index = -1;       // the sampling-rate list's item
+    std::string accessibleName; // what a screen reader calls it (front/Accessibility.h)
+    std::string description;    // the picture in words
 };
 
 // The parts of a control's state that a change carries.
@@ -46,6 +49,7 @@ enum ControlPart : unsigned {
     kEnabledPart = 4u,
     kCheckedPart = 8u,
     kIndexPart = 16u,
+    kAccessiblePart = 32u, // the accessible name or description
 };
 
 struct ControlChange {
@@ -73,6 +77,8 @@ struct Changes {
     double done = 0, total = 0; // the press's progress, in its own units
     bool showProgress = false;  // the press will take long enough for a progress box
     bool close = false;         // the window closes
+    std::string announcement;   // said once, politely, to a screen reader
+    bool look = false;          // the look changed (high contrast on or off)
 
     bool refused() const { return box && box->icon == MessageBox::Icon::Warning; }
     void append(Changes&& later);
@@ -86,6 +92,7 @@ struct Tool {
     bool opensWindow;     // its caption ends in "…" (the text alone is also a title)
     bool desktop;         // the desktop edition has it
     bool page;            // the browser edition has it
+    bool checkable = false; // switched on and off, with a check mark
 };
 const std::vector<Tool>& pictureTools();
 const Tool* findTool(const std::string& name);
@@ -105,6 +112,7 @@ public:
     const std::map<std::string, ControlState>& controls() const { return controls_; }
     std::string caption() const { return caption_; }
     char decimalSeparator() const { return separator_; }
+    bool highContrast() const { return highContrast_; }
     void setDecimalSeparator(char separator) { separator_ = separator == '.' ? '.' : ','; }
 
     // The user's actions, by control name.
@@ -113,6 +121,7 @@ public:
     Changes setChecked(const std::string& name, bool checked); // an option, chkLepestok
     Changes choose(const std::string& list, int index);        // cboFd
     Changes clockTick(int hours, int minutes, int seconds);
+    Changes setHighContrast(bool on); // also actHighContrast's click
 
     // The press under way.
     bool pressing() const { return opening_ != nullptr; }
@@ -140,8 +149,12 @@ public:
     // What the press and the tools read.
     views::FieldTexts fieldTexts() const;
     const Session& session() const { return session_; }
-    // The picture on show: the last press kept (an empty one before any).
+    // The picture on show: the last press kept (an empty one before any), in the look
+    // chosen.
     const canvas::RecordingCanvas& picture() const;
+    // Its numbers as a table and as a tone (front/Accessibility.h).
+    ValueTable valueTable() const;
+    std::vector<double> toneHeights() const;
     const views::PlotRecord& record() const { return session_.record(); }
 
 private:
@@ -168,6 +181,8 @@ private:
     std::unique_ptr<PressOpening> opening_;  // the press under way, once opened
     std::unique_ptr<PressJob> job_;
     LabelTexts savedLabels_;
+    bool highContrast_ = false;
+    canvas::RecordingCanvas contrastPicture_; // picture() in the high-contrast look
 };
 
 // A press shows its progress (and a way to cancel it) once it will take longer than this.
