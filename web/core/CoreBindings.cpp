@@ -19,7 +19,9 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .field("toolTip", &front::ControlState::toolTip)
         .field("enabled", &front::ControlState::enabled)
         .field("checked", &front::ControlState::checked)
-        .field("index", &front::ControlState::index);
+        .field("index", &front::ControlState::index)
+        .field("accessibleName", &front::ControlState::accessibleName)
+        .field("description", &front::ControlState::description);
     value_object<front::ControlChange>("ControlChange")
         .field("control", &front::ControlChange::control)
         .field("parts", &front::ControlChange::parts)
@@ -37,7 +39,9 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .field("close", &page::Changes::close)
         .field("done", &page::Changes::done)
         .field("total", &page::Changes::total)
-        .field("showProgress", &page::Changes::showProgress);
+        .field("showProgress", &page::Changes::showProgress)
+        .field("announcement", &page::Changes::announcement)
+        .field("look", &page::Changes::look);
     value_object<page::Drawing>("Drawing")
         .field("kinds", &page::Drawing::kinds)
         .field("coordinates", &page::Drawing::coordinates)
@@ -69,7 +73,12 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .field("centred", &page::Control::centred)
         .field("wrapped", &page::Control::wrapped)
         .field("enabled", &page::Control::enabled)
-        .field("selected", &page::Control::selected);
+        .field("selected", &page::Control::selected)
+        .field("captionFor", &page::Control::captionFor)
+        .field("accessibleName", &page::Control::accessibleName)
+        .field("description", &page::Control::description)
+        .field("contrastForeground", &page::Control::contrastForeground)
+        .field("contrastBackground", &page::Control::contrastBackground);
     value_object<page::Line>("Line")
         .field("x1", &page::Line::x1)
         .field("y1", &page::Line::y1)
@@ -100,7 +109,9 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .field("name", &page::Tool::name)
         .field("caption", &page::Tool::caption)
         .field("shortcut", &page::Tool::shortcut)
-        .field("enabled", &page::Tool::enabled);
+        .field("enabled", &page::Tool::enabled)
+        .field("checkable", &page::Tool::checkable)
+        .field("checked", &page::Tool::checked);
     value_object<page::ExperimentSettings>("ExperimentSettings")
         .field("columns", &page::ExperimentSettings::columns)
         .field("largestTimes", &page::ExperimentSettings::largestTimes)
@@ -121,7 +132,15 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .field("toolTip", &page::Parts::toolTip)
         .field("enabled", &page::Parts::enabled)
         .field("checked", &page::Parts::checked)
-        .field("index", &page::Parts::index);
+        .field("index", &page::Parts::index)
+        .field("accessible", &page::Parts::accessible);
+    value_object<page::Tone>("Tone")
+        .field("seconds", &page::Tone::seconds)
+        .field("frequencies", &page::Tone::frequencies);
+    value_object<page::ValueTable>("ValueTable")
+        .field("title", &page::ValueTable::title)
+        .field("header", &page::ValueTable::header)
+        .field("rows", &page::ValueTable::rows);
     value_object<page::SetupFiles>("SetupFiles")
         .field("name", &page::SetupFiles::name)
         .field("mimeType", &page::SetupFiles::mimeType)
@@ -145,6 +164,8 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .field("pictureWidth", &page::Description::pictureWidth)
         .field("pictureHeight", &page::Description::pictureHeight)
         .field("startSamplingRate", &page::Description::startSamplingRate)
+        .field("longPressMs", &page::Description::longPressMs)
+        .field("highContrast", &page::Description::highContrast)
         .field("lightGrey", &page::Description::lightGrey)
         .field("windowForeground", &page::Description::windowForeground)
         .field("disabledField", &page::Description::disabledField)
@@ -186,7 +207,8 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .field("potential", &page::ExperimentStart::potential)
         .field("fitted", &page::ExperimentStart::fitted)
         .field("longest", &page::ExperimentStart::longest)
-        .field("colour", &page::ExperimentStart::colour);
+        .field("colour", &page::ExperimentStart::colour)
+        .field("contrastColour", &page::ExperimentStart::contrastColour);
     value_object<page::ExperimentRow>("ExperimentRow")
         .field("run", &page::ExperimentRow::run)
         .field("cells", &page::ExperimentRow::cells)
@@ -232,6 +254,7 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .function("setChecked", &page::PageWindow::setChecked)
         .function("choose", &page::PageWindow::choose)
         .function("clockTick", &page::PageWindow::clockTick)
+        .function("setHighContrast", &page::PageWindow::setHighContrast)
         .function("openSetup", &page::PageWindow::openSetup)
         .function("setupText", &page::PageWindow::setupText)
         .function("stepPress", &page::PageWindow::stepPress)
@@ -239,6 +262,8 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .function("cancelPress", &page::PageWindow::cancelPress)
         .function("nextBatch", &page::PageWindow::nextBatch)
         .function("picture", &page::PageWindow::picture)
+        .function("valueTable", &page::PageWindow::valueTable)
+        .function("tone", &page::PageWindow::tone)
         .function("plotCsv", &page::PageWindow::plotCsv)
         .function("readout", &page::PageWindow::readout)
         .function("report", &page::PageWindow::report)

@@ -39,6 +39,11 @@ struct Control {
     Font font;
     std::uint32_t foreground = 0, background = 0;
     bool centred = false, wrapped = false, enabled = true, selected = false;
+    std::string captionFor; // the field, list or result this label captions; the page's
+                            // next control
+    std::string accessibleName, description;
+    // The colours of the high-contrast look (background 0: the window's).
+    std::uint32_t contrastForeground = 0, contrastBackground = 0;
 };
 
 struct Line {
@@ -68,7 +73,7 @@ struct Menu {
 
 struct Tool {
     std::string name, caption, shortcut;
-    bool enabled;
+    bool enabled, checkable, checked;
 };
 
 struct ExperimentSettings {
@@ -86,7 +91,20 @@ struct DrawingKinds {
 
 // The parts of a control's state a change carries (front::ControlPart).
 struct Parts {
-    unsigned text, toolTip, enabled, checked, index;
+    unsigned text, toolTip, enabled, checked, index, accessible;
+};
+
+// The picture's curve as a tone: its pitch, in hertz, at even steps over `seconds`.
+struct Tone {
+    double seconds = 0;
+    val frequencies = val::undefined(); // Float32Array
+};
+
+// The picture's numbers as a table.
+struct ValueTable {
+    std::string title;
+    val header = val::undefined(); // of strings
+    val rows = val::undefined();   // of arrays of strings
 };
 
 // A setup file as the page offers and takes it.
@@ -106,6 +124,8 @@ struct Changes {
     bool picture = false, pressing = false, close = false;
     double done = 0, total = 0;
     bool showProgress = false;
+    std::string announcement; // said once in the page's polite live region
+    bool look = false;        // the look changed: the colours and the picture again
 };
 
 // Everything the page is built from.
@@ -123,6 +143,8 @@ struct Description {
     Font windowFont;
     Rect shape1;
     int clientWidth, clientHeight, pictureWidth, pictureHeight, startSamplingRate;
+    double longPressMs; // a touch held this long on the picture opens its menu
+    bool highContrast;
     std::uint32_t lightGrey, windowForeground, disabledField, enabledField;
     std::string caption, language, sourceLanguage, version;
     val texts = val::undefined();

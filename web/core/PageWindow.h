@@ -7,7 +7,9 @@
 // numbers and readout, the report, the sensitivity experiment, and the helpers' share of
 // a summator batch; the values they answer with. Included once, by CoreBindings.cpp.
 
+#include "front/Accessibility.h"
 #include "front/Drawing.h"
+#include "front/Texts.h"
 #include "front/Window.h"
 #include "model/Numbers.h"
 #include "model/Summator.h"
@@ -101,6 +103,7 @@ struct ExperimentStart {
     std::string name, presses, means, potential, fitted;
     double longest = 0;
     int colour = 0;
+    int contrastColour = 0; // the run's colour in the high-contrast look
 };
 struct ExperimentRow {
     int run;
@@ -163,6 +166,8 @@ inline Changes changesOf(const front::Changes& changes) {
     out.done = changes.done;
     out.total = changes.total;
     out.showProgress = changes.showProgress;
+    out.announcement = changes.announcement;
+    out.look = changes.look;
     return out;
 }
 
@@ -184,6 +189,7 @@ public:
     Changes clockTick(int hours, int minutes, int seconds) {
         return changesOf(window_.clockTick(hours, minutes, seconds));
     }
+    Changes setHighContrast(bool on) { return changesOf(window_.setHighContrast(on)); }
     Changes openSetup(const std::string& text, const std::string& fileName) {
         return changesOf(window_.openSetup(text, fileName));
     }
@@ -229,6 +235,22 @@ public:
     }
 
     Drawing picture() const { return drawingOf(window_.picture()); }
+    ValueTable valueTable() const {
+        const front::ValueTable table = window_.valueTable();
+        val rows = val::array();
+        for (const std::vector<std::string>& row : table.rows)
+            rows.call<void>("push", arrayOf(row));
+        return {i18n::tr(front::texts::kValueTableTitle), arrayOf(table.header), rows};
+    }
+    // The curve's heights as a pitch from the lowest tone to the highest, an octave for
+    // each equal step of height (as the ear hears pitch).
+    Tone tone() const {
+        std::vector<float> hertz;
+        for (const double height : window_.toneHeights())
+            hertz.push_back(static_cast<float>(
+                front::kToneLowHz * std::pow(front::kToneHighHz / front::kToneLowHz, height)));
+        return {front::kToneSeconds, copyOf(hertz, "Float32Array")};
+    }
     val plotCsv() const { return bytesOf(views::plotCsv(window_.record(), separator())); }
     std::string readout(double x, double y) const {
         return views::readoutText(window_.record(), x, y, separator());
@@ -284,6 +306,10 @@ public:
         out.fitted = names.fitted;
         out.longest = views::SensitivityExperiment::accumulationTimes(settings.largest).back();
         out.colour = static_cast<int>(views::runColour(run.number));
+        out.contrastColour =
+            static_cast<int>(front::contrastingColour(0xff000000u | views::runColour(run.number),
+                                                      front::kWhite, front::kTraceContrast) &
+                             0xffffffu);
         return out;
     }
 

@@ -5,6 +5,7 @@
 // diagram, the menu, the tools, the lists, the experiment's settings, the texts of its
 // boxes; and the choice of that language among those built into the page.
 
+#include "front/Accessibility.h"
 #include "front/ControlTable.h"
 #include "front/Languages.h"
 #include "front/Setup.h"
@@ -17,9 +18,11 @@
 #include "views/Scenes.h"
 #include "web/core/PageTypes.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string_view>
 
 namespace page {
@@ -57,16 +60,85 @@ Font fontOf(front::FontKind kind) {
     return {arrayOf(choice.families), choice.pointSize, choice.symbol};
 }
 
-// The controls with the texts and states the window starts with.
+// The label that captions each field, list and result, by the control it captions.
+std::map<std::string, std::string> captions() {
+    std::map<std::string, std::string> out;
+    for (const views::Field& field : views::fields())
+        if (field.captionControl)
+            out[field.captionControl] = field.control;
+    for (const model::Result result : model::kResults)
+        if (const char* caption = front::resultCaptionControl(result))
+            out[caption] = front::resultLabel(result);
+    return out;
+}
+
+// The controls in the order the page makes its elements, which is the order of its Tab key
+// (the page gives no element a Tab index of its own) and of its one column on a narrow
+// screen: the window's Tab order, each control after its container and after the label
+// that captions it; then the rest in the table's order (the diagram's labels, the
+// temperatures, the title, the picture, the results with their captions); the exit last.
+std::vector<const front::Control*> pageOrder() {
+    std::map<std::string, std::string> captionOf;
+    for (const auto& [caption, control] : captions())
+        captionOf[control] = caption;
+    std::vector<const front::Control*> order;
+    std::set<std::string> placed;
+    std::function<void(const std::string&)> place = [&](const std::string& name) {
+        const front::Control* control = front::findControl(name);
+        if (!control || placed.count(name))
+            return;
+        if (control->parent)
+            place(control->parent);
+        const auto caption = captionOf.find(name);
+        if (caption != captionOf.end() && !placed.count(caption->second)) {
+            placed.insert(caption->second);
+            order.push_back(front::findControl(caption->second));
+        }
+        placed.insert(name);
+        order.push_back(control);
+    };
+    const std::string exit = front::tabOrder().back();
+    for (const char* name : front::tabOrder())
+        if (name != exit)
+            place(name);
+    const std::map<std::string, std::string> captioned = captions();
+    for (const front::Control& control : front::formControls())
+        if (control.name != exit && !captioned.count(control.name))
+            place(control.name);
+    place(exit);
+    return order;
+}
+
+// The controls with the texts, names and states the window starts with, in the page's
+// order, with their colours in either look.
 std::vector<Control> controls(const front::Window& window) {
+    const std::map<std::string, std::string> captioned = captions();
     std::vector<Control> out;
-    for (const front::Control& control : front::formControls()) {
-        const front::ControlState& state = window.control(control.name);
-        out.push_back({control.name, kindName(control.kind), state.text,
-                       control.parent ? control.parent : "", state.toolTip, control.x, control.y,
-                       control.width, control.height, fontOf(control.font), control.foreground,
-                       control.background, control.centred, control.wrapped, state.enabled,
-                       state.checked});
+    for (const front::Control* control : pageOrder()) {
+        const front::ControlState& state = window.control(control->name);
+        const auto caption = captioned.find(control->name);
+        const front::ControlColours contrast = front::controlColours(*control, true);
+        out.push_back({control->name,
+                       kindName(control->kind),
+                       state.text,
+                       control->parent ? control->parent : "",
+                       state.toolTip,
+                       control->x,
+                       control->y,
+                       control->width,
+                       control->height,
+                       fontOf(control->font),
+                       control->foreground,
+                       control->background,
+                       control->centred,
+                       control->wrapped,
+                       state.enabled,
+                       state.checked,
+                       caption == captioned.end() ? "" : caption->second,
+                       state.accessibleName,
+                       state.description,
+                       contrast.foreground,
+                       contrast.background});
     }
     return out;
 }
@@ -136,6 +208,12 @@ val texts() {
         {"setupFromAddress", st::kSetupFromAddress},
         {"helpTitle", t::kHelpTitle},
         {"language", t::kLanguage},
+        {"toolsButton", t::kToolsButton},
+        {"highContrast", t::kHighContrast},
+        {"pageHeading", t::kPageHeading},
+        {"valueTable", t::kValueTable},
+        {"valueTableTitle", t::kValueTableTitle},
+        {"listen", t::kListen},
     };
     val out = val::object();
     for (const auto& [key, value] : named)
@@ -167,7 +245,8 @@ val windowDescription() {
     for (const front::Tool& tool : front::pictureTools())
         if (tool.page)
             tools.push_back({tool.name, front::toolCaption(tool), tool.shortcut,
-                             window.control(tool.name).enabled});
+                             window.control(tool.name).enabled, tool.checkable,
+                             window.control(tool.name).checked});
     const front::Rect shape = front::kShape1;
     return val(
         Description{arrayOf(controls(window)),
@@ -179,7 +258,7 @@ val windowDescription() {
                     experiment(),
                     drawingKinds(),
                     Parts{front::kTextPart, front::kToolTipPart, front::kEnabledPart,
-                          front::kCheckedPart, front::kIndexPart},
+                          front::kCheckedPart, front::kIndexPart, front::kAccessiblePart},
                     SetupFiles{i18n::tr(front::setup_texts::kSetupFile), front::kSetupMimeType,
                                std::string(".") + front::kSetupSuffix + ",.json,application/json",
                                static_cast<int>(front::kLargestSetupFile)},
@@ -190,6 +269,8 @@ val windowDescription() {
                     front::kPictureSize.width,
                     front::kPictureSize.height,
                     front::startSamplingRateItem(),
+                    front::kLongPressMs,
+                    window.highContrast(),
                     front::kLightGrey,
                     front::kWindowForeground,
                     front::kDisabledField,
