@@ -9,7 +9,7 @@
 // core, as the desktop's.
 
 import { download, bytesBlob } from './files.js';
-import { makePanel, showBeside } from './panels.js';
+import { closeOnEscape, hidePanel, makePanel, showBeside } from './panels.js';
 
 function button(id, text) {
   const made = document.createElement('button');
@@ -23,8 +23,10 @@ function button(id, text) {
 
 export class ExperimentPanel {
   // settings: the core's (columns, the longest times offered, presses, run colours).
-  constructor({ client, texts, settings, showWarning, anchor }) {
+  constructor({ client, texts, settings, showWarning, anchor, closeName }) {
     this.client = client;
+    this.closeName = closeName;
+    this.highContrast = false;
     this.texts = texts;
     this.settings = settings;
     this.showWarning = showWarning;
@@ -43,12 +45,13 @@ export class ExperimentPanel {
 
   build(columns) {
     const t = this.texts;
-    const panel = makePanel('dlgSensitivity', t.experiment, () => this.close());
+    const panel = makePanel('dlgSensitivity', t.experiment, () => this.close(), this.closeName);
 
     const settings = panel.appendChild(document.createElement('div'));
     settings.className = 'panel-row';
-    settings.append(t.largestTime, ' ');
-    this.largest = settings.appendChild(document.createElement('select'));
+    const largestLabel = settings.appendChild(document.createElement('label'));
+    largestLabel.append(t.largestTime, ' ');
+    this.largest = largestLabel.appendChild(document.createElement('select'));
     this.largest.id = 'cboLargest';
     const s = this.settings;
     s.largestTimes.forEach((label, index) => {
@@ -57,8 +60,9 @@ export class ExperimentPanel {
       option.textContent = label;
     });
     this.largest.selectedIndex = s.defaultLargest;
-    settings.append('   ', t.pressesPerTime, ' ');
-    this.presses = settings.appendChild(document.createElement('input'));
+    const pressesLabel = settings.appendChild(document.createElement('label'));
+    pressesLabel.append(t.pressesPerTime, ' ');
+    this.presses = pressesLabel.appendChild(document.createElement('input'));
     this.presses.id = 'spnPresses';
     this.presses.type = 'number';
     this.presses.min = String(s.fewestPresses);
@@ -83,9 +87,13 @@ export class ExperimentPanel {
     this.progress.id = 'prgSensitivity';
     this.progress.max = 1;
     this.progress.value = 0;
+    this.progress.setAttribute('aria-label', t.experiment);
 
     const scroller = panel.appendChild(document.createElement('div'));
     scroller.className = 'table-scroll';
+    scroller.tabIndex = 0; // scrolled by the keyboard too
+    scroller.setAttribute('role', 'region');
+    scroller.setAttribute('aria-label', t.experiment);
     this.table = scroller.appendChild(document.createElement('table'));
     this.table.id = 'tblSensitivity';
     const head = this.table.createTHead().insertRow();
@@ -96,17 +104,14 @@ export class ExperimentPanel {
     this.chart.id = 'chtSensitivity';
     this.chart.style.width = '100%';
     this.chart.style.height = '300px';
+    this.chart.setAttribute('role', 'img');
+    this.chart.setAttribute('aria-label', t.chartTitle);
     this.slopeLabel = panel.appendChild(document.createElement('div'));
     this.slopeLabel.id = 'lblSlope';
     this.slopeLabel.className = 'slope';
     this.timeTitle = columns[1];
 
-    panel.addEventListener('keydown', (event) => {
-      if (event.key === 'Escape') {
-        event.preventDefault();
-        this.close();
-      }
-    });
+    closeOnEscape(panel, () => this.close());
     document.body.appendChild(panel);
     this.panel = panel;
     new ResizeObserver(() => this.draw()).observe(this.chart);
@@ -124,7 +129,18 @@ export class ExperimentPanel {
 
   close() {
     this.halt();
-    this.panel.hidden = true;
+    hidePanel(this.panel);
+  }
+
+  // The look: the runs' colours darkened to read on the chart's white.
+  setLook(highContrast) {
+    this.highContrast = highContrast;
+    this.draw();
+  }
+
+  colourOf(run) {
+    const colour = this.highContrast ? run.contrastColour : run.colour;
+    return `rgb(${(colour >> 16) & 255},${(colour >> 8) & 255},${colour & 255})`;
   }
 
   async run() {
@@ -136,9 +152,8 @@ export class ExperimentPanel {
       await this.showWarning(answer.warning);
       return;
     }
-    const colour = answer.colour;
     this.runs.push({
-      number: answer.run, colour: `rgb(${(colour >> 16) & 255},${(colour >> 8) & 255},${colour & 255})`,
+      number: answer.run, colour: answer.colour, contrastColour: answer.contrastColour,
       names: answer, rows: [], fit: null, longest: answer.longest,
     });
     this.running = true;
@@ -281,7 +296,7 @@ export class ExperimentPanel {
     context.textAlign = 'center';
     context.fillText(t.chartTitle, (plot.left + plot.right) / 2, 16);
     // Decades and their grid.
-    context.strokeStyle = '#dddddd';
+    context.strokeStyle = this.highContrast ? '#767676' : '#dddddd';
     context.lineWidth = 1;
     for (const { value, label } of axes.timeTicks) {
       context.beginPath();
@@ -324,8 +339,9 @@ export class ExperimentPanel {
       context.setLineDash([]);
     };
     for (const run of this.runs) {
-      context.fillStyle = run.colour;
-      context.globalAlpha = 0.55;
+      const colour = this.colourOf(run);
+      context.fillStyle = colour;
+      context.globalAlpha = this.highContrast ? 1 : 0.55;
       for (const row of run.rows)
         for (const real of row.real)
           if (real > 0) {
@@ -335,12 +351,12 @@ export class ExperimentPanel {
           }
       context.globalAlpha = 1;
       const rows = run.rows;
-      polyline(rows.filter((r) => r.numbers[1] > 0).map((r) => [r.numbers[0], r.numbers[1]]), run.colour, [], 2);
-      polyline(rows.filter((r) => r.numbers[3] > 0).map((r) => [r.numbers[0], r.numbers[3]]), run.colour, [6, 4], 1.5);
+      polyline(rows.filter((r) => r.numbers[1] > 0).map((r) => [r.numbers[0], r.numbers[1]]), colour, [], 2);
+      polyline(rows.filter((r) => r.numbers[3] > 0).map((r) => [r.numbers[0], r.numbers[3]]), colour, [6, 4], 1.5);
       if (run.fit && run.fit.valid) {
         const fitted = rows.filter((r) => r.numbers[0] >= run.fit.from)
           .map((r) => [r.numbers[0], run.fit.coefficient * r.numbers[0] ** run.fit.slope]);
-        polyline(fitted, run.colour, [2, 3], 1.5);
+        polyline(fitted, colour, [2, 3], 1.5);
       }
     }
     context.restore();
@@ -355,8 +371,8 @@ export class ExperimentPanel {
                        [run.names.potential, 'dash']];
       if (run.fit && run.fit.valid) entries.push([run.fit.name, 'dots']);
       for (const [name, mark] of entries) {
-        context.fillStyle = run.colour;
-        context.strokeStyle = run.colour;
+        context.fillStyle = this.colourOf(run);
+        context.strokeStyle = this.colourOf(run);
         if (mark === 'dot') {
           context.beginPath();
           context.arc(lx + 8, ly + 5, 3, 0, 2 * Math.PI);
@@ -369,7 +385,7 @@ export class ExperimentPanel {
           context.stroke();
           context.setLineDash([]);
         }
-        context.fillStyle = '#333333';
+        context.fillStyle = this.highContrast ? '#000000' : '#333333';
         context.fillText(name, lx + 22, ly + 9, width - lx - 26);
         ly += 16;
       }

@@ -3,9 +3,12 @@
 
 // The window of the page, built from the core's control table in one loop, as the
 // desktop builds its widgets: every control an element whose id is its name, with its
-// kind and caption as data attributes, at its place in the 792 × 554 client area; the
-// frame Shape1, the arrows and the antenna drawn on a canvas beneath; the menu bar with
-// the «Графика» menu; the Tab order of the table; the & of a caption underlined.
+// kind and caption as data attributes and its accessible name, at its place in the
+// 792 × 554 client area; the frame Shape1, the arrows and the antenna drawn on a canvas
+// beneath; the menu bar with the «Графика» menu; the & of a caption underlined. The
+// elements come in the core's order, which is the Tab order (no element has a Tab index
+// of its own) and the order of the one column a narrow screen shows: a caption and the
+// field, list or result it captions share a box that only the narrow column draws.
 
 const KINDS = {
   lineedit: 'lineedit', label: 'label', formula: 'label', result: 'label', button: 'button',
@@ -52,7 +55,36 @@ function place(element, control) {
   if (control.height > 0) element.style.height = `${control.height}px`;
 }
 
-function makeControl(control) {
+// The element of a control that a screen reader names and the keyboard reaches.
+export function namedPart(element) {
+  if (element.matches('input, button, select')) return element;
+  return element.querySelector('input, select') || element;
+}
+
+// A control's accessible name (and the picture's description) as the core gives them.
+export function setAccessible(element, name, description) {
+  const kind = element.dataset.kind;
+  if (kind === 'label' && !element.classList.contains('result')) return; // its text says it
+  if (kind === 'widget') {
+    element.setAttribute('aria-label', name);
+    document.getElementById(`${element.id}-description`).textContent = description;
+    return;
+  }
+  if (name) namedPart(element).setAttribute('aria-label', name);
+}
+
+// Each control in its colours of either look (the core's; a background of 0 is the
+// window's).
+export function paintControls(elements, controls, highContrast) {
+  for (const control of controls) {
+    const element = elements.get(control.name);
+    const background = highContrast ? control.contrastBackground : control.background;
+    element.style.color = cssColour(highContrast ? control.contrastForeground : control.foreground);
+    element.style.backgroundColor = background ? cssColour(background) : '';
+  }
+}
+
+function makeControl(control, captioned) {
   let element;
   switch (control.kind) {
     case 'lineedit':
@@ -91,16 +123,32 @@ function makeControl(control) {
       element = document.createElement('div');
       element.appendChild(document.createElement('select'));
       break;
-    case 'widget':
+    case 'widget': {
+      // The picture takes the focus; its words are a hidden element's.
       element = document.createElement('div');
+      element.tabIndex = 0;
+      element.setAttribute('role', 'figure');
+      element.setAttribute('aria-describedby', `${control.name}-description`);
+      element.setAttribute('aria-keyshortcuts', 'Shift+F10');
+      break;
+    }
+    case 'result':
+      // A reading takes the focus (the box widens to show all its digits); its name is its
+      // caption and its full value.
+      element = document.createElement('div');
+      element.textContent = control.text;
+      element.tabIndex = 0;
+      element.setAttribute('role', 'textbox');
+      element.setAttribute('aria-readonly', 'true');
       break;
     case 'formula':
-      element = document.createElement('div');
+      // A caption is a label of its field.
+      element = document.createElement(captioned ? 'label' : 'div');
       // The table's own formula markup (<i>, <sub>, <sup>): constant text of the program.
       element.innerHTML = control.text;
       break;
     default:
-      element = document.createElement('div');
+      element = document.createElement(captioned ? 'label' : 'div');
       element.textContent = control.text;
       break;
   }
@@ -112,9 +160,8 @@ function makeControl(control) {
   if (control.tooltip) element.title = control.tooltip;
   if (control.wrapped) element.classList.add('wrapped');
   if (control.centred) element.classList.add('centred');
+  if (control.font.symbol) element.classList.add('symbol');
   element.style.font = cssFont(control.font);
-  element.style.color = cssColour(control.foreground);
-  if (control.background) element.style.backgroundColor = cssColour(control.background);
   place(element, control);
   return element;
 }
@@ -174,15 +221,33 @@ export function buildWindow(root, description) {
   drawDiagram(diagram, description);
   root.appendChild(form);
 
+  const fields = new Set(description.controls.filter((c) => c.kind === 'lineedit').map((c) => c.name));
   const elements = new Map();
+  let pair = null; // a caption's box, waiting for the control it captions
   for (const control of description.controls) {
-    const element = makeControl(control);
-    const parent = control.parent ? elements.get(control.parent) : area;
+    const element = makeControl(control, fields.has(control.captionFor));
+    let parent = control.parent ? elements.get(control.parent) : area;
+    if (control.captionFor) {
+      pair = parent.appendChild(document.createElement('div'));
+      pair.className = 'pair';
+      parent = pair;
+      if (element.matches('label')) element.htmlFor = control.captionFor;
+    } else if (pair) {
+      parent = pair;
+      pair = null;
+    }
     parent.appendChild(element);
     elements.set(control.name, element);
+    if (control.kind === 'widget') {
+      const words = area.appendChild(document.createElement('div'));
+      words.id = `${control.name}-description`;
+      words.hidden = true;
+    }
+    setAccessible(element, control.accessibleName, control.description);
     const input = element.matches('input') ? element : element.querySelector('input, select');
     if (input) input.disabled = !control.enabled;
   }
+  paintControls(elements, description.controls, false);
   const exit = elements.get('cmdExit');
   exit.insertBefore(smilingFace(), exit.firstChild);
 
@@ -195,116 +260,5 @@ export function buildWindow(root, description) {
   });
   select.selectedIndex = description.startSamplingRate;
 
-  // The Tab order of the table.
-  description.tabOrder.forEach((name, index) => {
-    const element = elements.get(name);
-    if (!element) return;
-    const target = element.matches('input, button') ? element
-      : element.querySelector('input, select, button') || element;
-    target.tabIndex = index + 1;
-  });
-
   return { form, menubar, area, elements, diagram };
-}
-
-// An entry of a menu: its id, its caption (as data-caption too), its kind and ARIA role;
-// out of the Tab order (a menu's arrow keys move between its entries).
-export function menuEntry(parent, { id, caption, className, kind, role }) {
-  const entry = parent.appendChild(document.createElement('div'));
-  entry.id = id;
-  entry.className = className;
-  entry.dataset.kind = kind;
-  entry.dataset.caption = caption;
-  entry.setAttribute('role', role);
-  entry.tabIndex = -1;
-  return entry;
-}
-
-// The «Графика» menu: two submenus of seven colour items; a click on an item goes to the
-// core, whose answer sets the check marks.
-export function buildMenu(menubar, menu, onItem) {
-  const top = menubar.appendChild(document.createElement('div'));
-  top.id = menu.name;
-  top.className = 'menu';
-  top.dataset.kind = 'menu';
-  top.dataset.caption = menu.caption;
-  top.tabIndex = 0;
-  top.setAttribute('role', 'menuitem');
-  top.setAttribute('aria-haspopup', 'true');
-  setCaption(top.appendChild(document.createElement('span')), menu.caption);
-  const popup = top.appendChild(document.createElement('div'));
-  popup.className = 'popup';
-  popup.setAttribute('role', 'menu');
-  for (const object of menu.objects) {
-    const submenu = menuEntry(popup, {
-      id: object.name, caption: object.caption, className: 'submenu', kind: 'menu', role: 'menuitem',
-    });
-    submenu.setAttribute('aria-haspopup', 'true');
-    submenu.appendChild(document.createElement('span')).textContent = object.caption;
-    const list = submenu.appendChild(document.createElement('div'));
-    list.className = 'popup';
-    list.setAttribute('role', 'menu');
-    object.items.forEach((colour, row) => {
-      const item = menuEntry(list, {
-        id: colour.name, caption: colour.caption, className: 'item', kind: 'action',
-        role: 'menuitemcheckbox',
-      });
-      item.setAttribute('aria-checked', String(row === object.startRow));
-      item.textContent = colour.caption;
-      item.addEventListener('click', (event) => {
-        event.stopPropagation();
-        top.classList.remove('open');
-        onItem(colour.name);
-      });
-    });
-  }
-  const toggle = (open) => top.classList.toggle('open', open);
-  top.addEventListener('click', () => toggle(!top.classList.contains('open')));
-  top.addEventListener('keydown', (event) => {
-    if (event.key === 'Escape') toggle(false);
-    if (event.key === 'Enter' || event.key === ' ' || event.key === 'ArrowDown') {
-      event.preventDefault();
-      toggle(true);
-      popup.querySelector('.submenu').focus();
-    }
-  });
-  popup.addEventListener('keydown', (event) => {
-    const focused = document.activeElement;
-    const siblings = [...focused.parentElement.children];
-    const at = siblings.indexOf(focused);
-    if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
-      event.preventDefault();
-      const step = event.key === 'ArrowDown' ? 1 : siblings.length - 1;
-      siblings[(at + step) % siblings.length].focus();
-    } else if (event.key === 'ArrowRight' && focused.classList.contains('submenu')) {
-      event.preventDefault();
-      focused.classList.add('open');
-      focused.querySelector('.item').focus();
-    } else if (event.key === 'ArrowLeft' && focused.classList.contains('item')) {
-      event.preventDefault();
-      const submenu = focused.closest('.submenu');
-      submenu.classList.remove('open');
-      submenu.focus();
-    } else if (event.key === 'Enter' || event.key === ' ') {
-      event.preventDefault();
-      if (focused.classList.contains('submenu')) {
-        focused.classList.add('open');
-        focused.querySelector('.item').focus();
-      } else {
-        focused.click();
-      }
-    } else if (event.key === 'Escape') {
-      event.preventDefault();
-      toggle(false);
-      top.focus();
-    }
-    event.stopPropagation();
-  });
-  document.addEventListener('click', (event) => {
-    if (!top.contains(event.target)) toggle(false);
-  });
-  return {
-    top,
-    open: () => { toggle(true); popup.querySelector('.submenu').focus(); },
-  };
 }

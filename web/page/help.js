@@ -5,12 +5,12 @@
 // page's language, made into HTML when the page was built; in a panel beside the window
 // that stays usable. Its links go to the anchors of its headings, inside the panel.
 
-import { makePanel, showBeside } from './panels.js';
+import { closeOnEscape, hidePanel, makePanel, showBeside } from './panels.js';
 
 export class HelpPanel {
-  constructor({ html, title, anchor }) {
+  constructor({ html, title, closeName, anchor }) {
     this.anchor = anchor;
-    this.panel = makePanel('dlgHelp', title, () => this.close());
+    this.panel = makePanel('dlgHelp', title, () => this.close(), closeName);
     this.panel.classList.add('help');
     this.text = this.panel.appendChild(document.createElement('div'));
     this.text.id = 'txtGuide';
@@ -24,13 +24,8 @@ export class HelpPanel {
       event.preventDefault(); // the page's address keeps its #lang= and #setup=
       this.show(link.getAttribute('href').slice(1));
     });
-    this.panel.addEventListener('keydown', (event) => {
-      if (event.key === 'Escape') {
-        event.preventDefault();
-        this.close();
-      }
-      event.stopPropagation();
-    });
+    closeOnEscape(this.panel, () => this.close());
+    this.panel.addEventListener('keydown', (event) => event.stopPropagation());
     document.body.appendChild(this.panel);
   }
 
@@ -44,6 +39,6 @@ export class HelpPanel {
   }
 
   close() {
-    this.panel.hidden = true;
+    hidePanel(this.panel);
   }
 }

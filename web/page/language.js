@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Veltrum developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's address and its language: #lang=CODE, then #setup=TEXT (URL-encoded) up to the
-// end, as the page writes its links; the language the switch under the window chose,
-// remembered by the browser.
+// The page's address, its language and its look: #lang=CODE and #contrast=high, then
+// #setup=TEXT (URL-encoded) up to the end, as the page writes its links; the language and
+// the look the switches under the window chose, remembered by the browser.
 
 const LANGUAGE_KEY = 'veltrum.language';
+const CONTRAST_KEY = 'veltrum.contrast';
 
 export function rememberedLanguage() {
   try {
@@ -19,13 +20,27 @@ export function rememberLanguage(code) {
   try { localStorage.setItem(LANGUAGE_KEY, code); } catch (error) { /* not remembered */ }
 }
 
+// The look remembered: true for high contrast, false for the window's own, null for none.
+export function rememberedContrast() {
+  try {
+    const kept = localStorage.getItem(CONTRAST_KEY);
+    return kept === null ? null : kept === 'high';
+  } catch (error) {
+    return null;
+  }
+}
+
+export function rememberContrast(high) {
+  try { localStorage.setItem(CONTRAST_KEY, high ? 'high' : 'normal'); } catch (error) { /* not remembered */ }
+}
+
 export function hashParameters(hash) {
   const parameters = {};
   let rest = hash.replace(/^#/, '');
-  const language = rest.match(/^lang=([^&]*)(?:&|$)/);
-  if (language) {
-    parameters.lang = language[1];
-    rest = rest.slice(language[0].length);
+  for (let pair = rest.match(/^(lang|contrast)=([^&]*)(?:&|$)/); pair;
+    pair = rest.match(/^(lang|contrast)=([^&]*)(?:&|$)/)) {
+    parameters[pair[1]] = pair[2];
+    rest = rest.slice(pair[0].length);
   }
   const setup = rest.match(/^setup=(.*)$/s);
   if (setup) {
@@ -41,9 +56,7 @@ export function setupLink(code, source, text) {
 }
 
 // The switch under the window (outside it: the window keeps its controls).
-export function buildLanguageSwitch(parent, caption, language, onChoose) {
-  const row = parent.appendChild(document.createElement('div'));
-  row.className = 'languages';
+export function buildLanguageSwitch(row, caption, language, onChoose) {
   const label = row.appendChild(document.createElement('label'));
   label.append(`${caption} `);
   const list = label.appendChild(document.createElement('select'));
@@ -55,5 +68,18 @@ export function buildLanguageSwitch(parent, caption, language, onChoose) {
     option.selected = code === language.code;
   }
   list.addEventListener('change', () => onChoose(list.value));
-  return row;
+  return list;
+}
+
+// The high-contrast switch under the window.
+export function buildContrastSwitch(row, caption, onSwitch) {
+  const label = row.appendChild(document.createElement('label'));
+  label.className = 'switch';
+  const box = label.appendChild(document.createElement('input'));
+  box.type = 'checkbox';
+  box.id = 'chkContrast';
+  box.setAttribute('role', 'switch');
+  label.append(` ${caption}`);
+  box.addEventListener('change', () => onSwitch(box.checked));
+  return box;
 }

@@ -4,19 +4,27 @@
 // The page: the simulator's window in a browser, the page's face of the core's window.
 // It builds its elements from the core's control table, sends every action of the user to
 // the worker by control name, and applies what comes back by element id: texts, states,
-// the picture, the boxes, the focus, the caption, the progress of a long press.
+// accessible names, the picture and its words, the boxes, the focus, the caption, the
+// progress of a long press, what a screen reader is told, the look. Under the window: the
+// language, the tools button and the high-contrast switch. Narrower than the window, the
+// page shows it as one column.
 
 import { CoreClient, localeSeparator } from './core-client.js';
 import { showMessage, ProgressBox, boxOpen } from './dialogs.js';
 import { ExperimentPanel } from './experiment.js';
 import { download, bytesBlob } from './files.js';
-import { buildMenu, buildWindow, cssColour, setCaption } from './form.js';
+import { buildWindow, cssColour, paintControls, setAccessible, setCaption } from './form.js';
 import { HelpPanel } from './help.js';
 import { acceleratedElement, acceleratorLetters } from './keys.js';
-import { buildLanguageSwitch, hashParameters, rememberLanguage, rememberedLanguage } from './language.js';
+import {
+  buildContrastSwitch, buildLanguageSwitch, hashParameters, rememberContrast, rememberLanguage,
+  rememberedContrast, rememberedLanguage,
+} from './language.js';
+import { buildMenu } from './menus.js';
 import { Picture } from './picture.js';
 import { LabFiles } from './labfiles.js';
 import { PictureMenu, followReadout } from './tools.js';
+import { ValueTablePanel, playTone } from './valuetable.js';
 
 class Page {
   constructor(client, description, built, language) {
@@ -27,22 +35,36 @@ class Page {
     this.elements = built.elements;
     this.form = built.form;
     this.busy = false;
-    this.picture = new Picture(this.elements.get('PicRes'), description);
-    this.elements.get('PicRes').appendChild(this.elements.get('lblRmax')); // above the canvas
+    this.highContrast = description.highContrast;
+    const picture = this.elements.get('PicRes');
+    this.picture = new Picture(picture, description);
+    picture.appendChild(this.elements.get('lblRmax')); // above the canvas
     this.menu = buildMenu(built.menubar, description.menu, (item) => this.act('click', item));
+    // A panel's close button: the core's word for closing, else the panel's own title.
+    const closeName = (title) => this.texts.close || title;
     this.experiment = new ExperimentPanel({
       client, texts: this.texts, settings: description.experiment,
       showWarning: (warning) => this.apply({ boxIcon: 'warning', boxTitle: warning.title,
                                              boxText: warning.text, focus: warning.focus }),
-      anchor: this.form,
+      anchor: this.form, closeName: closeName(this.texts.experiment),
     });
-    this.help = new HelpPanel({ html: language.guide, title: this.texts.helpTitle, anchor: this.form });
-    buildLanguageSwitch(built.form.parentElement, this.texts.language, language,
-                        (code) => this.switchLanguage(code));
-    this.tools = new PictureMenu(description.tools, this.toolHandlers(), this.elements.get('PicRes'));
-    followReadout(this.elements.get('PicRes'), (x, y) => this.picture.userPoint(x, y),
+    this.help = new HelpPanel({ html: language.guide, title: this.texts.helpTitle,
+                                closeName: closeName(this.texts.helpTitle), anchor: this.form });
+    this.values = new ValueTablePanel({ title: this.texts.valueTableTitle,
+                                        closeName: closeName(this.texts.valueTableTitle), anchor: this.form });
+    this.tools = new PictureMenu(description.tools, this.toolHandlers(), picture, description.longPressMs);
+    // Under the window (outside it: the window keeps its controls).
+    const under = built.form.parentElement.appendChild(document.createElement('div'));
+    under.className = 'under';
+    buildLanguageSwitch(under, this.texts.language, language, (code) => this.switchLanguage(code));
+    this.tools.makeButton(under, this.texts.toolsButton);
+    this.contrastSwitch = buildContrastSwitch(under, this.texts.highContrast,
+                                              (on) => this.act('setHighContrast', on));
+    followReadout(picture, description.pictureWidth, (x, y) => this.picture.userPoint(x, y),
                   (x, y) => this.call('readout', x, y));
+    this.announcer = document.getElementById('announcer');
     this.wire();
+    this.showLook();
     document.querySelector('title').textContent = description.caption;
     setInterval(() => {
       const now = new Date();
@@ -74,8 +96,27 @@ class Page {
         input.addEventListener('change', () => this.act('choose', control.name, input.selectedIndex));
       else if (control.kind === 'button')
         element.addEventListener('click', () => this.press(control.name));
+      else if (control.kind === 'result')
+        showWholeOnFocus(element);
     }
     document.addEventListener('keydown', (event) => this.key(event));
+  }
+
+  // What the screen reader says, once: the text cleared first, so that the same words
+  // again are said again.
+  announce(text) {
+    this.announcer.textContent = '';
+    setTimeout(() => { this.announcer.textContent = text; }, 100);
+  }
+
+  // The look in force on the page: its colours, the window's controls in the core's
+  // colours of that look, the switch, the experiment's chart.
+  showLook() {
+    document.body.classList.toggle('contrast-high', this.highContrast);
+    document.body.dataset.contrast = this.highContrast ? 'high' : 'normal';
+    paintControls(this.elements, this.description.controls, this.highContrast);
+    this.contrastSwitch.checked = this.highContrast;
+    this.experiment.setLook(this.highContrast);
   }
 
   // ---- the core's changes --------------------------------------------------------------
@@ -83,7 +124,13 @@ class Page {
   async apply(changes, picture = null) {
     for (const change of changes.controls || []) this.applyControl(change);
     if (changes.hasCaption) document.querySelector('title').textContent = changes.caption;
+    if (changes.look) {
+      rememberContrast(this.highContrast);
+      this.showLook();
+    }
+    if (changes.picture && !picture) picture = await this.call('picture'); // the new look's
     if (picture) this.picture.show(picture);
+    if (changes.announcement) this.announce(changes.announcement);
     if (changes.boxIcon)
       await showMessage({ title: changes.boxTitle, text: changes.boxText, icon: changes.boxIcon });
     if (changes.focus) this.focus(changes.focus);
@@ -94,7 +141,7 @@ class Page {
     const element = document.getElementById(control);
     if (!element) return;
     const kind = element.dataset.kind;
-    const { text, toolTip, enabled, checked, index } = this.description.parts;
+    const { text, toolTip, enabled, checked, index, accessible } = this.description.parts;
     const input = element.matches('input') ? element : element.querySelector('input, select');
     if (parts & text) {
       if (kind === 'lineedit') {
@@ -113,16 +160,26 @@ class Page {
     if (parts & toolTip)
       element.title = !element.classList.contains('result') ||
         element.scrollWidth > element.clientWidth ? state.toolTip : '';
+    if (parts & accessible) setAccessible(element, state.accessibleName, state.description);
     if (parts & enabled) {
-      if (kind === 'action') element.classList.toggle('disabled', !state.enabled);
+      if (kind === 'action') {
+        element.classList.toggle('disabled', !state.enabled);
+        if (state.enabled) element.removeAttribute('aria-disabled');
+        else element.setAttribute('aria-disabled', 'true');
+      }
       else if (input) input.disabled = !state.enabled;
       if (kind === 'lineedit')
         element.style.backgroundColor = cssColour(state.enabled ? this.description.enabledField
                                                                 : this.description.disabledField);
     }
+    if ((parts & checked) && control === 'actHighContrast') this.highContrast = state.checked;
     if (parts & checked) {
-      if (kind === 'action') element.setAttribute('aria-checked', String(state.checked));
-      else if (input) input.checked = state.checked;
+      if (kind === 'action') {
+        if (element.getAttribute('role') === 'menuitemcheckbox')
+          element.setAttribute('aria-checked', String(state.checked));
+      } else if (input) {
+        input.checked = state.checked;
+      }
     }
     if ((parts & index) && input) input.selectedIndex = state.index;
   }
@@ -195,6 +252,9 @@ class Page {
       actSaveSetup: () => files.saveSetup(),
       actCopySetupLink: () => files.copySetupLink(),
       actReport: () => files.printReport(),
+      actValueTable: async () => this.values.show(await this.call('valueTable')),
+      actListen: async () => playTone(await this.call('tone')),
+      actHighContrast: () => this.act('setHighContrast', !this.highContrast),
       actHelp: () => this.help.show(),
     };
   }
@@ -209,14 +269,15 @@ class Page {
   // as they stand (a setup in the address).
   async switchLanguage(code) {
     rememberLanguage(code);
-    location.hash = `lang=${code}&setup=${encodeURIComponent(await this.call('setupText'))}`;
+    const look = this.highContrast ? 'contrast=high&' : '';
+    location.hash = `lang=${code}&${look}setup=${encodeURIComponent(await this.call('setupText'))}`;
     location.reload();
   }
 
   // ---- the keyboard --------------------------------------------------------------------
 
   key(event) {
-    if (boxOpen()) return;
+    if (boxOpen() || this.tools.isOpen()) return;
     const tool = this.tools.toolOf(event);
     if (tool) {
       event.preventDefault(); // not the browser's own (help, save, print)
@@ -225,6 +286,7 @@ class Page {
     }
     if (event.altKey && !event.ctrlKey) {
       const letters = acceleratorLetters(event);
+      if (!letters.length) return;
       if (acceleratedElement([this.menu.top], letters)) {
         event.preventDefault();
         this.menu.open();
@@ -239,6 +301,36 @@ class Page {
       }
     }
   }
+}
+
+// A reading's box, too narrow for all its digits, widens to the left while it has the
+// focus (the column of readings is right-aligned at the window's edge).
+function showWholeOnFocus(box) {
+  box.addEventListener('focus', () => {
+    const needed = box.scrollWidth + (box.offsetWidth - box.clientWidth);
+    if (document.body.classList.contains('narrow') || needed <= box.offsetWidth) return;
+    const { left, width } = box.style;
+    box.dataset.place = JSON.stringify({ left, width });
+    box.style.left = `${box.offsetLeft + box.offsetWidth - needed}px`;
+    box.style.width = `${needed}px`;
+    box.classList.add('whole');
+  });
+  box.addEventListener('blur', () => {
+    if (!box.dataset.place) return;
+    Object.assign(box.style, JSON.parse(box.dataset.place));
+    delete box.dataset.place;
+    box.classList.remove('whole');
+  });
+}
+
+// Narrower than the window (with the page's margins), the page shows it as one column.
+function followWidth(form) {
+  const margins = parseFloat(getComputedStyle(document.body).paddingLeft) +
+    parseFloat(getComputedStyle(document.body).paddingRight);
+  const query = matchMedia(`(max-width: ${form.offsetWidth + margins - 0.5}px)`);
+  const apply = () => document.body.classList.toggle('narrow', query.matches);
+  query.addEventListener('change', apply);
+  apply();
 }
 
 function failed(sentence) {
@@ -268,6 +360,9 @@ async function start() {
     for (const [code, { catalogue }] of Object.entries(languages))
       if (code !== 'ru') catalogues[code] = catalogue;
     const parameters = hashParameters(location.hash);
+    const remembered = rememberedContrast();
+    const highContrast = parameters.contrast !== undefined ? parameters.contrast === 'high'
+      : remembered !== null ? remembered : matchMedia('(prefers-contrast: more)').matches;
     const { language, description } = await client.request('load', {
       option: parameters.lang === undefined ? null : parameters.lang,
       remembered: rememberedLanguage(), catalogues, separator: localeSeparator(),
@@ -276,9 +371,14 @@ async function start() {
     await client.startHelpers();
     const app = document.getElementById('app');
     app.textContent = '';
+    const heading = app.appendChild(document.createElement('h1'));
+    heading.className = 'visually-hidden';
+    heading.textContent = description.texts.pageHeading;
     const built = buildWindow(app, description);
+    followWidth(built.form);
     const page = new Page(client, description, built, { ...language, guide: languages[language.code].guide });
     window.veltrum = page;
+    if (highContrast !== description.highContrast) await page.act('setHighContrast', highContrast);
     if (language.problem)
       await showMessage({ title: description.caption, text: language.problem, icon: 'warning' });
     // A setup in the page's address (veltrum.html#setup=…), and setup files dropped on it.
