@@ -27,8 +27,7 @@ std::string blockFullName(views::Block block);
 // language; `text` is the control's text as it stands (a result's reading, the title) and
 // scene the scene chosen (it names txtT2). Empty for a control that has nothing to say
 // beyond its own caption (a plain label).
-std::string accessibleName(const std::string& control, const std::string& text,
-                           model::Scene scene);
+std::string accessibleName(const std::string& control, const std::string& text, model::Scene scene);
 
 // The picture in words: what is drawn and, per input, the number of samples, the smallest,
 // largest and mean value; for the summator, where the running mean settles against the

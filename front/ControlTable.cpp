@@ -183,9 +183,11 @@ const std::vector<const char*>& tabOrder() {
             "txtScel", "txtF",      "txtF11",      "txtF22",   "txtn",
             "txtTint", "cboFd",     "chkLepestok", "txtBetta", "txtTbokov",
         };
-        // ...then the blocks in the order of their description, then the exit.
+        // ...then the blocks in the order of their description, the picture below them
+        // (its menu opens from the keyboard), then the exit.
         for (const views::BlockDescription& block : views::blockDescriptions())
             names.push_back(block.button);
+        names.push_back("PicRes");
         names.push_back("cmdExit");
         return names;
     }();

@@ -152,7 +152,7 @@ std::vector<std::string> samplingRateItems();
 int startSamplingRateItem();
 
 // The order of the Tab key: the fields left to right and top to bottom, then the block
-// buttons along the signal chain and the exit button.
+// buttons along the signal chain, the picture and the exit button.
 const std::vector<const char*>& tabOrder();
 
 // A one-pixel line drawn on the window.

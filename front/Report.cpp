@@ -90,7 +90,8 @@ std::string reportDate(int year, int month, int day, int hour, int minute) {
 
 Report makeReport(const Session& session, const Setup& setup,
                   const views::ExperimentLog* experiment, const std::string& when,
-                  char decimalSeparator, const std::string& version) {
+                  char decimalSeparator, const std::string& version,
+                  const std::map<views::Block, canvas::RecordingCanvas>* pictures) {
     Report report;
     report.heading =
         i18n::arg(i18n::translate("Veltrum", "Veltrum %1: отчёт о лабораторной работе"), {version});
@@ -103,8 +104,12 @@ Report makeReport(const Session& session, const Setup& setup,
         const auto kept = session.keptPresses().find(description.block);
         if (kept == session.keptPresses().end())
             continue;
-        report.blocks.push_back(
-            {kept->second.title, readingsOf(kept->second.labels), &kept->second.picture});
+        const auto other = pictures
+                               ? pictures->find(description.block)
+                               : std::map<views::Block, canvas::RecordingCanvas>::const_iterator{};
+        const bool inOtherLook = pictures && other != pictures->end();
+        report.blocks.push_back({kept->second.title, readingsOf(kept->second.labels),
+                                 inOtherLook ? &other->second : &kept->second.picture});
     }
     if (session.keptPresses().count(views::Block::Summator)) {
         report.formulasHeading = i18n::translate("Veltrum", "Формулы радиометра");

@@ -14,6 +14,7 @@
 #include "i18n/Translate.h"
 #include "views/SensitivityExperiment.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -46,10 +47,12 @@ struct Report {
 };
 
 // The report of a session whose window shows `setup`; `experiment` the experiment's runs
-// (none or empty when there were none); `when` the date and time it is made.
+// (none or empty when there were none); `when` the date and time it is made; `pictures`
+// the blocks' pictures in another look (high contrast) instead of the session's.
 Report makeReport(const Session& session, const Setup& setup,
                   const views::ExperimentLog* experiment, const std::string& when,
-                  char decimalSeparator, const std::string& version);
+                  char decimalSeparator, const std::string& version,
+                  const std::map<views::Block, canvas::RecordingCanvas>* pictures = nullptr);
 
 // A block's readings in one line, as the report prints them: "caption: value; …".
 std::string readingsText(const ReportBlock& block);

@@ -142,6 +142,8 @@ void Session::keep(const PressOpening& opening, PressRun&& run) {
             if (shown.first == label)
                 shown.second = text;
     kept.picture = run.recording;
+    kept.first = {run.state->obj1Red, run.state->obj1Green, run.state->obj1Blue};
+    kept.second = {run.state->obj2Red, run.state->obj2Green, run.state->obj2Blue};
     *state_ = std::move(*run.state); // the state stays where the window's readers know it
     record_ = std::move(run.outcome.record);
     for (const model::Quantity quantity : fieldsReadBy(opening.press.block, opening.texts.scene)) {

@@ -142,6 +142,7 @@ public:
         std::string title;
         LabelTexts labels;
         canvas::RecordingCanvas picture;
+        canvas::Colour first, second; // the inputs' colours it was drawn in
     };
     const std::map<views::Block, KeptPress>& keptPresses() const { return kept_; }
 

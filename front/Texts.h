@@ -21,6 +21,7 @@ inline constexpr const char* kBeamFilledText = VT_NOOP(
 inline constexpr const char* kProgressTitle = VT_NOOP("Veltrum", "Сумматор");
 inline constexpr const char* kProgressText = VT_NOOP("Veltrum", "Накопление…");
 inline constexpr const char* kCancel = VT_NOOP("Veltrum", "Отмена");
+inline constexpr const char* kPressCancelled = VT_NOOP("Veltrum", "Накопление прервано");
 
 // The page's «Выход» when the browser keeps the tab open.
 inline constexpr const char* kExitPage =
@@ -44,7 +45,8 @@ inline constexpr const char* kHelpTitle = VT_NOOP("Veltrum", "Справка Vel
 // The tools beyond the export: the picture's numbers as a table, the curve as a tone,
 // the high-contrast look; the page's button that opens the picture's menu, its heading.
 inline constexpr const char* kValueTable = VT_NOOP("Veltrum", "Таблица значений");
-inline constexpr const char* kValueTableTitle = VT_NOOP("Veltrum", "Таблица значений осциллограммы");
+inline constexpr const char* kValueTableTitle =
+    VT_NOOP("Veltrum", "Таблица значений осциллограммы");
 inline constexpr const char* kListen = VT_NOOP("Veltrum", "Прослушать");
 inline constexpr const char* kHighContrast = VT_NOOP("Veltrum", "Высокая контрастность");
 inline constexpr const char* kToolsButton = VT_NOOP("Veltrum", "Инструменты");

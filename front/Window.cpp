@@ -44,6 +44,9 @@ void Changes::append(Changes&& later) {
     total = later.total;
     showProgress = later.showProgress;
     close = close || later.close;
+    if (!later.announcement.empty())
+        announcement = std::move(later.announcement);
+    look = look || later.look;
 }
 
 Window::Window(char decimalSeparator)
@@ -69,6 +72,8 @@ Window::Window(char decimalSeparator)
     for (const Tool& tool : pictureTools())
         state(tool.name).text = toolCaption(tool);
     state(kSaveData).enabled = false; // nothing drawn yet
+    for (auto& [name, made] : controls_)
+        made.accessibleName = accessibleName(name, made.text, model::Scene::ExtendedTarget);
 }
 
 Window::~Window() = default;
@@ -85,8 +90,14 @@ const ControlState& Window::control(const std::string& name) const {
 
 void Window::set(Changes& changes, const std::string& name, unsigned parts,
                  const ControlState& value) {
-    state(name) = value;
-    changes.controls.push_back({name, parts, value});
+    ControlState& kept = state(name);
+    kept = value;
+    std::string spoken = accessibleName(name, kept.text, scene());
+    if (spoken != kept.accessibleName) {
+        kept.accessibleName = std::move(spoken);
+        parts |= kAccessiblePart;
+    }
+    changes.controls.push_back({name, parts, kept});
 }
 
 void Window::setText(Changes& changes, const std::string& name, const std::string& text) {
@@ -136,6 +147,8 @@ Changes Window::click(const std::string& name) {
         return startPress(*block);
     if (const std::optional<ColourItem> item = colourItemOf(name))
         return chooseColour(item->object, item->row);
+    if (name == "actHighContrast")
+        return setHighContrast(!highContrast_);
     Changes changes;
     changes.close = name == "cmdExit";
     return changes;
@@ -184,6 +197,7 @@ Changes Window::chooseScene(const std::string& option) {
     setText(changes, views::describe(views::Block::NoiseEquivalent).button, i18n::tr(look.btnT2));
     setText(changes, views::describe(views::Block::Antenna).button, i18n::tr(look.btnT1));
     session_.chooseScene(look.scene);
+    renameFields(changes); // txtT2 is the noise equivalent, the background or the target
     return changes;
 }
 
@@ -259,6 +273,11 @@ Changes Window::stepPress(const model::PeriodPartials& given, double elapsedMs) 
             // Worth a box when the whole press, at the pace so far, takes long.
             changes.showProgress = changes.done > 0 && changes.total > changes.done &&
                                    elapsedMs * (changes.total / changes.done) >= kLongPressMs;
+            if (changes.showProgress && !announcedStart_) {
+                announcedStart_ = true;
+                changes.announcement =
+                    i18n::tr(texts::kProgressTitle) + ": " + i18n::tr(texts::kProgressText);
+            }
             return changes;
         }
     } catch (const PressFailed& failed) {
@@ -286,12 +305,16 @@ Changes Window::finishPress(bool succeeded, const std::optional<Warning>& warnin
         session_.keep(*opening_, std::move(run));
         showLabels(changes, resultLabels(results));
         setEnabled(changes, kSaveData, !session_.record().empty());
+        describeNewPicture(changes, results);
         changes.picture = true;
     } else {
         showLabels(changes, savedLabels_);
         if (warning)
             warn(changes, *warning);
+        else if (announcedStart_)
+            changes.announcement = i18n::tr(texts::kPressCancelled);
     }
+    announcedStart_ = false;
     job_.reset();
     opening_.reset();
     return changes;
@@ -299,7 +322,11 @@ Changes Window::finishPress(bool succeeded, const std::optional<Warning>& warnin
 
 const canvas::RecordingCanvas& Window::picture() const {
     static const canvas::RecordingCanvas none;
-    return shownBlock_ ? session_.keptPresses().at(*shownBlock_).picture : none;
+    if (!shownBlock_)
+        return none;
+    if (highContrast_)
+        return contrastPictures_.at(*shownBlock_);
+    return session_.keptPresses().at(*shownBlock_).picture;
 }
 
 const views::SummatorRun* Window::pressSummator() const {
@@ -398,7 +425,8 @@ views::FieldTexts Window::fieldTexts() const {
 
 Report Window::report(const views::ExperimentLog* experiment, const std::string& when,
                       const std::string& version) const {
-    return makeReport(session_, setup(), experiment, when, separator_, version);
+    return makeReport(session_, setup(), experiment, when, separator_, version,
+                      highContrast_ ? &contrastPictures_ : nullptr);
 }
 
 } // namespace front

@@ -36,8 +36,8 @@ struct ControlState {
     std::string text;    // a field's text, a label's text, a caption with its & mark
     std::string toolTip; // a block's description; a result label's full reading
     bool enabled = true;
-    bool checked = false; // an option, the check box, a colour item
-    int index = -1;       // the sampling-rate list's item
+    bool checked = false;       // an option, the check box, a colour item
+    int index = -1;             // the sampling-rate list's item
     std::string accessibleName; // what a screen reader calls it (front/Accessibility.h)
     std::string description;    // the picture in words
 };
@@ -86,12 +86,12 @@ struct Changes {
 
 // The tools of the picture's context menu: name, caption and shortcut, in menu order.
 struct Tool {
-    const char* name;     // the action's objectName and the page's element id
-    const char* caption;  // VT_NOOP text
-    const char* shortcut; // in portable text ("Ctrl+Shift+S"); empty for none
-    bool opensWindow;     // its caption ends in "…" (the text alone is also a title)
-    bool desktop;         // the desktop edition has it
-    bool page;            // the browser edition has it
+    const char* name;       // the action's objectName and the page's element id
+    const char* caption;    // VT_NOOP text
+    const char* shortcut;   // in portable text ("Ctrl+Shift+S"); empty for none
+    bool opensWindow;       // its caption ends in "…" (the text alone is also a title)
+    bool desktop;           // the desktop edition has it
+    bool page;              // the browser edition has it
     bool checkable = false; // switched on and off, with a check mark
 };
 const std::vector<Tool>& pictureTools();
@@ -165,6 +165,10 @@ private:
     void setEnabled(Changes& changes, const std::string& name, bool enabled);
     void setCheckedState(Changes& changes, const std::string& name, bool checked);
     void warn(Changes& changes, const Warning& warning) const;
+    model::Scene scene() const;
+    void renameFields(Changes& changes);
+    void describeNewPicture(Changes& changes, const views::ResultTexts& results);
+    void redrawInLook();
 
     Changes chooseScene(const std::string& option);
     Changes tickSideLobes(bool ticked);
@@ -182,7 +186,9 @@ private:
     std::unique_ptr<PressJob> job_;
     LabelTexts savedLabels_;
     bool highContrast_ = false;
-    canvas::RecordingCanvas contrastPicture_; // picture() in the high-contrast look
+    // The kept presses' pictures in the high-contrast look, while it is on.
+    std::map<views::Block, canvas::RecordingCanvas> contrastPictures_;
+    bool announcedStart_ = false; // a long press has said that it runs
 };
 
 // A press shows its progress (and a way to cancel it) once it will take longer than this.

@@ -64,7 +64,7 @@ TEST_F(LabTools, ContextMenuHasTheToolsOfALabClass) {
     auto* menu = picture()->findChild<QMenu*>();
     ASSERT_NE(menu, nullptr);
     const QList<QAction*> items = menu->actions();
-    ASSERT_EQ(items.size(), 9);
+    ASSERT_EQ(items.size(), 11);
     const struct {
         const char* name;
         const char* text;
@@ -79,9 +79,11 @@ TEST_F(LabTools, ContextMenuHasTheToolsOfALabClass) {
         {"actSaveSetup", "Сохранить установку…", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S)},
         {"actReport", "Отчёт…", QKeySequence(Qt::CTRL | Qt::Key_P)},
         {"actPrintReport", "Напечатать отчёт…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+        {"actValueTable", "Таблица значений…", QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {"actHighContrast", "Высокая контрастность", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H)},
         {"actHelp", "Справка", QKeySequence(Qt::Key_F1)},
     };
-    for (int k = 0; k < 9; ++k) {
+    for (int k = 0; k < 11; ++k) {
         EXPECT_EQ(items[k]->objectName().toStdString(), expected[k].name);
         EXPECT_EQ(items[k]->text().toStdString(), expected[k].text);
         EXPECT_EQ(items[k]->shortcut(), expected[k].key);

@@ -1458,5 +1458,89 @@ The batch mode presses blocks without a window and prints the readings as the wi
         <source>неполная метка порядка байтов</source>
         <translation>incomplete byte-order mark</translation>
     </message>
+    <message>
+        <source>Вход %1: %2 отсчётов, наименьшее %3, наибольшее %4, среднее %5.</source>
+        <translation>Input %1: %2 samples, smallest %3, largest %4, mean %5.</translation>
+    </message>
+    <message>
+        <source>Шумовой эквивалент</source>
+        <translation>Noise equivalent</translation>
+    </message>
+    <message>
+        <source>Модулятор</source>
+        <translation>Modulator</translation>
+    </message>
+    <message>
+        <source>Антенный переключатель</source>
+        <translation>Antenna switch</translation>
+    </message>
+    <message>
+        <source>Усилитель высокой частоты</source>
+        <translation>Radio-frequency amplifier</translation>
+    </message>
+    <message>
+        <source>Квадратичный детектор</source>
+        <translation>Square-law detector</translation>
+    </message>
+    <message>
+        <source>Однозвенный фильтр</source>
+        <translation>One-section filter</translation>
+    </message>
+    <message>
+        <source>Разделительный конденсатор</source>
+        <translation>Coupling capacitor</translation>
+    </message>
+    <message>
+        <source>Двухзвенный фильтр</source>
+        <translation>Two-section filter</translation>
+    </message>
+    <message>
+        <source>Аналого-цифровой преобразователь</source>
+        <translation>Analogue-to-digital converter</translation>
+    </message>
+    <message>
+        <source>%1: %2 К</source>
+        <translation>%1: %2 K</translation>
+    </message>
+    <message>
+        <source>Осциллограмма</source>
+        <translation>Oscillogram</translation>
+    </message>
+    <message>
+        <source>%1 периодов, средний отсчёт %2 К, рассчитанная разность %3 К.</source>
+        <translation>%1 periods, mean reading %2 K, computed difference %3 K.</translation>
+    </message>
+    <message>
+        <source>Кривая накопления по %1 отсчётам устанавливается на %2.</source>
+        <translation>The accumulation curve over %1 samples settles at %2.</translation>
+    </message>
+    <message>
+        <source>Накопление прервано</source>
+        <translation>Accumulation stopped</translation>
+    </message>
+    <message>
+        <source>Таблица значений</source>
+        <translation>Table of values</translation>
+    </message>
+    <message>
+        <source>Таблица значений осциллограммы</source>
+        <translation>Table of the oscillogram's values</translation>
+    </message>
+    <message>
+        <source>Прослушать</source>
+        <translation>Listen</translation>
+    </message>
+    <message>
+        <source>Высокая контрастность</source>
+        <translation>High contrast</translation>
+    </message>
+    <message>
+        <source>Инструменты</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Veltrum: модуляционный радиометр с борта самолёта</source>
+        <translation>Veltrum: a modulation radiometer on board an aircraft</translation>
+    </message>
 </context>
 </TS>

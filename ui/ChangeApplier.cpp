@@ -65,6 +65,10 @@ void applyChange(QWidget* window, const front::ControlChange& change) {
     const front::Control* control = front::findControl(change.control);
     if (!widget || !control)
         return;
+    if (change.parts & front::kAccessiblePart) { // Qt tells the screen reader of the change
+        widget->setAccessibleName(qt(state.accessibleName));
+        widget->setAccessibleDescription(qt(state.description));
+    }
     auto* label = qobject_cast<QLabel*>(widget);
     // A reading's box: its full text is the tool tip, shown where the box is too narrow.
     const bool reading = label && !control->fitsText && (change.parts & front::kToolTipPart);

@@ -6,6 +6,8 @@
 #include "canvas/qt/PictureBox.h"
 #include "canvas/qt/PictureExport.h"
 #include "front/ControlTable.h"
+#include "views/Fields.h"
+#include "ui/AccessibleTools.h"
 #include "ui/BusyCursor.h"
 #include "ui/ChangeApplier.h"
 #include "ui/Controls.h"
@@ -85,6 +87,11 @@ void Form1::createControls() {
     auto* list = findChild<QComboBox*>(QStringLiteral("cboFd"));
     for (int item = 0; item < static_cast<int>(front::samplingRateItems().size()); ++item)
         list->addItem(qt(front::samplingRateLabel(item)));
+    // Each caption labels its field for a screen reader (and names the list, whose own
+    // name is its value).
+    for (const views::Field& field : views::fields())
+        if (auto* caption = findChild<QLabel*>(QString::fromUtf8(field.captionControl)))
+            caption->setBuddy(findChild<QWidget*>(QString::fromUtf8(field.control)));
     PicRes = findChild<canvas::PictureBox*>(QStringLiteral("PicRes"));
     auto* exit = findChild<QPushButton*>(QStringLiteral("cmdExit"));
     exit->setIcon(ui::smilingFace());
@@ -103,8 +110,13 @@ void Form1::createTools() {
          [this](const QString& file) { return openSetupFile(file); },
          [this] { return currentReport(); },
          [this] { return experiment_ ? experiment_->chartImage(3.0) : QImage(); }});
+    accessibleTools_ = new ui::AccessibleTools(
+        PicRes, this, [this] { return window_.valueTable(); },
+        [this] { return qt(window_.control("lblname").text).trimmed(); },
+        [this] { apply(window_.click("actHighContrast")); });
     connect(canvas::addTool(PicRes, "actHelp"), &QAction::triggered, this, [this] { openHelp(); });
     new ui::ToolShortcuts(this, PicRes);
+    announcer_ = new ui::Announcer(this);
 }
 
 void Form1::createMenu() {
@@ -122,7 +134,8 @@ void Form1::createMenu() {
     // Every control's state at start, as the window object has it; the table's controls
     // were made with their texts, the menus and tools take theirs here.
     for (const auto& [name, state] : window_.controls()) {
-        unsigned parts = front::kEnabledPart | front::kCheckedPart | front::kIndexPart;
+        unsigned parts =
+            front::kEnabledPart | front::kCheckedPart | front::kIndexPart | front::kAccessiblePart;
         if (!front::findControl(name))
             parts |= front::kTextPart;
         if (!state.toolTip.empty())
@@ -133,6 +146,8 @@ void Form1::createMenu() {
     // The window's size is its client area plus the menu bar, and it stays so.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setFixedSize(sizeHint());
+    if (ui::rememberedHighContrast())
+        apply(window_.setHighContrast(true));
 }
 
 void Form1::applyTabOrder() {
@@ -190,8 +205,14 @@ void Form1::apply(const front::Changes& changes) {
         ui::applyChange(this, change);
     if (changes.caption)
         setWindowTitle(qt(*changes.caption));
+    if (changes.look) {
+        ui::applyLook(this, window_.highContrast());
+        ui::rememberHighContrast(window_.highContrast());
+    }
     if (changes.picture)
         PicRes->showRecording(window_.picture());
+    if (!changes.announcement.empty())
+        announcer_->say(qt(changes.announcement));
     if (changes.box)
         showBox(*changes.box);
     if (!changes.focus.empty())

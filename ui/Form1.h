@@ -26,6 +26,8 @@ namespace canvas {
 class PictureBox;
 }
 namespace ui {
+class AccessibleTools;
+class Announcer;
 class BusyCursor;
 class HelpDialog;
 class LabFiles;
@@ -90,6 +92,8 @@ private:
     ui::PictureTools* tools_ = nullptr;
     ui::LabFiles* labFiles_ = nullptr;
     ui::HelpDialog* help_ = nullptr; // a dialog of the window, made when first asked for
+    ui::AccessibleTools* accessibleTools_ = nullptr;
+    ui::Announcer* announcer_ = nullptr;                // says a press's title and readings
     std::unique_ptr<ui::SensitivityDialog> experiment_; // a top-level window of its own
     canvas::PictureBox* PicRes = nullptr;
     QTimer* tmrTime = nullptr;

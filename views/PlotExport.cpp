@@ -84,20 +84,20 @@ std::string csvTable(const std::vector<std::string>& header, const std::vector<C
     return csv;
 }
 
-std::string plotCsv(const PlotRecord& record, char decimalSeparator) {
-    std::vector<CsvRow> rows;
+PlotTable plotTable(const PlotRecord& record) {
+    PlotTable table;
     switch (record.kind) {
     case PlotRecord::Kind::None:
-        return {};
+        return table;
     case PlotRecord::Kind::Modulator:
     case PlotRecord::Kind::Samples:
         for (const PlotRecord::Point& point : record.points)
-            rows.push_back({point.x, point.y, static_cast<double>(point.input)});
-        return csvTable(
-            {record.kind == PlotRecord::Kind::Samples ? i18n::translate("Veltrum", "Отсчёт")
-                                                      : std::string("x"),
-             i18n::translate("Veltrum", "Значение"), i18n::translate("Veltrum", "Вход")},
-            rows, decimalSeparator);
+            table.rows.push_back({point.x, point.y, static_cast<double>(point.input)});
+        table.header = {record.kind == PlotRecord::Kind::Samples
+                            ? i18n::translate("Veltrum", "Отсчёт")
+                            : std::string("x"),
+                        i18n::translate("Veltrum", "Значение"), i18n::translate("Veltrum", "Вход")};
+        return table;
     case PlotRecord::Kind::Summator:
         break;
     }
@@ -112,13 +112,20 @@ std::string plotCsv(const PlotRecord& record, char decimalSeparator) {
             row[2] = static_cast<double>(k + 1);
             row[3] = record.runningMeans[k];
         }
-        rows.push_back(row);
+        table.rows.push_back(row);
     }
-    return csvTable({i18n::translate("Veltrum", "Период"),
-                     i18n::translate("Veltrum", "Отсчёт разности антенных температур, К"),
-                     i18n::translate("Veltrum", "Накоплено отсчётов"),
-                     i18n::translate("Veltrum", "Среднее накопленных отсчётов")},
-                    rows, decimalSeparator);
+    table.header = {i18n::translate("Veltrum", "Период"),
+                    i18n::translate("Veltrum", "Отсчёт разности антенных температур, К"),
+                    i18n::translate("Veltrum", "Накоплено отсчётов"),
+                    i18n::translate("Veltrum", "Среднее накопленных отсчётов")};
+    return table;
+}
+
+std::string plotCsv(const PlotRecord& record, char decimalSeparator) {
+    if (record.empty())
+        return {};
+    const PlotTable table = plotTable(record);
+    return csvTable(table.header, table.rows, decimalSeparator);
 }
 
 std::string readoutText(const PlotRecord& record, double x, double y, char decimalSeparator) {

@@ -25,6 +25,13 @@ inline constexpr const char* kCsvByteOrderMark = "\xEF\xBB\xBF";
 // One row of texts by the same rules (a cell quoted where it must be), its line end included.
 std::string csvTextRow(const std::vector<std::string>& cells, char decimalSeparator);
 
+// A picture's record as a table: its header and one row per sample drawn (a block view),
+// point (the modulator) or period (the summator), as plotCsv writes it.
+struct PlotTable {
+    std::vector<std::string> header;
+    std::vector<CsvRow> rows;
+};
+PlotTable plotTable(const PlotRecord& record);
 // A picture's record as CSV. A block view: one row per sample drawn (its index, value and
 // input); the modulator its eight points; the summator one row per period (its number and
 // reading) beside the accumulation curve (samples accumulated, running mean).

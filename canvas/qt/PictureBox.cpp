@@ -4,11 +4,14 @@
 #include "canvas/qt/PictureBox.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 #include <cmath>
@@ -172,6 +175,9 @@ private:
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The keyboard reaches the picture (and its menu) with Tab; a click leaves the focus
+    // where it was.
+    setFocusPolicy(Qt::TabFocus);
     // White, as the picture it keeps, also where the palette is asked directly.
     QPalette white = palette();
     white.setColor(QPalette::Window, QColor(kBackground));
@@ -234,6 +240,12 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.drawImage(QPoint(0, 0), image_);
+    if (hasFocus()) { // reached by the keyboard: a dotted frame shows where the focus is
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
@@ -247,6 +259,18 @@ void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
     menu->addActions(actions());
     menu->popup(event->globalPos());
     event->accept();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (!menuKey) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const QPoint centre = rect().center();
+    QContextMenuEvent open(QContextMenuEvent::Keyboard, centre, mapToGlobal(centre));
+    contextMenuEvent(&open);
 }
 
 qreal PictureBox::pictureDevicePixelRatio() const {

@@ -21,9 +21,9 @@
 // The class lives in namespace canvas, next to the Canvas interface it implements.
 
 #include "canvas/Canvas.h"
-#include "canvas/qt/PictureExport.h"
 #include "canvas/PictureHistory.h"
 #include "canvas/RecordingCanvas.h"
+#include "canvas/qt/PictureExport.h"
 
 #include <QImage>
 
@@ -83,6 +83,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Shift+F10 and the Menu key open the menu of the focused picture.
+    void keyPressEvent(QKeyEvent* event) override;
     // The ratio the backing image is made at; the widget's own unless overridden.
     virtual qreal pictureDevicePixelRatio() const;
 

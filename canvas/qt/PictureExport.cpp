@@ -108,6 +108,7 @@ QAction* addTool(QWidget* owner, const char* name) {
     Q_ASSERT(tool);
     auto* action = new QAction(QString::fromStdString(front::toolCaption(*tool)), owner);
     action->setObjectName(QString::fromLatin1(name));
+    action->setCheckable(tool->checkable);
     action->setShortcut(
         QKeySequence::fromString(QString::fromLatin1(tool->shortcut), QKeySequence::PortableText));
     // The whole window, not only the focused picture; a focused line edit still keeps
