@@ -84,3 +84,17 @@ veltrum_build() {
     [ "$#" -gt 0 ] && targets=(--target "$@")
     cmake --build "$dir" --parallel "$(nproc 2>/dev/null || echo 2)" "${targets[@]}"
 }
+
+# axe-core, the accessibility checker the browser tests run inside the page: from npm, at
+# this version, into build/npm (MPL-2.0; the tests use it, the program never ships it).
+# Nothing to do when that version is there already.
+VELTRUM_AXE_VERSION=4.10.2
+veltrum_install_axe() {
+    local dir="$VELTRUM_ROOT/build/npm"
+    if grep -qs "\"version\": \"$VELTRUM_AXE_VERSION\"" "$dir/node_modules/axe-core/package.json"; then
+        return 0
+    fi
+    command -v npm >/dev/null 2>&1 || veltrum_install_packages npm || return 1
+    mkdir -p "$dir"
+    npm install --no-save --no-audit --no-fund --prefix "$dir" "axe-core@$VELTRUM_AXE_VERSION" >&2
+}

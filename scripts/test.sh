@@ -17,6 +17,8 @@ jobs="$(nproc 2>/dev/null || echo 2)"
 
 echo "== the browser edition"
 bash "$VELTRUM_ROOT/scripts/build-web.sh"
+# The accessibility checker its tests run in the page.
+veltrum_install_axe
 
 echo "== release build and tests (the browser edition's in headless Chromium among them)"
 veltrum_build release

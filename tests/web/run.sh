@@ -2,10 +2,11 @@
 # SPDX-FileCopyrightText: 2026 Veltrum developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# The browser edition's tests in Debian's headless Chromium. Usage: run.sh WEB_BUILD_DIR
-# GOLDEN_JSON [VELTRUM_PROGRAM]. Without the page (scripts/build-web.sh not run) or without Chromium, its
-# driver and Selenium, the test is skipped (77), unless VELTRUM_REQUIRE_WEB=1 says the run
-# must have them (scripts/test.sh does).
+# The browser edition's tests in Debian's headless Chromium: the page's own, then its
+# accessibility (with axe-core from npm, which scripts/common.sh installs). Usage: run.sh
+# WEB_BUILD_DIR GOLDEN_JSON [VELTRUM_PROGRAM]. Without the page (scripts/build-web.sh not
+# run) or without Chromium, its driver, Selenium or axe-core, the test is skipped (77),
+# unless VELTRUM_REQUIRE_WEB=1 says the run must have them (scripts/test.sh does).
 set -uo pipefail
 web="$1"
 golden="$2"
@@ -21,4 +22,12 @@ skip() {
 command -v chromium >/dev/null && command -v chromedriver >/dev/null || skip "no chromium and chromedriver"
 /usr/bin/python3 -c 'import selenium' 2>/dev/null || skip "no python3-selenium"
 command -v node >/dev/null || skip "no node"
-cd "$here" && exec /usr/bin/python3 test_page.py "$web/veltrum.html" "$web/web/veltrum_core.js" "$golden"
+axe="${VELTRUM_AXE:-$here/../../build/npm/node_modules/axe-core/axe.min.js}"
+[ -s "$axe" ] || skip "no axe-core at $axe (scripts/common.sh: veltrum_install_axe)"
+export VELTRUM_AXE="$axe"
+cd "$here" || exit 1
+status=0
+for test in test_page.py test_accessibility.py; do
+    /usr/bin/python3 "$test" "$web/veltrum.html" "$web/web/veltrum_core.js" "$golden" || status=1
+done
+exit "$status"
