@@ -208,20 +208,6 @@
         <translation>The picture&apos;s context menu (the right mouse button):</translation>
     </message>
     <message>
-        <source>- «Копировать» и «Сохранить как…» — рисунок в буфер обмена или в файл PNG.
-- «Сохранить данные…» — числа, по которым нарисован рисунок, в файл CSV для электронной таблицы: у блока — отсчёты с номером и входом, у сумматора — отсчёт каждого периода и кривая накопления.
-- «Опыт: чувствительность и время накопления…» — уравнение радиометра как опыт: для времён накопления от 2 до 1000 мс сумматор нажимается по нескольку раз, таблица и график сравнивают реальную чувствительность с потенциальной, а прямая, проведённая через точки от 10 мс, показывает наклон (по уравнению −1/2). Каждый запуск остаётся в таблице до «Очистить».
-- «Открыть установку…» и «Сохранить установку…» — файл установки (`*.veltrum`): поля, сцена, боковые лепестки, частота дискретизации и цвета. Преподаватель раздаёт установки студентам; файл можно и перетащить на окно.
-- «Отчёт…» и «Напечатать отчёт…» — отчёт о лабораторной работе в PDF или на принтер: установка, последние рисунки нажатых блоков с показаниями, показания сумматора с формулами и таблица опыта.
-- «Справка» — эта справка.</source>
-        <translation>- &quot;Copy&quot; and &quot;Save as…&quot;: the picture to the clipboard or to a PNG file.
-- &quot;Save data…&quot;: the numbers the picture is drawn from, as a CSV file for a spreadsheet: for a block, the samples with their number and input; for the summator, the reading of every period and the accumulation curve.
-- &quot;Experiment: sensitivity and accumulation time…&quot;: the radiometer equation as an experiment: for accumulation times from 2 to 1000 ms the summator is pressed several times, the table and the chart compare the real sensitivity with the potential one, and the straight line fitted to the points from 10 ms on shows the slope (−1/2 by the equation). Every run stays in the table until &quot;Clear&quot;.
-- &quot;Open setup…&quot; and &quot;Save setup…&quot;: a setup file (`*.veltrum`) with the fields, the scene, the side lobes, the sampling rate and the colours. A teacher hands setups out to the students; a file can also be dropped onto the window.
-- &quot;Report…&quot; and &quot;Print report…&quot;: the lab report as PDF or on a printer: the setup, the last pictures of the blocks pressed with their readings, the summator&apos;s readings with the formulas, and the experiment&apos;s table.
-- &quot;Help&quot;: this guide.</translation>
-    </message>
-    <message>
         <source>Когда указатель мыши над рисунком, подсказка показывает координаты в единицах рисунка, а у блоков — значение отсчёта под указателем и его вход.</source>
         <translation>While the mouse pointer is over the picture, a tool tip shows the position in the picture&apos;s units and, for the blocks, the value of the sample under the pointer and its input.</translation>
     </message>
@@ -250,18 +236,42 @@
         <translation>In the scene &quot;Point target&quot; the fields of the flight height H, the target area S and the frequency F open. Every press first finds what share of the beam the target fills: the solid angle of the target is S/H², that of the beam λ²/2. When the target fills the whole beam, the program says so and treats it as an extended target. Otherwise the first input sees the temperature of the target and the background averaged over the beam, and the corner of the picture shows the maximum observation range Rmax of the target at a detection probability of 0.9. It grows with the target&apos;s area, with the temperature difference between the target and the background, and with the product of the accumulation time and the bandwidth.</translation>
     </message>
     <message>
+        <source>- «Копировать» и «Сохранить как…» — рисунок в буфер обмена или в файл PNG.
+- «Сохранить данные…» — числа, по которым нарисован рисунок, в файл CSV для электронной таблицы: у блока — отсчёты с номером и входом, у сумматора — отсчёт каждого периода и кривая накопления.
+- «Опыт: чувствительность и время накопления…» — уравнение радиометра как опыт: для времён накопления от 2 до 1000 мс сумматор нажимается по нескольку раз, таблица и график сравнивают реальную чувствительность с потенциальной, а прямая, проведённая через точки от 10 мс, показывает наклон (по уравнению −1/2). Каждый запуск остаётся в таблице до «Очистить».
+- «Открыть установку…» и «Сохранить установку…» — файл установки (`*.veltrum`): поля, сцена, боковые лепестки, частота дискретизации и цвета. Преподаватель раздаёт установки студентам; файл можно и перетащить на окно.
+- «Отчёт…» и «Напечатать отчёт…» — отчёт о лабораторной работе в PDF или на принтер: установка, последние рисунки нажатых блоков с показаниями, показания сумматора с формулами и таблица опыта.
+- «Таблица значений…» — те же числа, что у «Сохранить данные…», таблицей в окне: её читает и программа экранного доступа, клетку за клеткой стрелками.
+- «Прослушать» (в браузере) — кривая рисунка звуком: за две секунды тон поднимается там, где кривая растёт, и опускается, где она падает.
+- «Высокая контрастность» — все надписи темнее (контраст не меньше 4,5:1), кривые темнее (не меньше 3:1 к белому), кривая второго входа штриховая, чтобы её отличить не только по цвету. Выбор запоминается; он действует на окно, опыт и отчёт.
+- «Справка» — эта справка.</source>
+        <translation>- &quot;Copy&quot; and &quot;Save as…&quot;: the picture to the clipboard or to a PNG file.
+- &quot;Save data…&quot;: the numbers the picture is drawn from, as a CSV file for a spreadsheet: for a block, the samples with their number and input; for the summator, the reading of every period and the accumulation curve.
+- &quot;Experiment: sensitivity and accumulation time…&quot;: the radiometer equation as an experiment: for accumulation times from 2 to 1000 ms the summator is pressed several times, the table and the chart compare the real sensitivity with the potential one, and the straight line fitted to the points from 10 ms on shows the slope (−1/2 by the equation). Every run stays in the table until &quot;Clear&quot;.
+- &quot;Open setup…&quot; and &quot;Save setup…&quot;: a setup file (`*.veltrum`) with the fields, the scene, the side lobes, the sampling rate and the colours. A teacher hands setups out to the students; a file can also be dropped onto the window.
+- &quot;Report…&quot; and &quot;Print report…&quot;: the lab report as PDF or on a printer: the setup, the last pictures of the blocks pressed with their readings, the summator&apos;s readings with the formulas, and the experiment&apos;s table.
+- &quot;Table of values…&quot;: the same numbers as &quot;Save data…&quot;, as a table in a window; a screen reader reads it cell by cell with the arrow keys.
+- &quot;Listen&quot; (in a browser): the picture&apos;s curve as sound: over two seconds the tone rises where the curve rises and falls where it falls.
+- &quot;High contrast&quot;: every text darker (a contrast of at least 4.5:1), the traces darker (at least 3:1 against the white), the second input&apos;s trace dashed so that it is told apart by more than its colour. The choice is remembered; it applies to the window, the experiment and the report.
+- &quot;Help&quot;: this guide.</translation>
+    </message>
+    <message>
         <source>| Клавиши | Что делают |
 |---|---|
 | Alt+А, Alt+Э | антенна и шумовой эквивалент (пока сцену не меняли) |
 | Alt+М, Alt+П, Alt+У, Alt+Д, Alt+Ц, Alt+С | модулятор, переключатель, УВЧ, детектор, АЦП, сумматор |
 | Alt+Г | меню «Графика»: цвета двух объектов |
 | Alt+В | выход |
-| Tab | поля слева направо, затем блоки по цепочке |
+| Tab | поля слева направо, затем блоки по цепочке, рисунок и выход |
+| Shift+F10, клавиша меню | на рисунке: его контекстное меню со всеми инструментами |
 | Ctrl+C, Ctrl+S | копировать рисунок, сохранить его как PNG |
 | Ctrl+Shift+S | сохранить данные рисунка в CSV |
 | Ctrl+E | опыт: чувствительность и время накопления |
 | Ctrl+O, Ctrl+Alt+S | открыть установку, сохранить установку |
 | Ctrl+P, Ctrl+Shift+P | отчёт в PDF, отчёт на принтер (в браузере Ctrl+P — отчёт для печати) |
+| Ctrl+T | таблица значений рисунка |
+| Ctrl+Alt+H | высокая контрастность |
+| Ctrl+Alt+L, Ctrl+Alt+C | в браузере: прослушать кривую, копировать ссылку на установку |
 | F1 | эта справка |</source>
         <translation>| Keys | What they do |
 |---|---|
@@ -269,13 +279,33 @@
 | Alt+M, Alt+W, Alt+R, Alt+D, Alt+C, Alt+S | modulator, switch, RF amplifier, detector, ADC, summator |
 | Alt+G | the &quot;Graphics&quot; menu: the colours of the two objects |
 | Alt+X | exit |
-| Tab | the fields from left to right, then the blocks along the chain |
+| Tab | the fields from left to right, then the blocks along the chain, the picture and the exit |
+| Shift+F10, the Menu key | on the picture: its context menu with every tool |
 | Ctrl+C, Ctrl+S | copy the picture, save it as PNG |
 | Ctrl+Shift+S | save the picture&apos;s data as CSV |
 | Ctrl+E | the experiment: sensitivity and accumulation time |
 | Ctrl+O, Ctrl+Alt+S | open a setup, save the setup |
 | Ctrl+P, Ctrl+Shift+P | the report as PDF, the report on a printer (in a browser Ctrl+P gives the report for printing) |
+| Ctrl+T | the picture&apos;s table of values |
+| Ctrl+Alt+H | high contrast |
+| Ctrl+Alt+L, Ctrl+Alt+C | in a browser: listen to the curve, copy the link to the setup |
 | F1 | this guide |</translation>
+    </message>
+    <message>
+        <source>## Доступность {#accessibility}</source>
+        <translation>## Accessibility {#accessibility}</translation>
+    </message>
+    <message>
+        <source>Лабораторную работу можно выполнить с программой экранного доступа, одной клавиатурой, касаниями и на телефоне.</source>
+        <translation>The lab can be done with a screen reader, with the keyboard alone, by touch and on a phone.</translation>
+    </message>
+    <message>
+        <source>- Каждое поле называется своей подписью с единицей, каждый блок — полным именем («Разделительный конденсатор» для «~»), каждый результат — подписью и полным значением, даже если оно не помещается в окошко.
+- После нажатия блока программа один раз сообщает заголовок рисунка и показания. Рисунок принимает фокус клавишей Tab и описан словами: для каждого входа — число отсчётов, наименьшее, наибольшее и среднее значение, для сумматора — где устанавливается среднее по сравнению с рассчитанной разностью.
+- В браузере под окном есть кнопка «Инструменты» (то же меню, что у рисунка) и переключатель «Высокая контрастность»; долгое касание рисунка открывает его меню, касание и удержание показывает значение под пальцем. Уже окна страница перестраивается в один столбец; адрес с `#contrast=high` открывает её в высокой контрастности.</source>
+        <translation>- Every field is named by its caption with its unit, every block by its full name (&quot;Coupling capacitor&quot; for &quot;~&quot;), every result by its caption and its full value, even where the box is too narrow for it.
+- After a block is pressed the program says the picture&apos;s title and the readings once. The picture takes the focus with Tab and is described in words: for each input the number of samples, the smallest, largest and mean value; for the summator, where the mean settles against the computed difference.
+- In a browser there is a &quot;Tools&quot; button under the window (the same menu as the picture&apos;s) and a &quot;High contrast&quot; switch; a long touch on the picture opens its menu, touching and holding shows the value under the finger. Narrower than the window, the page reflows into one column; an address with `#contrast=high` opens it in high contrast.</translation>
     </message>
 </context>
 <context>
@@ -1524,7 +1554,7 @@ The batch mode presses blocks without a window and prints the readings as the wi
     </message>
     <message>
         <source>Таблица значений осциллограммы</source>
-        <translation>Table of the oscillogram's values</translation>
+        <translation>Table of the oscillogram&apos;s values</translation>
     </message>
     <message>
         <source>Прослушать</source>

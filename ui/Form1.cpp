@@ -6,7 +6,6 @@
 #include "canvas/qt/PictureBox.h"
 #include "canvas/qt/PictureExport.h"
 #include "front/ControlTable.h"
-#include "views/Fields.h"
 #include "ui/AccessibleTools.h"
 #include "ui/BusyCursor.h"
 #include "ui/ChangeApplier.h"
@@ -20,6 +19,7 @@
 #include "ui/ToolShortcuts.h"
 #include "ui/Translations.h"
 #include "ui/WidgetFactory.h"
+#include "views/Fields.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -208,6 +208,8 @@ void Form1::apply(const front::Changes& changes) {
     if (changes.look) {
         ui::applyLook(this, window_.highContrast());
         ui::rememberHighContrast(window_.highContrast());
+        if (experiment_)
+            experiment_->setHighContrast(window_.highContrast());
     }
     if (changes.picture)
         PicRes->showRecording(window_.picture());
@@ -248,6 +250,8 @@ void Form1::press(const std::string& button) {
         ui::PressProgress progress(this);
         do {
             end = window_.stepPress(progress.elapsedMs());
+            if (end.pressing && !end.announcement.empty()) // a long press says that it runs
+                announcer_->say(qt(end.announcement));
             if (end.pressing && !progress.keepGoing(end))
                 end = window_.cancelPress();
         } while (end.pressing);
@@ -260,6 +264,7 @@ ui::SensitivityDialog* Form1::openExperiment() {
         experiment_ = std::make_unique<ui::SensitivityDialog>(
             this, [this] { return window_.fieldTexts(); },
             [this] { return window_.session().state(); });
+    experiment_->setHighContrast(window_.highContrast());
     experiment_->show();
     experiment_->raise();
     experiment_->activateWindow();

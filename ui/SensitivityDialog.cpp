@@ -3,6 +3,8 @@
 
 #include "ui/SensitivityDialog.h"
 
+#include "front/Accessibility.h"
+
 #include "front/Texts.h"
 #include "model/Numbers.h"
 #include "ui/Translations.h"
@@ -205,6 +207,33 @@ void SensitivityDialog::buildControls() {
     // The chart comes in buildChart, then the slope under it.
 }
 
+// Every series of a run in the run's colour: the presses as points, the mean as a line,
+// the potential sensitivity dashed, the fitted line dotted. In high contrast the colour is
+// darkened to 3:1 against the chart's white, and the points are not lightened.
+void SensitivityDialog::colourSeries(const Series& series, int run) const {
+    const front::Rgb own = 0xff000000u | views::runColour(run);
+    const QColor colour(
+        highContrast_ ? front::contrastingColour(own, front::kWhite, front::kTraceContrast) : own);
+    const QColor points = highContrast_ ? colour : colour.lighter(130);
+    series.presses->setColor(points);
+    series.presses->setBorderColor(points);
+    const auto line = [&colour](QLineSeries* made, Qt::PenStyle style) {
+        QPen pen(colour);
+        pen.setWidthF(style == Qt::SolidLine ? 2 : 1.5);
+        pen.setStyle(style);
+        made->setPen(pen);
+    };
+    line(series.means, Qt::SolidLine);
+    line(series.potential, Qt::DashLine);
+    line(series.fitted, Qt::DotLine);
+}
+
+void SensitivityDialog::setHighContrast(bool on) {
+    highContrast_ = on;
+    for (std::size_t k = 0; k < series_.size() && k < log_.runs().size(); ++k)
+        colourSeries(series_[k], log_.runs()[k].number);
+}
+
 void SensitivityDialog::buildChart() {
     chart_ = new QChart;
     chart_->setTitle(ui::text(front::texts::kChartTitle));
@@ -289,20 +318,7 @@ void SensitivityDialog::start() {
     series.presses->setMarkerSize(6);
     series.means->setName(QString::fromStdString(names.means));
     series.potential->setName(QString::fromStdString(names.potential));
-    // Every series of a run in the run's colour: the presses as points, the mean as a
-    // line, the potential sensitivity dashed, the fitted line dotted.
-    const QColor colour(views::runColour(log_.runs().back().number));
-    series.presses->setColor(colour.lighter(130));
-    series.presses->setBorderColor(colour.lighter(130));
-    const auto line = [&colour](QLineSeries* made, Qt::PenStyle style) {
-        QPen pen(colour);
-        pen.setWidthF(style == Qt::SolidLine ? 2 : 1.5);
-        pen.setStyle(style);
-        made->setPen(pen);
-    };
-    line(series.means, Qt::SolidLine);
-    line(series.potential, Qt::DashLine);
-    line(series.fitted, Qt::DotLine);
+    colourSeries(series, log_.runs().back().number);
     for (QAbstractSeries* each : std::initializer_list<QAbstractSeries*>{
              series.presses, series.means, series.potential, series.fitted})
         attach(each);

@@ -64,6 +64,8 @@ public:
     const views::ExperimentLog& log() const { return log_; }
     // Puts the window beside the main window (its first showing does so).
     void placeBesideMainWindow();
+    // The chart's colours darkened to 3:1 against its white, or the runs' own colours.
+    void setHighContrast(bool on);
     void setFileQuestion(canvas::FileQuestion question) { question_ = std::move(question); }
 
     void start();
@@ -80,6 +82,7 @@ public:
     void reject() override;
 
 private:
+    bool highContrast_ = false;
     struct Series {
         QScatterSeries* presses;
         QLineSeries* means;
@@ -88,6 +91,7 @@ private:
     };
     void buildControls();
     void buildChart();
+    void colourSeries(const Series& series, int run) const;
     void addRow(const views::SensitivityRow& row);
     void showProgress(double done, double total);
     void finishRun();
