@@ -75,8 +75,9 @@ std::map<std::string, std::string> captions() {
 // The controls in the order the page makes its elements, which is the order of its Tab key
 // (the page gives no element a Tab index of its own) and of its one column on a narrow
 // screen: the window's Tab order, each control after its container and after the label
-// that captions it; then the rest in the table's order (the diagram's labels, the
-// temperatures, the title, the picture, the results with their captions); the exit last.
+// that captions it, the picture after the diagram's labels, the temperatures and its
+// title; then the rest in the table's order (the results with their captions); the exit
+// last.
 std::vector<const front::Control*> pageOrder() {
     std::map<std::string, std::string> captionOf;
     for (const auto& [caption, control] : captions())
@@ -97,11 +98,23 @@ std::vector<const front::Control*> pageOrder() {
         placed.insert(name);
         order.push_back(control);
     };
-    const std::string exit = front::tabOrder().back();
-    for (const char* name : front::tabOrder())
-        if (name != exit)
-            place(name);
     const std::map<std::string, std::string> captioned = captions();
+    const std::string exit = front::tabOrder().back();
+    for (const char* name : front::tabOrder()) {
+        if (name == exit)
+            continue;
+        // The picture after the labels the table has before it, its title last.
+        const front::Control* control = front::findControl(name);
+        if (control && control->kind == front::Kind::Picture)
+            for (const front::Control& before : front::formControls()) {
+                if (&before == control)
+                    break;
+                if ((before.kind == front::Kind::Label || before.kind == front::Kind::Formula) &&
+                    !captioned.count(before.name))
+                    place(before.name);
+            }
+        place(name);
+    }
     for (const front::Control& control : front::formControls())
         if (control.name != exit && !captioned.count(control.name))
             place(control.name);

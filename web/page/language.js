@@ -64,6 +64,7 @@ export function buildLanguageSwitch(row, caption, language, onChoose) {
   for (const { code, name } of language.languages) {
     const option = list.appendChild(document.createElement('option'));
     option.value = code;
+    option.lang = code; // each language's name in its own
     option.textContent = name;
     option.selected = code === language.code;
   }

@@ -221,7 +221,10 @@ class Page {
     const t = this.texts;
     const progress = new ProgressBox({ title: t.progressTitle, text: t.progressText, cancel: t.cancel },
       () => this.client.request('cancel').then((changes) => finish({ changes })));
-    this.client.onProgress = (message) => progress.update(message.done, message.total, message.show);
+    this.client.onProgress = (message) => {
+      progress.update(message.done, message.total, message.show);
+      if (message.announcement) this.announce(message.announcement); // a long press has begun
+    };
     this.client.onPressEnd = (message) => finish(message);
     await this.client.request('press', { id: 'press' });
     const end = await ended;

@@ -82,7 +82,7 @@ async function pump() {
     if (changes && press === current) {
       if (changes.pressing) {
         self.postMessage({ type: 'progress', id: press.id, done: changes.done, total: changes.total,
-          show: changes.showProgress });
+          show: changes.showProgress, announcement: changes.announcement });
       } else {
         const picture = changes.picture ? mainWindow.picture() : null;
         const transfer = picture ? [picture.kinds.buffer, picture.coordinates.buffer, picture.colours.buffer] : [];
