@@ -201,6 +201,16 @@ class Keyboard(AccessibilityTest):
             self.key(Keys.ESCAPE)
             self.assertEqual((self.visible(panel), self.focused()), (False, "txtKp"), panel)
 
+    def test_a_long_press_says_that_it_runs_and_that_it_stopped(self):
+        page = self.page
+        said = "return document.getElementById('announcer').textContent"
+        page.type("txtTint", "100000")
+        page.element("btnsum").click()
+        page.wait(lambda: page.js(said) == "Сумматор: Накопление…", 30, "the start of a long press")
+        page.wait(lambda: page.js("return !!document.getElementById('btnCancelPress')"), 30, "the progress box")
+        page.element("btnCancelPress").click()
+        page.wait(lambda: page.js(said) == "Накопление прервано", 10, "the press stopped")
+
     def test_a_reading_shows_all_its_digits_when_focused(self):
         page = self.page
         page.press("btnsum")
