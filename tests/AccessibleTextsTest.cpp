@@ -126,6 +126,30 @@ TEST(AccessibleTexts, TheWindowNamesAnnouncesAndRedrawsInItsLook) {
     EXPECT_NE(front::digest(front::pack(window.picture())), highUhf);
     EXPECT_NE(front::digest(front::pack(window.picture())), plain);
     EXPECT_FALSE(window.setHighContrast(false).look); // no change, nothing to redraw
+
+    // The report shows the pictures in the look on show.
+    const auto reportPicture = [&window] {
+        return window.report(nullptr, "", "").blocks.front().picture;
+    };
+    const canvas::RecordingCanvas* plainPicture = reportPicture();
+    window.setHighContrast(true);
+    EXPECT_NE(reportPicture(), plainPicture);
+    EXPECT_NE(front::digest(front::pack(*reportPicture())),
+              front::digest(front::pack(*plainPicture)));
+}
+
+TEST(AccessibleTexts, ALongPressSaysOnceThatItRunsAndThatItStopped) {
+    front::Window window;
+    window.type("txtTint", "100000");
+    window.click("btnsum");
+    std::vector<std::string> said;
+    for (int step = 0; step < 2 && window.pressing(); ++step) {
+        const front::Changes changes = window.stepPress(1e6); // slow: worth a progress box
+        if (!changes.announcement.empty())
+            said.push_back(changes.announcement);
+    }
+    said.push_back(window.cancelPress().announcement);
+    EXPECT_EQ(said, (std::vector<std::string>{"Сумматор: Накопление…", "Накопление прервано"}));
 }
 
 } // namespace
