@@ -10,6 +10,7 @@
 #include "views/PlotExport.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <optional>
 
@@ -38,6 +39,59 @@ std::string spokenCaption(std::string caption) {
     while (!spoken.empty() && spoken.back() == ' ')
         spoken.pop_back();
     return spoken;
+}
+
+// "Антенный переключатель" → "антенный переключатель": the first letter lower case, for a
+// name that follows an abbreviation (Latin and Cyrillic capitals).
+std::string lowerFirst(std::string text) {
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') {
+        text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    } else if (text.size() >= 2) {
+        const auto lead = static_cast<unsigned char>(text[0]);
+        const auto next = static_cast<unsigned char>(text[1]);
+        const unsigned code = ((lead & 0x1fu) << 6) | (next & 0x3fu);
+        if ((lead & 0xe0u) == 0xc0u && code >= 0x410 && code <= 0x42f) { // А … Я
+            const unsigned lower = code + 0x20;
+            text[0] = static_cast<char>(0xc0u | (lower >> 6));
+            text[1] = static_cast<char>(0x80u | (lower & 0x3fu));
+        }
+    }
+    return text;
+}
+
+// Whether a caption is an abbreviation (АП, УВЧ, АЦП): capitals only, no lower-case letter.
+bool isAbbreviation(const std::string& caption) {
+    bool letters = false;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        const auto c = static_cast<unsigned char>(caption[i]);
+        if (c >= 'a' && c <= 'z')
+            return false;
+        if (c >= 'A' && c <= 'Z')
+            letters = true;
+        if ((c & 0xe0u) == 0xc0u && i + 1 < caption.size()) {
+            const unsigned code = ((c & 0x1fu) << 6) | (caption[i + 1] & 0x3fu);
+            if (code >= 0x430 && code <= 0x45f)
+                return false;
+            letters = letters || (code >= 0x400 && code <= 0x42f);
+            ++i;
+        }
+    }
+    return letters;
+}
+
+// A block button's name: its caption where that says what it is; the full name where the
+// caption is a symbol («~»); the abbreviation with the full name after it, so that the
+// name still holds the words on the button (for a user who speaks them to the computer).
+std::string blockName(views::Block block, const std::string& text) {
+    const std::string caption = spokenCaption(text);
+    const std::string full = blockFullName(block);
+    if (isAbbreviation(caption))
+        return caption + " — " + lowerFirst(full);
+    bool letters = false;
+    for (const char c : caption)
+        letters = letters || static_cast<unsigned char>(c) >= 0x80 ||
+                  std::isalpha(static_cast<unsigned char>(c));
+    return letters ? caption : full;
 }
 
 std::optional<model::Result> resultOfLabel(const std::string& control) {
@@ -107,11 +161,11 @@ std::string blockFullName(views::Block block) {
     case views::Block::Detector:
         return i18n::translate("Veltrum", "Квадратичный детектор");
     case views::Block::Filter1:
-        return i18n::translate("Veltrum", "Однозвенный фильтр");
+        return i18n::translate("Veltrum", "Фильтр однозвенный");
     case views::Block::Capacitor:
         return i18n::translate("Veltrum", "Разделительный конденсатор");
     case views::Block::Filter2:
-        return i18n::translate("Veltrum", "Двухзвенный фильтр");
+        return i18n::translate("Veltrum", "Фильтр двухзвенный");
     case views::Block::Adc:
         return i18n::translate("Veltrum", "Аналого-цифровой преобразователь");
     case views::Block::Summator:
@@ -126,7 +180,7 @@ std::string accessibleName(const std::string& control, const std::string& text,
         return views::fieldCaption(field->quantity, scene);
     for (const views::BlockDescription& block : views::blockDescriptions())
         if (control == block.button)
-            return blockFullName(block.block);
+            return blockName(block.block, text);
     if (const std::optional<model::Result> result = resultOfLabel(control)) {
         const char* caption = resultCaptionControl(*result);
         if (!caption)

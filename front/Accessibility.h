@@ -24,7 +24,8 @@ namespace front {
 std::string blockFullName(views::Block block);
 
 // The accessible name of a control of the table, a menu item or a tool, in the user's
-// language; `text` is the control's text as it stands (a result's reading, the title) and
+// language (a block button whose caption is an abbreviation: "АП — антенный
+// переключатель"); `text` is the control's text as it stands (a result's reading, the title) and
 // scene the scene chosen (it names txtT2). Empty for a control that has nothing to say
 // beyond its own caption (a plain label).
 std::string accessibleName(const std::string& control, const std::string& text, model::Scene scene);

@@ -50,6 +50,7 @@ inline constexpr const char* kValueTableTitle =
 inline constexpr const char* kListen = VT_NOOP("Veltrum", "Прослушать");
 inline constexpr const char* kHighContrast = VT_NOOP("Veltrum", "Высокая контрастность");
 inline constexpr const char* kToolsButton = VT_NOOP("Veltrum", "Инструменты");
+inline constexpr const char* kClose = VT_NOOP("Veltrum", "Закрыть"); // a panel's close button
 inline constexpr const char* kPageHeading =
     VT_NOOP("Veltrum", "Veltrum: модуляционный радиометр с борта самолёта");
 // The page's language switch.

@@ -1513,16 +1513,8 @@ The batch mode presses blocks without a window and prints the readings as the wi
         <translation>Square-law detector</translation>
     </message>
     <message>
-        <source>Однозвенный фильтр</source>
-        <translation>One-section filter</translation>
-    </message>
-    <message>
         <source>Разделительный конденсатор</source>
         <translation>Coupling capacitor</translation>
-    </message>
-    <message>
-        <source>Двухзвенный фильтр</source>
-        <translation>Two-section filter</translation>
     </message>
     <message>
         <source>Аналого-цифровой преобразователь</source>
@@ -1571,6 +1563,10 @@ The batch mode presses blocks without a window and prints the readings as the wi
     <message>
         <source>Veltrum: модуляционный радиометр с борта самолёта</source>
         <translation>Veltrum: a modulation radiometer on board an aircraft</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
     </message>
 </context>
 </TS>

@@ -222,6 +222,7 @@ val texts() {
         {"helpTitle", t::kHelpTitle},
         {"language", t::kLanguage},
         {"toolsButton", t::kToolsButton},
+        {"close", t::kClose},
         {"highContrast", t::kHighContrast},
         {"pageHeading", t::kPageHeading},
         {"valueTable", t::kValueTable},
