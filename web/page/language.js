@@ -3,7 +3,7 @@
 
 // The page's address, its language and its look: #lang=CODE and #contrast=high, then
 // #setup=TEXT (URL-encoded) up to the end, as the page writes its links; the language and
-// the look the switches under the window chose, remembered by the browser.
+// the look the switches under the window (under.js) chose, remembered by the browser.
 
 const LANGUAGE_KEY = 'veltrum.language';
 const CONTRAST_KEY = 'veltrum.contrast';
@@ -53,34 +53,4 @@ export function hashParameters(hash) {
 export function setupLink(code, source, text) {
   const language = code === source ? '' : `lang=${code}&`;
   return `${location.href.split('#')[0]}#${language}setup=${encodeURIComponent(text)}`;
-}
-
-// The switch under the window (outside it: the window keeps its controls).
-export function buildLanguageSwitch(row, caption, language, onChoose) {
-  const label = row.appendChild(document.createElement('label'));
-  label.append(`${caption} `);
-  const list = label.appendChild(document.createElement('select'));
-  list.id = 'cboLanguage';
-  for (const { code, name } of language.languages) {
-    const option = list.appendChild(document.createElement('option'));
-    option.value = code;
-    option.lang = code; // each language's name in its own
-    option.textContent = name;
-    option.selected = code === language.code;
-  }
-  list.addEventListener('change', () => onChoose(list.value));
-  return list;
-}
-
-// The high-contrast switch under the window.
-export function buildContrastSwitch(row, caption, onSwitch) {
-  const label = row.appendChild(document.createElement('label'));
-  label.className = 'switch';
-  const box = label.appendChild(document.createElement('input'));
-  box.type = 'checkbox';
-  box.id = 'chkContrast';
-  box.setAttribute('role', 'switch');
-  label.append(` ${caption}`);
-  box.addEventListener('change', () => onSwitch(box.checked));
-  return box;
 }

@@ -3,27 +3,29 @@
 
 // The page: the simulator's window in a browser, the page's face of the core's window.
 // It builds its elements from the core's control table, sends every action of the user to
-// the worker by control name, and applies what comes back by element id: texts, states,
-// accessible names, the picture and its words, the boxes, the focus, the caption, the
-// progress of a long press, what a screen reader is told, the look. Under the window: the
-// language, the tools button and the high-contrast switch. Narrower than the window, the
-// page shows it as one column.
+// the worker by control name, and applies what comes back by element id: the controls'
+// changes (controls.js), the picture and its words, the boxes, the focus, the caption, the
+// progress of a long press, what a screen reader is told and the look (look.js). Under the
+// window, a row of its own (under.js); narrower than the window, one column (fit.js); what
+// it starts with, from its address and the browser (startup.js).
 
-import { CoreClient, localeSeparator } from './core-client.js';
+import { applyControl } from './controls.js';
+import { CoreClient } from './core-client.js';
 import { showMessage, ProgressBox, boxOpen } from './dialogs.js';
 import { ExperimentPanel } from './experiment.js';
 import { download, bytesBlob } from './files.js';
-import { buildWindow, cssColour, paintControls, setAccessible, setCaption } from './form.js';
+import { followWidth, showWholeOnFocus } from './fit.js';
+import { buildWindow } from './form.js';
 import { HelpPanel } from './help.js';
 import { acceleratedElement, acceleratorLetters } from './keys.js';
-import {
-  buildContrastSwitch, buildLanguageSwitch, hashParameters, rememberContrast, rememberLanguage,
-  rememberedContrast, rememberedLanguage,
-} from './language.js';
+import { rememberContrast } from './language.js';
+import { Announcer, Look } from './look.js';
 import { buildMenu } from './menus.js';
 import { Picture } from './picture.js';
 import { LabFiles } from './labfiles.js';
+import { acceptDroppedSetups, startParameters } from './startup.js';
 import { PictureMenu, followReadout } from './tools.js';
+import { buildUnderRow, reloadInLanguage } from './under.js';
 import { ValueTablePanel, playTone } from './valuetable.js';
 
 class Page {
@@ -53,18 +55,18 @@ class Page {
     this.values = new ValueTablePanel({ title: this.texts.valueTableTitle,
                                         closeName: closeName(this.texts.valueTableTitle), anchor: this.form });
     this.tools = new PictureMenu(description.tools, this.toolHandlers(), picture, description.longPressMs);
-    // Under the window (outside it: the window keeps its controls).
-    const under = built.form.parentElement.appendChild(document.createElement('div'));
-    under.className = 'under';
-    buildLanguageSwitch(under, this.texts.language, language, (code) => this.switchLanguage(code));
-    this.tools.makeButton(under, this.texts.toolsButton);
-    this.contrastSwitch = buildContrastSwitch(under, this.texts.highContrast,
-                                              (on) => this.act('setHighContrast', on));
+    this.contrastSwitch = buildUnderRow(built.form, {
+      texts: this.texts, language, tools: this.tools,
+      onLanguage: (code) => reloadInLanguage(code, this.highContrast, () => this.call('setupText')),
+      onContrast: (on) => this.act('setHighContrast', on),
+    });
     followReadout(picture, description.pictureWidth, (x, y) => this.picture.userPoint(x, y),
                   (x, y) => this.call('readout', x, y));
-    this.announcer = document.getElementById('announcer');
+    this.announcer = new Announcer(document.getElementById('announcer'));
+    this.look = new Look({ elements: this.elements, controls: description.controls,
+                           contrastSwitch: this.contrastSwitch, experiment: this.experiment });
     this.wire();
-    this.showLook();
+    this.look.show(this.highContrast);
     document.querySelector('title').textContent = description.caption;
     setInterval(() => {
       const now = new Date();
@@ -102,86 +104,26 @@ class Page {
     document.addEventListener('keydown', (event) => this.key(event));
   }
 
-  // What the screen reader says, once: the text cleared first, so that the same words
-  // again are said again.
-  announce(text) {
-    this.announcer.textContent = '';
-    setTimeout(() => { this.announcer.textContent = text; }, 100);
-  }
-
-  // The look in force on the page: its colours, the window's controls in the core's
-  // colours of that look, the switch, the experiment's chart.
-  showLook() {
-    document.body.classList.toggle('contrast-high', this.highContrast);
-    document.body.dataset.contrast = this.highContrast ? 'high' : 'normal';
-    paintControls(this.elements, this.description.controls, this.highContrast);
-    this.contrastSwitch.checked = this.highContrast;
-    this.experiment.setLook(this.highContrast);
-  }
-
   // ---- the core's changes --------------------------------------------------------------
 
   async apply(changes, picture = null) {
-    for (const change of changes.controls || []) this.applyControl(change);
+    for (const change of changes.controls || []) {
+      // The look the core's high-contrast action now ticks is the page's.
+      if (applyControl(change, this.description) && change.control === 'actHighContrast' &&
+          (change.parts & this.description.parts.checked)) this.highContrast = change.state.checked;
+    }
     if (changes.hasCaption) document.querySelector('title').textContent = changes.caption;
     if (changes.look) {
       rememberContrast(this.highContrast);
-      this.showLook();
+      this.look.show(this.highContrast);
     }
     if (changes.picture && !picture) picture = await this.call('picture'); // the new look's
     if (picture) this.picture.show(picture);
-    if (changes.announcement) this.announce(changes.announcement);
+    if (changes.announcement) this.announcer.say(changes.announcement);
     if (changes.boxIcon)
       await showMessage({ title: changes.boxTitle, text: changes.boxText, icon: changes.boxIcon });
     if (changes.focus) this.focus(changes.focus);
     if (changes.close) await this.exit();
-  }
-
-  applyControl({ control, parts, state }) {
-    const element = document.getElementById(control);
-    if (!element) return;
-    const kind = element.dataset.kind;
-    const { text, toolTip, enabled, checked, index, accessible } = this.description.parts;
-    const input = element.matches('input') ? element : element.querySelector('input, select');
-    if (parts & text) {
-      if (kind === 'lineedit') {
-        if (element.value !== state.text) element.value = state.text;
-      } else if (kind === 'button' || kind === 'radio' || kind === 'check') {
-        setCaption(element.querySelector('span'), state.text);
-        element.dataset.caption = state.text;
-      } else if (kind === 'action') {
-        element.firstChild.textContent = state.text;
-      } else {
-        element.textContent = state.text;
-        if (!element.classList.contains('result')) element.dataset.caption = state.text;
-      }
-    }
-    // A reading's full text, shown where its box is too narrow for it.
-    if (parts & toolTip)
-      element.title = !element.classList.contains('result') ||
-        element.scrollWidth > element.clientWidth ? state.toolTip : '';
-    if (parts & accessible) setAccessible(element, state.accessibleName, state.description);
-    if (parts & enabled) {
-      if (kind === 'action') {
-        element.classList.toggle('disabled', !state.enabled);
-        if (state.enabled) element.removeAttribute('aria-disabled');
-        else element.setAttribute('aria-disabled', 'true');
-      }
-      else if (input) input.disabled = !state.enabled;
-      if (kind === 'lineedit')
-        element.style.backgroundColor = cssColour(state.enabled ? this.description.enabledField
-                                                                : this.description.disabledField);
-    }
-    if ((parts & checked) && control === 'actHighContrast') this.highContrast = state.checked;
-    if (parts & checked) {
-      if (kind === 'action') {
-        if (element.getAttribute('role') === 'menuitemcheckbox')
-          element.setAttribute('aria-checked', String(state.checked));
-      } else if (input) {
-        input.checked = state.checked;
-      }
-    }
-    if ((parts & index) && input) input.selectedIndex = state.index;
   }
 
   // The field a message points to takes the focus, its text selected.
@@ -223,7 +165,7 @@ class Page {
       () => this.client.request('cancel').then((changes) => finish({ changes })));
     this.client.onProgress = (message) => {
       progress.update(message.done, message.total, message.show);
-      if (message.announcement) this.announce(message.announcement); // a long press has begun
+      if (message.announcement) this.announcer.say(message.announcement); // a long press has begun
     };
     this.client.onPressEnd = (message) => finish(message);
     await this.client.request('press', { id: 'press' });
@@ -268,15 +210,6 @@ class Page {
     return this.act('openSetup', text, fileName);
   }
 
-  // The page again in another language, remembered for the next visit, with the controls
-  // as they stand (a setup in the address).
-  async switchLanguage(code) {
-    rememberLanguage(code);
-    const look = this.highContrast ? 'contrast=high&' : '';
-    location.hash = `lang=${code}&${look}setup=${encodeURIComponent(await this.call('setupText'))}`;
-    location.reload();
-  }
-
   // ---- the keyboard --------------------------------------------------------------------
 
   key(event) {
@@ -306,36 +239,6 @@ class Page {
   }
 }
 
-// A reading's box, too narrow for all its digits, widens to the left while it has the
-// focus (the column of readings is right-aligned at the window's edge).
-function showWholeOnFocus(box) {
-  box.addEventListener('focus', () => {
-    const needed = box.scrollWidth + (box.offsetWidth - box.clientWidth);
-    if (document.body.classList.contains('narrow') || needed <= box.offsetWidth) return;
-    const { left, width } = box.style;
-    box.dataset.place = JSON.stringify({ left, width });
-    box.style.left = `${box.offsetLeft + box.offsetWidth - needed}px`;
-    box.style.width = `${needed}px`;
-    box.classList.add('whole');
-  });
-  box.addEventListener('blur', () => {
-    if (!box.dataset.place) return;
-    Object.assign(box.style, JSON.parse(box.dataset.place));
-    delete box.dataset.place;
-    box.classList.remove('whole');
-  });
-}
-
-// Narrower than the window (with the page's margins), the page shows it as one column.
-function followWidth(form) {
-  const margins = parseFloat(getComputedStyle(document.body).paddingLeft) +
-    parseFloat(getComputedStyle(document.body).paddingRight);
-  const query = matchMedia(`(max-width: ${form.offsetWidth + margins - 0.5}px)`);
-  const apply = () => document.body.classList.toggle('narrow', query.matches);
-  query.addEventListener('change', apply);
-  apply();
-}
-
 function failed(sentence) {
   const app = document.getElementById('app');
   app.textContent = '';
@@ -357,19 +260,8 @@ async function start() {
       console.error('Veltrum: the worker failed:', why);
       failed(failure);
     };
-    // The languages built into the page: Russian, the source, and every catalogue.
-    const languages = JSON.parse(document.getElementById('veltrum-languages').textContent);
-    const catalogues = {};
-    for (const [code, { catalogue }] of Object.entries(languages))
-      if (code !== 'ru') catalogues[code] = catalogue;
-    const parameters = hashParameters(location.hash);
-    const remembered = rememberedContrast();
-    const highContrast = parameters.contrast !== undefined ? parameters.contrast === 'high'
-      : remembered !== null ? remembered : matchMedia('(prefers-contrast: more)').matches;
-    const { language, description } = await client.request('load', {
-      option: parameters.lang === undefined ? null : parameters.lang,
-      remembered: rememberedLanguage(), catalogues, separator: localeSeparator(),
-    });
+    const { languages, load, highContrast, setup } = startParameters();
+    const { language, description } = await client.request('load', load);
     document.documentElement.lang = language.code;
     await client.startHelpers();
     const app = document.getElementById('app');
@@ -385,14 +277,8 @@ async function start() {
     if (language.problem)
       await showMessage({ title: description.caption, text: language.problem, icon: 'warning' });
     // A setup in the page's address (veltrum.html#setup=…), and setup files dropped on it.
-    if (parameters.setup !== undefined)
-      await page.openSetupText(parameters.setup, description.texts.setupFromAddress);
-    document.addEventListener('dragover', (event) => event.preventDefault());
-    document.addEventListener('drop', (event) => {
-      event.preventDefault();
-      const files = event.dataTransfer && event.dataTransfer.files;
-      if (files && files.length === 1) page.files.openSetupFile(files[0]);
-    });
+    if (setup !== undefined) await page.openSetupText(setup, description.texts.setupFromAddress);
+    acceptDroppedSetups((file) => page.files.openSetupFile(file));
     document.body.dataset.ready = '1';
   } catch (error) {
     console.error('Veltrum:', error);
