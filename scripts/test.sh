@@ -40,5 +40,5 @@ if [ "${VELTRUM_SKIP_SANITIZERS:-0}" != 1 ]; then
     veltrum_build sanitize
     # The page is the same file for both builds: its browser tests ran above.
     ctest --test-dir "$VELTRUM_ROOT/build/sanitize" --output-on-failure --parallel "$jobs" \
-        -E BrowserPage
+        -E "^Browser"
 fi
