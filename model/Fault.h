@@ -42,6 +42,10 @@ enum class FaultKind {
     ZeroAdcRange,           // every two-section filter output is 0
     ZeroMeasuredDifference, // the real sensitivity would divide by zero
     ResultNotFinite,        // a result overflows
+    // The calibrated receiver's inputs: numbers without a physical meaning there.
+    Negative,           // a temperature or the gain instability below 0
+    NotPositive,        // the bandwidth, the gain or a cut-off not above 0
+    WordLengthNotWhole, // the ADC's word length not a whole number of bits from 1 to 1023
 };
 
 struct Fault {
