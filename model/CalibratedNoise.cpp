@@ -50,8 +50,11 @@ double gammaRelativePower(const DetectorLaw& law, std::uint32_t seed, std::uint6
             break;
     }
     if (law.shape < 1) {
-        const float u = unitInterval(seed, periodFirst + kBoostUniformsAt + sample);
-        value *= portableExp(noiseLog(u) / law.shape);
+        // u = 1 − (U1 + U2·2⁻²⁴) in [2⁻⁴⁸, 1]: exact in a double.
+        const std::uint64_t at = periodFirst + kBoostUniformsAt + 2 * sample;
+        const double u = 1 - (static_cast<double>(uniformAt(seed, at)) +
+                              static_cast<double>(uniformAt(seed, at + 1)) * 0x1p-24);
+        value *= portableExp(portableLog(u) / law.shape);
     }
     return value / law.shape;
 }

@@ -12,7 +12,8 @@
 // relative spread 1/√k). Averaged over a time τ it spreads by 1/√(Δf·τ): the radiometer
 // equation holds by construction.
 //   - k < 100 (Δf below 500 MHz): the exact gamma law, by Marsaglia and Tsang's method
-//     (for k < 1 boosted from shape k + 1 by u^(1/k)).
+//     (for k < 1 boosted from shape k + 1 by u^(1/k), u of 48 bits: u^(1/k) falls from 1 within
+//     about k of u = 1, which a finer grid resolves down to k of about 10⁻¹², Δf of 5 Hz).
 //   - k ≥ 100: a Gaussian of the same mean and spread, one draw a sample. Beyond k = 100
 //     the two laws differ only in their skewness 2/√k ≤ 0.2, which no sum of samples the
 //     summator takes can show, and the Gaussian goes below zero with a probability
@@ -26,8 +27,8 @@
 // One period's run of the stream, from its first uniform:
 //   [0, 10000)      the detector's Gaussian draws, two uniforms a sample;
 //   [10000, 15000)  the gamma law's acceptance uniforms, one a sample;
-//   [15000, 20000)  the gamma law's boost uniforms (k < 1), one a sample;
-//   [20000, 20002)  the gain drift's draw.
+//   [15000, 25000)  the gamma law's boost uniforms (k < 1), two a sample;
+//   [25000, 25002)  the gain drift's draw.
 // A rejected gamma proposal is drawn again from the same places of a stream whose seed is
 // moved on by one step per attempt. The band's points of the block views (one point per
 // sample standing for the Δf·0.2 µs samples of the band) come from three streams of their
@@ -40,10 +41,10 @@
 
 namespace model {
 
-inline constexpr std::uint64_t kCalibratedUniformsPerPeriod = 20002;
+inline constexpr std::uint64_t kCalibratedUniformsPerPeriod = 25002;
 inline constexpr std::uint64_t kAcceptanceUniformsAt = 10000;
 inline constexpr std::uint64_t kBoostUniformsAt = 15000;
-inline constexpr std::uint64_t kDriftDrawAt = 20000;
+inline constexpr std::uint64_t kDriftDrawAt = 25000;
 
 inline constexpr double kSampleSeconds = 2e-7; // one sample of the record, 0.2 µs
 inline constexpr double kGammaLawBelow = 100;  // band samples per record sample

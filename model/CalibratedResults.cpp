@@ -21,8 +21,10 @@ double calibratedPotentialSensitivity(const CalibratedInputs& in, double seconds
         return system1 * std::sqrt(1 / bandTime + instability * instability);
     const double system2 = in.ta2 + in.tprm;
     const double difference = in.ta1 - in.ta2;
-    return std::sqrt((2 * (system1 * system1) + 2 * (system2 * system2)) / bandTime +
-                     instability * instability * (difference * difference));
+    // Without a drift its term is 0 even where the difference's square overflows.
+    const double drift =
+        instability == 0 ? 0 : instability * instability * (difference * difference);
+    return std::sqrt((2 * (system1 * system1) + 2 * (system2 * system2)) / bandTime + drift);
 }
 
 CalibratedResults calibratedResults(const CalibratedInputs& inputs, int countAll,
