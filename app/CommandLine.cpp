@@ -137,7 +137,19 @@ Parsed parseCommandLine(QCoreApplication& application) {
                           return codes;
                       }()})),
         QString::fromStdString(i18n::translate("Veltrum", "язык")));
-    parser.addOptions({batch, setup, press, format, language});
+    const QCommandLineOption receiver(
+        QStringLiteral("receiver"),
+        QString::fromStdString(i18n::translate(
+            "Veltrum", "Модель приёмника: course (учебная, по умолчанию) или calibrated "
+                       "(калиброванная); главнее установки.")),
+        QStringLiteral("course|calibrated"));
+    const QCommandLineOption switching(
+        QStringLiteral("switching"),
+        QString::fromStdString(i18n::translate(
+            "Veltrum", "Переключение калиброванной модели: modulated (с модуляцией, по умолчанию) "
+                       "или total-power (без модуляции); главнее установки.")),
+        QStringLiteral("modulated|total-power"));
+    parser.addOptions({batch, setup, press, format, language, receiver, switching});
     parser.addPositionalArgument(
         QString::fromStdString(i18n::translate("Veltrum", "файл")),
         QString::fromStdString(i18n::translate("Veltrum", "Установка, которую открыть в окне.")),
@@ -145,6 +157,27 @@ Parsed parseCommandLine(QCoreApplication& application) {
     parser.process(application); // --help and --version answer and end here
 
     Parsed parsed;
+    if (parser.isSet(receiver)) {
+        parsed.window.receiver = front::receiverOfWord(parser.value(receiver).toStdString());
+        if (!parsed.window.receiver) {
+            std::cerr << "veltrum: "
+                      << i18n::translate("Veltrum", "--receiver course или --receiver calibrated")
+                      << '\n';
+            parsed.exitStatus = 1;
+            return parsed;
+        }
+    }
+    if (parser.isSet(switching)) {
+        parsed.window.switching = front::switchingOfWord(parser.value(switching).toStdString());
+        if (!parsed.window.switching) {
+            std::cerr << "veltrum: "
+                      << i18n::translate("Veltrum",
+                                         "--switching modulated или --switching total-power")
+                      << '\n';
+            parsed.exitStatus = 1;
+            return parsed;
+        }
+    }
     if (!parser.isSet(batch)) {
         if (parser.positionalArguments().size() > 1) {
             std::cerr << "veltrum: "
@@ -177,6 +210,10 @@ Parsed parseCommandLine(QCoreApplication& application) {
         }
         request.setup = *read;
     }
+    if (parsed.window.receiver)
+        request.setup.receiver = parsed.window.receiver;
+    if (parsed.window.switching)
+        request.setup.switching = parsed.window.switching;
     for (const QString& name : parser.values(press))
         request.presses.push_back(name.toStdString());
     request.decimalSeparator = ui::localeDecimalSeparator();

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "views/Press.h"
+
 #include <optional>
 #include <string>
 
@@ -33,6 +35,9 @@ bool startLanguage(QCoreApplication& application, int argc, char* argv[], bool w
 
 struct WindowRequest {
     QString setupFile; // empty: none
+    // --receiver and --switching, which outweigh the setup's.
+    std::optional<views::ReceiverModel> receiver;
+    std::optional<model::Switching> switching;
 };
 
 // Reads the command line. An answer without a window is given here, and its exit status

@@ -46,10 +46,14 @@ int main(int argc, char* argv[]) {
 
     Form1 window;
     window.show();
-    if (!parsed.window.setupFile.isEmpty()) {
-        const QString file = parsed.window.setupFile;
-        // Once the window is on screen, so that a warning has its parent to stand over.
-        QTimer::singleShot(0, &window, [&window, file] { window.openSetupFile(file); });
-    }
+    const app::WindowRequest request = parsed.window;
+    // Once the window is on screen, so that a warning has its parent to stand over; the
+    // command line's receiver after the setup's, which it outweighs.
+    QTimer::singleShot(0, &window, [&window, request] {
+        if (!request.setupFile.isEmpty())
+            window.openSetupFile(request.setupFile);
+        if (request.receiver || request.switching)
+            window.chooseReceiver(request.receiver, request.switching);
+    });
     return QApplication::exec();
 }

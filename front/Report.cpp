@@ -45,6 +45,11 @@ ReportTable setupTable(const Setup& setup) {
     if (setup.seed)
         table.rows.push_back(
             {i18n::translate("Veltrum", "Начальное число шума"), std::to_string(*setup.seed)});
+    if (setup.receiver == views::ReceiverModel::Calibrated) // the course model goes unsaid
+        table.rows.push_back({i18n::tr(texts::kReceiverMenu),
+                              i18n::tr(setup.switching == model::Switching::TotalPower
+                                           ? texts::kCalibratedTotalPowerCaption
+                                           : texts::kCalibratedCaption)});
     return table;
 }
 

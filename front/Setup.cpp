@@ -155,10 +155,10 @@ Setup readSetup(std::string_view bytes) {
                    {std::to_string(written), std::to_string(kSetupVersion)}));
     if (written < 1)
         refuse(arg(translate("Veltrum", "неверная версия формата: %1"), {std::to_string(written)}));
-    onlyKnownKeys(
-        root,
-        {"format", "version", "fields", "scene", "sideLobes", "samplingRate", "colours", "noise"},
-        "");
+    onlyKnownKeys(root,
+                  {"format", "version", "fields", "scene", "sideLobes", "samplingRate", "colours",
+                   "noise", "receiver", "switching"},
+                  "");
 
     Setup setup;
     if (const Value* fields = root.find("fields"))
@@ -192,7 +192,45 @@ Setup readSetup(std::string_view bytes) {
         if (const Value* seed = noise->find("seed"))
             setup.seed = wholeNumber(*seed, "noise.seed");
     }
+    if (const Value* receiver = root.find("receiver")) {
+        expect(*receiver, Value::Type::String, "receiver");
+        setup.receiver = receiverOfWord(receiver->text);
+        if (!setup.receiver)
+            refuse(arg(translate("Veltrum", "значение ключа %1 — не модель приёмника: %2"),
+                       {quoted("receiver"), quoted(receiver->text)}));
+    }
+    if (const Value* switching = root.find("switching")) {
+        expect(*switching, Value::Type::String, "switching");
+        setup.switching = switchingOfWord(switching->text);
+        if (!setup.switching)
+            refuse(arg(translate("Veltrum", "значение ключа %1 — не способ переключения: %2"),
+                       {quoted("switching"), quoted(switching->text)}));
+    }
     return setup;
+}
+
+std::optional<views::ReceiverModel> receiverOfWord(std::string_view word) {
+    for (const views::ReceiverModel receiver :
+         {views::ReceiverModel::Course, views::ReceiverModel::Calibrated})
+        if (word == wordOf(receiver))
+            return receiver;
+    return std::nullopt;
+}
+
+std::optional<model::Switching> switchingOfWord(std::string_view word) {
+    for (const model::Switching switching :
+         {model::Switching::Modulated, model::Switching::TotalPower})
+        if (word == wordOf(switching))
+            return switching;
+    return std::nullopt;
+}
+
+const char* wordOf(views::ReceiverModel receiver) {
+    return receiver == views::ReceiverModel::Calibrated ? "calibrated" : "course";
+}
+
+const char* wordOf(model::Switching switching) {
+    return switching == model::Switching::TotalPower ? "total-power" : "modulated";
 }
 
 std::string writeSetup(const Setup& setup) {
@@ -232,6 +270,10 @@ std::string writeSetup(const Setup& setup) {
     }
     if (setup.seed)
         out += ",\n  \"noise\": {\"seed\": " + std::to_string(*setup.seed) + "}";
+    if (setup.receiver)
+        out += std::string(",\n  \"receiver\": ") + json::quote(wordOf(*setup.receiver));
+    if (setup.switching)
+        out += std::string(",\n  \"switching\": ") + json::quote(wordOf(*setup.switching));
     return out + "\n}\n";
 }
 
@@ -276,6 +318,8 @@ void applySetup(const Setup& setup, SetupControls& controls) {
         if (*setup.sideLobes)
             controls.clickSideLobes(true);
     }
+    if (setup.receiver || setup.switching)
+        controls.chooseReceiver(setup.receiver, setup.switching);
 }
 
 } // namespace front

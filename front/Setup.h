@@ -8,7 +8,8 @@
 //    "fields": {"txtT1": "304", ...}, "scene": "optBigCel" | "optGranica" | "optCel",
 //    "sideLobes": false, "samplingRate": "50кГц",
 //    "colours": {"object1": "mnuRed1", "object2": "mnuBlue2"},
-//    "noise": {"seed": 12345}}
+//    "noise": {"seed": 12345},
+//    "receiver": "course" | "calibrated", "switching": "modulated" | "total-power"}
 // Field texts are kept as typed (the next press checks them, as always). Every key but
 // format and version may be missing: its control stays as it is. The reader is strict: a
 // file that is not a setup, is cut short, holds an unknown key, a value of the wrong kind,
@@ -18,6 +19,7 @@
 #include "i18n/Translate.h"
 #include "model/Quantity.h"
 #include "model/ReceiverState.h"
+#include "views/Press.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -44,7 +46,16 @@ struct Setup {
     std::optional<int> samplingRate; // the position in the list
     std::optional<int> colourRow[2]; // the row of each object's colour
     std::optional<std::uint64_t> seed;
+    std::optional<views::ReceiverModel> receiver; // absent: the course model
+    std::optional<model::Switching> switching;    // the calibrated receiver's
 };
+
+// The setup's (and the command line's) words for the receivers and switchings:
+// "course", "calibrated"; "modulated", "total-power". None for another word.
+std::optional<views::ReceiverModel> receiverOfWord(std::string_view word);
+std::optional<model::Switching> switchingOfWord(std::string_view word);
+const char* wordOf(views::ReceiverModel receiver);
+const char* wordOf(model::Switching switching);
 
 // Why a file is not a setup; what() is the Russian sentence.
 class SetupError : public std::runtime_error {
@@ -69,11 +80,14 @@ public:
     virtual void restartNoise(std::uint64_t seed) = 0;
     virtual bool sideLobesTicked() const = 0;
     virtual void clickSideLobes(bool ticked) = 0;
+    virtual void chooseReceiver(std::optional<views::ReceiverModel> receiver,
+                                std::optional<model::Switching> switching) = 0;
 };
 
 // Opens a setup into the controls, in the order the window and the batch mode share: the
-// fields, the scene, the rate, the colours, the noise seed, then the side-lobe box (a
-// ticked box clicked off first, so that the setup's β and Tsl are read). Nothing else.
+// fields, the scene, the rate, the colours, the noise seed, the side-lobe box (a ticked
+// box clicked off first, so that the setup's β and Tsl are read), then the receiver.
+// Nothing else.
 void applySetup(const Setup& setup, SetupControls& controls);
 
 // The window's message when a setup cannot be opened: the file's name and why.

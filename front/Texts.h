@@ -53,6 +53,15 @@ inline constexpr const char* kToolsButton = VT_NOOP("Veltrum", "Инструме
 inline constexpr const char* kClose = VT_NOOP("Veltrum", "Закрыть"); // a panel's close button
 inline constexpr const char* kPageHeading =
     VT_NOOP("Veltrum", "Veltrum: модуляционный радиометр с борта самолёта");
+// The receiver the presses compute: the picture menu's submenu and its items, and what the
+// window's caption adds when it is not the course's.
+inline constexpr const char* kReceiverMenu = VT_NOOP("Veltrum", "Модель приёмника");
+inline constexpr const char* kCourseModel = VT_NOOP("Veltrum", "Учебная (как в курсе)");
+inline constexpr const char* kCalibratedModel = VT_NOOP("Veltrum", "Калиброванная");
+inline constexpr const char* kTotalPower = VT_NOOP("Veltrum", "Без модуляции (полная мощность)");
+inline constexpr const char* kCalibratedCaption = VT_NOOP("Veltrum", "калиброванная модель");
+inline constexpr const char* kCalibratedTotalPowerCaption =
+    VT_NOOP("Veltrum", "калиброванная модель, полная мощность");
 // The page's language switch.
 inline constexpr const char* kLanguage = VT_NOOP("Veltrum", "Язык");
 

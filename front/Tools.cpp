@@ -27,9 +27,17 @@ const std::vector<Tool>& pictureTools() {
         {"actValueTable", t::kValueTable, "Ctrl+T", true, true, true},
         {"actListen", t::kListen, "Ctrl+Alt+L", false, false, true},
         {"actHighContrast", t::kHighContrast, "Ctrl+Alt+H", false, true, true, true},
+        {"actCourseModel", t::kCourseModel, "", false, true, true, true, "mnuReceiver"},
+        {"actCalibratedModel", t::kCalibratedModel, "", false, true, true, true, "mnuReceiver"},
+        {"actTotalPower", t::kTotalPower, "", false, true, true, true, "mnuReceiver"},
         {"actHelp", t::kHelp, "F1", false, true, true},
     };
     return tools;
+}
+
+const std::vector<ToolSubmenu>& toolSubmenus() {
+    static const std::vector<ToolSubmenu> submenus = {{"mnuReceiver", texts::kReceiverMenu}};
+    return submenus;
 }
 
 const Tool* findTool(const std::string& name) {

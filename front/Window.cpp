@@ -71,7 +71,11 @@ Window::Window(char decimalSeparator)
         }
     for (const Tool& tool : pictureTools())
         state(tool.name).text = toolCaption(tool);
-    state(kSaveData).enabled = false; // nothing drawn yet
+    for (const ToolSubmenu& submenu : toolSubmenus())
+        state(submenu.name).text = i18n::tr(submenu.caption);
+    state("actCourseModel").checked = true;
+    state("actTotalPower").enabled = false; // the course receiver is always modulated
+    state(kSaveData).enabled = false;       // nothing drawn yet
     for (auto& [name, made] : controls_)
         made.accessibleName = accessibleName(name, made.text, model::Scene::ExtendedTarget);
 }
@@ -149,6 +153,14 @@ Changes Window::click(const std::string& name) {
         return chooseColour(item->object, item->row);
     if (name == "actHighContrast")
         return setHighContrast(!highContrast_);
+    if (name == "actCourseModel" || name == "actCalibratedModel")
+        return chooseReceiver(name == "actCourseModel" ? views::ReceiverModel::Course
+                                                       : views::ReceiverModel::Calibrated,
+                              std::nullopt);
+    if (name == "actTotalPower")
+        return chooseReceiver(std::nullopt, switching_ == model::Switching::TotalPower
+                                                ? model::Switching::Modulated
+                                                : model::Switching::TotalPower);
     Changes changes;
     changes.close = name == "cmdExit";
     return changes;
@@ -176,7 +188,7 @@ Changes Window::choose(const std::string& list, int index) {
 
 Changes Window::clockTick(int hours, int minutes, int seconds) {
     Changes changes;
-    caption_ = clockCaption(hours, minutes, seconds);
+    caption_ = receiverCaption(clockCaption(hours, minutes, seconds));
     changes.caption = caption_;
     return changes;
 }
@@ -361,6 +373,10 @@ public:
     void restartNoise(std::uint64_t seed) override { window_.session_.restartNoise(seed); }
     bool sideLobesTicked() const override { return window_.control(kSideLobes).checked; }
     void clickSideLobes(bool ticked) override { changes.append(window_.tickSideLobes(ticked)); }
+    void chooseReceiver(std::optional<views::ReceiverModel> receiver,
+                        std::optional<model::Switching> switching) override {
+        changes.append(window_.chooseReceiver(receiver, switching));
+    }
 
     Changes changes;
 
@@ -407,6 +423,10 @@ Setup Window::setup() const {
             if (control(colourItemName(object, row)).checked)
                 setup.colourRow[object] = row;
     setup.seed = session_.noiseSeed();
+    if (receiver_ != views::ReceiverModel::Course) { // a course setup reads as it always did
+        setup.receiver = receiver_;
+        setup.switching = switching_;
+    }
     return setup;
 }
 
@@ -420,6 +440,8 @@ views::FieldTexts Window::fieldTexts() const {
         if (control(look.option).checked)
             texts.scene = look.scene;
     texts.samplingRateIndex = control(kSamplingRate).index;
+    texts.receiver = receiver_;
+    texts.switching = switching_;
     return texts;
 }
 

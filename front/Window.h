@@ -86,14 +86,21 @@ struct Changes {
 
 // The tools of the picture's context menu: name, caption and shortcut, in menu order.
 struct Tool {
-    const char* name;       // the action's objectName and the page's element id
-    const char* caption;    // VT_NOOP text
-    const char* shortcut;   // in portable text ("Ctrl+Shift+S"); empty for none
-    bool opensWindow;       // its caption ends in "…" (the text alone is also a title)
-    bool desktop;           // the desktop edition has it
-    bool page;              // the browser edition has it
-    bool checkable = false; // switched on and off, with a check mark
+    const char* name;              // the action's objectName and the page's element id
+    const char* caption;           // VT_NOOP text
+    const char* shortcut;          // in portable text ("Ctrl+Shift+S"); empty for none
+    bool opensWindow;              // its caption ends in "…" (the text alone is also a title)
+    bool desktop;                  // the desktop edition has it
+    bool page;                     // the browser edition has it
+    bool checkable = false;        // switched on and off, with a check mark
+    const char* submenu = nullptr; // the submenu it stands in ("mnuReceiver"); none: the menu
 };
+// The picture menu's submenus: name and caption (VT_NOOP).
+struct ToolSubmenu {
+    const char* name;
+    const char* caption;
+};
+const std::vector<ToolSubmenu>& toolSubmenus();
 const std::vector<Tool>& pictureTools();
 const Tool* findTool(const std::string& name);
 // The caption as the menu shows it, in the user's language.
@@ -122,6 +129,12 @@ public:
     Changes choose(const std::string& list, int index);        // cboFd
     Changes clockTick(int hours, int minutes, int seconds);
     Changes setHighContrast(bool on); // also actHighContrast's click
+    // The receiver the presses compute (the command line, a setup, the receiver menu's
+    // items); an empty choice leaves that part as it is.
+    Changes chooseReceiver(std::optional<views::ReceiverModel> receiver,
+                           std::optional<model::Switching> switching);
+    views::ReceiverModel receiver() const { return receiver_; }
+    model::Switching switching() const { return switching_; }
 
     // The press under way.
     bool pressing() const { return opening_ != nullptr; }
@@ -185,6 +198,9 @@ private:
     std::unique_ptr<PressOpening> opening_;  // the press under way, once opened
     std::unique_ptr<PressJob> job_;
     LabelTexts savedLabels_;
+    std::string receiverCaption(const std::string& caption) const;
+    views::ReceiverModel receiver_ = views::ReceiverModel::Course;
+    model::Switching switching_ = model::Switching::Modulated;
     bool highContrast_ = false;
     // The kept presses' pictures in the high-contrast look, while it is on.
     std::map<views::Block, canvas::RecordingCanvas> contrastPictures_;

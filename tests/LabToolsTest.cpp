@@ -61,10 +61,13 @@ TEST_F(LabTools, ContextMenuHasTheToolsOfALabClass) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
                             picture()->mapToGlobal(QPoint(20, 20)));
     QApplication::sendEvent(picture(), &event);
-    auto* menu = picture()->findChild<QMenu*>();
+    QMenu* menu = nullptr; // the one that opened (the receiver's submenu is a child too)
+    for (QMenu* child : picture()->findChildren<QMenu*>())
+        if (child->isVisible())
+            menu = child;
     ASSERT_NE(menu, nullptr);
     const QList<QAction*> items = menu->actions();
-    ASSERT_EQ(items.size(), 11);
+    ASSERT_EQ(items.size(), 12);
     const struct {
         const char* name;
         const char* text;
@@ -81,9 +84,10 @@ TEST_F(LabTools, ContextMenuHasTheToolsOfALabClass) {
         {"actPrintReport", "Напечатать отчёт…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
         {"actValueTable", "Таблица значений…", QKeySequence(Qt::CTRL | Qt::Key_T)},
         {"actHighContrast", "Высокая контрастность", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H)},
+        {"", "Модель приёмника", QKeySequence()}, // the submenu of the receiver's model
         {"actHelp", "Справка", QKeySequence(Qt::Key_F1)},
     };
-    for (int k = 0; k < 11; ++k) {
+    for (int k = 0; k < 12; ++k) {
         EXPECT_EQ(items[k]->objectName().toStdString(), expected[k].name);
         EXPECT_EQ(items[k]->text().toStdString(), expected[k].text);
         EXPECT_EQ(items[k]->shortcut(), expected[k].key);

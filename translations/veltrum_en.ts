@@ -1568,5 +1568,65 @@ The batch mode presses blocks without a window and prints the readings as the wi
         <source>Закрыть</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Модель приёмника: course (учебная, по умолчанию) или calibrated (калиброванная); главнее установки.</source>
+        <translation>The receiver's model: course (the course's, the default) or calibrated; it outweighs the setup.</translation>
+    </message>
+    <message>
+        <source>Переключение калиброванной модели: modulated (с модуляцией, по умолчанию) или total-power (без модуляции); главнее установки.</source>
+        <translation>The calibrated model's switching: modulated (the default) or total-power (no modulation); it outweighs the setup.</translation>
+    </message>
+    <message>
+        <source>--receiver course или --receiver calibrated</source>
+        <translation>--receiver course or --receiver calibrated</translation>
+    </message>
+    <message>
+        <source>--switching modulated или --switching total-power</source>
+        <translation>--switching modulated or --switching total-power</translation>
+    </message>
+    <message>
+        <source>значение ключа %1 — не модель приёмника: %2</source>
+        <translation>the value of the key %1 is not a receiver model: %2</translation>
+    </message>
+    <message>
+        <source>значение ключа %1 — не способ переключения: %2</source>
+        <translation>the value of the key %1 is not a way of switching: %2</translation>
+    </message>
+    <message>
+        <source>Модель приёмника</source>
+        <translation>Receiver model</translation>
+    </message>
+    <message>
+        <source>Учебная (как в курсе)</source>
+        <translation>Course (as in the course)</translation>
+    </message>
+    <message>
+        <source>Калиброванная</source>
+        <translation>Calibrated</translation>
+    </message>
+    <message>
+        <source>Без модуляции (полная мощность)</source>
+        <translation>No modulation (total power)</translation>
+    </message>
+    <message>
+        <source>калиброванная модель</source>
+        <translation>calibrated model</translation>
+    </message>
+    <message>
+        <source>калиброванная модель, полная мощность</source>
+        <translation>calibrated model, total power</translation>
+    </message>
+    <message>
+        <source>в калиброванной модели приёмника температура и нестабильность усиления не бывают отрицательными</source>
+        <translation>in the calibrated receiver a temperature and the gain instability are never negative</translation>
+    </message>
+    <message>
+        <source>в калиброванной модели приёмника полоса, усиление и частота среза должны быть больше нуля</source>
+        <translation>in the calibrated receiver the bandwidth, the gain and a cut-off must be above zero</translation>
+    </message>
+    <message>
+        <source>в калиброванной модели приёмника разрядность — целое число бит от %1 до %2</source>
+        <translation>in the calibrated receiver the word length is a whole number of bits from %1 to %2</translation>
+    </message>
 </context>
 </TS>

@@ -17,6 +17,7 @@
 #include "ui/PressProgress.h"
 #include "ui/SensitivityDialog.h"
 #include "ui/ToolShortcuts.h"
+#include "ui/ToolSubmenus.h"
 #include "ui/Translations.h"
 #include "ui/WidgetFactory.h"
 #include "views/Fields.h"
@@ -114,6 +115,7 @@ void Form1::createTools() {
         PicRes, this, [this] { return window_.valueTable(); },
         [this] { return qt(window_.control("lblname").text).trimmed(); },
         [this] { apply(window_.click("actHighContrast")); });
+    ui::addToolSubmenus(PicRes, [this](const std::string& name) { apply(window_.click(name)); });
     connect(canvas::addTool(PicRes, "actHelp"), &QAction::triggered, this, [this] { openHelp(); });
     new ui::ToolShortcuts(this, PicRes);
     announcer_ = new ui::Announcer(this);

@@ -59,6 +59,11 @@ public:
     // typed and clicked it; a setup file opened (a warning box says why not, and the
     // window stays as it was).
     front::Setup currentSetup() const { return window_.setup(); }
+    // The receiver the presses compute (the command line's --receiver, --switching).
+    void chooseReceiver(std::optional<views::ReceiverModel> receiver,
+                        std::optional<model::Switching> switching) {
+        apply(window_.chooseReceiver(receiver, switching));
+    }
     void applySetup(const front::Setup& setup);
     bool openSetupFile(const QString& fileName);
     // The lab report of the session as it stands.

@@ -3,6 +3,8 @@
 
 #include "views/Messages.h"
 
+#include "model/CalibratedInputs.h"
+
 #include "i18n/Translate.h"
 #include "model/Chain.h"
 #include "model/Numbers.h"
@@ -129,6 +131,17 @@ std::string message(const model::Fault& fault, model::Scene scene) {
             arg(translate("Veltrum", "число уровней АЦП 2ⁿ не представимо; "
                                      "разрядность должна лежать в пределах от %1 до %2"),
                 {number(model::kShortestWordLength), number(model::kLongestWordLength)}));
+    case FaultKind::Negative:
+        return aboutText(translate("Veltrum", "в калиброванной модели приёмника температура и "
+                                              "нестабильность усиления не бывают отрицательными"));
+    case FaultKind::NotPositive:
+        return aboutText(translate("Veltrum", "в калиброванной модели приёмника полоса, "
+                                              "усиление и частота среза должны быть больше нуля"));
+    case FaultKind::WordLengthNotWhole:
+        return aboutText(
+            arg(translate("Veltrum", "в калиброванной модели приёмника разрядность — "
+                                     "целое число бит от %1 до %2"),
+                {number(model::kCalibratedShortestWord), number(model::kCalibratedLongestWord)}));
     case FaultKind::SignalNotFinite:
         return withCheck(translate("Veltrum", "Сигнал вышел за пределы представимых чисел "
                                               "(переполнение или расходящийся фильтр)."));

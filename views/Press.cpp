@@ -3,6 +3,8 @@
 
 #include "views/Press.h"
 
+#include "views/CalibratedViews.h"
+
 #include "model/Chain.h"
 #include "model/Fault.h"
 #include "model/Numbers.h"
@@ -82,11 +84,15 @@ Press preparePress(Block block, const FieldTexts& texts, const model::ReceiverSt
     press.block = block;
     press.scene = texts.scene;
     press.title = titleOf(description, state);
+    press.receiver = texts.receiver;
+    press.switching = texts.switching;
     try {
         if (texts.scene == model::Scene::PointTarget)
             readPointTarget(press, texts, state);
         for (const Quantity quantity : description.fields)
             readBlockField(press, texts, quantity);
+        if (press.receiver == ReceiverModel::Calibrated)
+            checkCalibratedPress(press, texts);
     } catch (const model::ModelError& error) {
         throw pressError(error.fault(), press);
     }
@@ -99,7 +105,10 @@ PressComputation::PressComputation(const Press& press, model::ReceiverState& sta
     if (press.pointTarget)
         state.beamTemperature = press.pointTarget->beamTemperature;
     try {
-        if (press.block == Block::Summator)
+        const bool calibrated = press.receiver == ReceiverModel::Calibrated;
+        if (press.block == Block::Summator && calibrated)
+            calibrated_ = std::make_unique<CalibratedSummatorRun>(press, state);
+        else if (press.block == Block::Summator)
             summator_ = std::make_unique<SummatorRun>(press, state);
     } catch (const model::ModelError& error) {
         throw pressError(error.fault(), press);
@@ -118,7 +127,14 @@ bool PressComputation::step(const model::PeriodPartials& given) {
     const BlockDescription& description = describe(press_.block);
     try {
         ViewOutput output;
-        if (summator_) {
+        if (calibrated_) {
+            calibrated_->runBatch();
+            if (!calibrated_->finished())
+                return false;
+            output = calibrated_->draw(canvas_);
+        } else if (press_.receiver == ReceiverModel::Calibrated) {
+            output = calibratedBlockView(press_, state_, canvas_);
+        } else if (summator_) {
             if (given.periods() > 0)
                 summator_->runBatch(given);
             else
@@ -139,12 +155,16 @@ bool PressComputation::step(const model::PeriodPartials& given) {
 }
 
 double PressComputation::done() const {
+    if (calibrated_)
+        return static_cast<double>(calibrated_->periodsDone());
     if (summator_)
         return static_cast<double>(summator_->periodsDone());
     return complete_ ? 1 : 0;
 }
 
 double PressComputation::total() const {
+    if (calibrated_)
+        return static_cast<double>(calibrated_->periodsTotal());
     return summator_ ? static_cast<double>(summator_->periodsTotal()) : 1;
 }
 

@@ -13,11 +13,12 @@
 //   4. on success the window keeps the new state, the picture and the result texts.
 
 #include "canvas/Canvas.h"
+#include "model/CalibratedInputs.h"
 #include "model/Fault.h"
-#include "model/Summator.h"
 #include "model/PointTarget.h"
 #include "model/Quantity.h"
 #include "model/ReceiverState.h"
+#include "model/Summator.h"
 #include "views/Blocks.h"
 #include "views/Fields.h"
 #include "views/Results.h"
@@ -32,13 +33,21 @@
 namespace views {
 
 class SummatorRun;
+class CalibratedSummatorRun;
 
-// The texts of the window's fields at the moment of the press, the selected scene and
-// the selected position of the sampling-rate list.
+// Which receiver a press computes: the course's, calibrated for its defaults, or the
+// calibrated one, whose numbers follow the radiometer's physics for any parameters (its
+// switch modulated, or resting on input 1: a total-power receiver).
+enum class ReceiverModel { Course, Calibrated };
+
+// The texts of the window's fields at the moment of the press, the selected scene, the
+// selected position of the sampling-rate list and the receiver chosen.
 struct FieldTexts {
     std::array<std::string, model::kQuantityCount> texts;
     model::Scene scene = model::Scene::ExtendedTarget;
     int samplingRateIndex = kStartSamplingRate;
+    ReceiverModel receiver = ReceiverModel::Course;
+    model::Switching switching = model::Switching::Modulated;
 
     std::string& operator[](model::Quantity quantity) {
         return texts[static_cast<std::size_t>(quantity)];
@@ -85,6 +94,8 @@ struct Press {
     std::string title;
     std::optional<model::PointTarget> pointTarget; // set in the point-target scene
     PressInputs inputs;
+    ReceiverModel receiver = ReceiverModel::Course;
+    model::Switching switching = model::Switching::Modulated; // the calibrated receiver's
 };
 
 Press preparePress(Block block, const FieldTexts& texts, const model::ReceiverState& state);
@@ -132,7 +143,8 @@ private:
     model::ReceiverState& state_;
     canvas::Canvas& canvas_;
     char decimalSeparator_;
-    std::unique_ptr<SummatorRun> summator_; // the summator's press; none for a view
+    std::unique_ptr<SummatorRun> summator_;             // the summator's press; none for a view
+    std::unique_ptr<CalibratedSummatorRun> calibrated_; // the calibrated receiver's summator
     bool complete_ = false;
     PressOutcome outcome_;
 };

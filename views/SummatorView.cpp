@@ -32,8 +32,8 @@ model::SummatorSettings summatorSettings(const Press& press, const model::Receiv
     return settings;
 }
 
-// The running mean of the samples added to sumA in the last period, plotted against the
-// number of samples added, and a magenta line at the final mean; the running means noted.
+} // namespace
+
 void drawAccumulation(canvas::Canvas& canvas, const std::vector<double>& buffer, int countA,
                       std::vector<double>& runningMeans) {
     double bmax = 0;
@@ -57,8 +57,6 @@ void drawAccumulation(canvas::Canvas& canvas, const std::vector<double>& buffer,
     canvas.drawLine(0, finalMean, static_cast<float>(countA), finalMean, canvas::kMagenta);
 }
 
-} // namespace
-
 struct SummatorRun::Parts {
     model::SummatorSettings settings;
     model::Summator summator;
@@ -68,8 +66,7 @@ struct SummatorRun::Parts {
 };
 
 SummatorRun::SummatorRun(const Press& press, model::ReceiverState& state)
-    : press_(press), state_(state),
-      parts_(std::make_unique<Parts>(summatorSettings(press, state))),
+    : press_(press), state_(state), parts_(std::make_unique<Parts>(summatorSettings(press, state))),
       // One period per whole millisecond.
       periods_(static_cast<std::int64_t>(std::floor(press.inputs[Quantity::Accumulation]))) {}
 

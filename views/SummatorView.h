@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace views {
 
@@ -54,6 +55,12 @@ private:
     std::int64_t periods_ = 0;
     std::int64_t done_ = 0;
 };
+
+// The accumulation picture: the running mean of buffer[1..countA] (the samples added to
+// the first window's sum in the last period) against the samples added, and a magenta
+// line at the final mean; the running means noted.
+void drawAccumulation(canvas::Canvas& canvas, const std::vector<double>& buffer, int countA,
+                      std::vector<double>& runningMeans);
 
 ViewOutput summatorView(const Press& press, model::ReceiverState& state, canvas::Canvas& canvas,
                         Progress* progress);
