@@ -307,6 +307,32 @@
 - After a block is pressed the program says the picture&apos;s title and the readings once. The picture takes the focus with Tab and is described in words: for each input the number of samples, the smallest, largest and mean value; for the summator, where the mean settles against the computed difference.
 - In a browser there is a &quot;Tools&quot; button under the window (the same menu as the picture&apos;s) and a &quot;High contrast&quot; switch; a long touch on the picture opens its menu, touching and holding shows the value under the finger. Narrower than the window, the page reflows into one column; an address with `#contrast=high` opens it in high contrast.</translation>
     </message>
+    <message>
+        <source>## Калиброванная модель приёмника {#calibrated}</source>
+        <translation>## The calibrated receiver model {#calibrated}</translation>
+    </message>
+    <message>
+        <source>Модель из курса («Учебная (как в курсе)») откалибрована для значений по умолчанию: стоит уйти от них — и измеренная разность с чувствительностью расходятся с формулами. В контекстном меню рисунка «Модель приёмника» → «Калиброванная» включает модель, числа которой подчиняются физике модуляционного радиометра при любых параметрах; «Без модуляции (полная мощность)» оставляет переключатель на первом входе. Заголовок окна, установка и отчёт называют выбранную модель. То же задают ключ установки `&quot;receiver&quot;: &quot;calibrated&quot;` (и `&quot;switching&quot;: &quot;total-power&quot;`), ключи запуска `--receiver calibrated`, `--switching total-power` и адрес страницы с `#receiver=calibrated`.</source>
+        <translation>The course&apos;s model (&quot;Course (as in the course)&quot;) is calibrated for its defaults: move away from them and the measured difference and the sensitivity part from the formulas. In the picture&apos;s context menu, &quot;Receiver model&quot; → &quot;Calibrated&quot; turns on a model whose numbers follow the physics of a modulation radiometer for any parameters; &quot;No modulation (total power)&quot; leaves the switch on the first input. The window&apos;s caption, the setup and the report name the model chosen. The same is chosen by the setup key `&quot;receiver&quot;: &quot;calibrated&quot;` (and `&quot;switching&quot;: &quot;total-power&quot;`), the start options `--receiver calibrated`, `--switching total-power`, and a page address with `#receiver=calibrated`.</translation>
+    </message>
+    <message>
+        <source>- Шум на входах и собственный шум приёмника имеют мощность, пропорциональную температуре (амплитуда ∝ √T); УВЧ усиливает мощность в Kp раз. На рисунках входов, переключателя и УВЧ одна точка — отсчёт 0,2 мкс, заменяющий Δf·0,2 мкс отсчётов полосы; единица — √К (квадрат точки в среднем равен шумовой температуре).
+- Детектор: среднее его выхода за отсчёт Kp·(T + Tprm)·c, где c = 1 мВ/К; относительный разброс 1/√(Δf·0,2 мкс) (точный гамма-закон, когда Δf·0,2 мкс меньше 100). Среднее по времени τ на одном входе имеет разброс 1/√(Δf·τ): уравнение радиометра выполняется само. Детектор, фильтры, конденсатор и АЦП рисуются в вольтах.
+- ΔKp/Kp — среднеквадратичный медленный дрейф усиления с временем корреляции 1 с; его и устраняет модуляция.
+- Фильтры, разделительный конденсатор и АЦП берут набранные частоты среза и разрядность; короткое слово добавляет шум квантования. Приёмник работает непрерывно: нажатие начинается с установившегося состояния фильтров.
+- Сумматор с модуляцией вычитает сумму второго полупериода из суммы первого (с 500-го отсчёта, каждый s-й) и переводит её в кельвины по отклику самой цепи на разность 1 К, поэтому частоты среза не смещают показание. Без модуляции измерение — уровень на выходе (конденсатор обойдён), пересчитанный по номинальному Kp и набранной Tprm, минус Ta2: дрейф δ даёт ошибку δ·(Ta1 + Tprm).
+- Показания: измеренная разность — среднее отсчётов периодов; реальная чувствительность — их стандартная ошибка σ/√N; потенциальная — уравнение этого приёмника со временем τs, которое действительно входит в суммы: с модуляцией ΔT = √((2(Ta1+Tprm)² + 2(Ta2+Tprm)²)/(Δf·τs) + (ΔKp/Kp)²·(Ta1−Ta2)²), без модуляции ΔT = (Ta1+Tprm)·√(1/(Δf·τs) + (ΔKp/Kp)²).</source>
+        <translation>- The noise of the inputs and the receiver&apos;s own noise have a power proportional to temperature (amplitude ∝ √T); the RF amplifier multiplies the power by Kp. In the pictures of the inputs, the switch and the amplifier one point is a sample of 0.2 µs standing for Δf·0.2 µs samples of the band; the unit is √K (the square of a point is on average the noise temperature).
+- The detector: the mean of its output over a sample is Kp·(T + Tprm)·c, with c = 1 mV/K; its relative spread is 1/√(Δf·0.2 µs) (the exact gamma law where Δf·0.2 µs is below 100). A mean over a time τ on one input spreads by 1/√(Δf·τ): the radiometer equation holds by itself. The detector, the filters, the capacitor and the ADC are drawn in volts.
+- ΔKp/Kp is the rms of a slow gain drift with a correlation time of 1 s: the drift the modulation removes.
+- The filters, the coupling capacitor and the ADC take the typed cut-offs and word length; a short word adds quantisation noise. The receiver runs continuously: a press starts from the filters&apos; settled state.
+- The summator with modulation subtracts the second half-period&apos;s sum from the first&apos;s (from sample 500 on, every s-th) and converts it to kelvin by the chain&apos;s own response to a difference of 1 K, so that the cut-offs do not bias the reading. Without modulation the measurement is the output level (the capacitor bypassed), converted with the nominal Kp and the typed Tprm, minus Ta2: a drift δ gives an error of δ·(Ta1 + Tprm).
+- Readings: the measured difference is the mean of the period readings; the real sensitivity their standard error σ/√N; the potential one this receiver&apos;s equation with the time τs that really enters the sums: with modulation ΔT = √((2(Ta1+Tprm)² + 2(Ta2+Tprm)²)/(Δf·τs) + (ΔKp/Kp)²·(Ta1−Ta2)²), without ΔT = (Ta1+Tprm)·√(1/(Δf·τs) + (ΔKp/Kp)²).</translation>
+    </message>
+    <message>
+        <source>Поля, не имеющие в этой модели физического смысла (Δf, Kp или частота среза не больше нуля, отрицательная температура, дробная разрядность), вызывают сообщение с названием поля, и окно не меняется.</source>
+        <translation>Fields that have no physical meaning in this model (Δf, Kp or a cut-off not above zero, a negative temperature, a fractional word length) give a message naming the field, and the window stays as it was.</translation>
+    </message>
 </context>
 <context>
     <name>Veltrum</name>
@@ -1570,11 +1596,11 @@ The batch mode presses blocks without a window and prints the readings as the wi
     </message>
     <message>
         <source>Модель приёмника: course (учебная, по умолчанию) или calibrated (калиброванная); главнее установки.</source>
-        <translation>The receiver's model: course (the course's, the default) or calibrated; it outweighs the setup.</translation>
+        <translation>The receiver&apos;s model: course (the course&apos;s, the default) or calibrated; it outweighs the setup.</translation>
     </message>
     <message>
         <source>Переключение калиброванной модели: modulated (с модуляцией, по умолчанию) или total-power (без модуляции); главнее установки.</source>
-        <translation>The calibrated model's switching: modulated (the default) or total-power (no modulation); it outweighs the setup.</translation>
+        <translation>The calibrated model&apos;s switching: modulated (the default) or total-power (no modulation); it outweighs the setup.</translation>
     </message>
     <message>
         <source>--receiver course или --receiver calibrated</source>
