@@ -6,6 +6,7 @@
 #include "front/ControlTable.h"
 #include "front/Texts.h"
 #include "i18n/Translate.h"
+#include "views/CalibratedViews.h"
 #include "views/Fields.h"
 #include "views/Scenes.h"
 
@@ -46,10 +47,10 @@ ReportTable setupTable(const Setup& setup) {
         table.rows.push_back(
             {i18n::translate("Veltrum", "Начальное число шума"), std::to_string(*setup.seed)});
     if (setup.receiver == views::ReceiverModel::Calibrated) // the course model goes unsaid
-        table.rows.push_back({i18n::tr(texts::kReceiverMenu),
-                              i18n::tr(setup.switching == model::Switching::TotalPower
-                                           ? texts::kCalibratedTotalPowerCaption
-                                           : texts::kCalibratedCaption)});
+        table.rows.push_back(
+            {i18n::tr(texts::kReceiverMenu),
+             views::receiverName(*setup.receiver,
+                                 setup.switching.value_or(model::Switching::Modulated))});
     return table;
 }
 

@@ -53,15 +53,12 @@ inline constexpr const char* kToolsButton = VT_NOOP("Veltrum", "Инструме
 inline constexpr const char* kClose = VT_NOOP("Veltrum", "Закрыть"); // a panel's close button
 inline constexpr const char* kPageHeading =
     VT_NOOP("Veltrum", "Veltrum: модуляционный радиометр с борта самолёта");
-// The receiver the presses compute: the picture menu's submenu and its items, and what the
-// window's caption adds when it is not the course's.
+// The receiver the presses compute: the picture menu's submenu and its items (the caption
+// adds views::receiverName).
 inline constexpr const char* kReceiverMenu = VT_NOOP("Veltrum", "Модель приёмника");
 inline constexpr const char* kCourseModel = VT_NOOP("Veltrum", "Учебная (как в курсе)");
 inline constexpr const char* kCalibratedModel = VT_NOOP("Veltrum", "Калиброванная");
 inline constexpr const char* kTotalPower = VT_NOOP("Veltrum", "Без модуляции (полная мощность)");
-inline constexpr const char* kCalibratedCaption = VT_NOOP("Veltrum", "калиброванная модель");
-inline constexpr const char* kCalibratedTotalPowerCaption =
-    VT_NOOP("Veltrum", "калиброванная модель, полная мощность");
 // The page's language switch.
 inline constexpr const char* kLanguage = VT_NOOP("Veltrum", "Язык");
 
@@ -81,6 +78,7 @@ inline constexpr const char* kWriteErrorText =
     VT_NOOP("Veltrum", "Не удалось записать %1 в файл «%2».\n%3");
 
 // The sensitivity experiment's window.
+inline constexpr const char* kExperimentKind = VT_NOOP("Veltrum", "Опыт");
 inline constexpr const char* kLargestTime = VT_NOOP("Veltrum", "Наибольшее время накопления, мс");
 inline constexpr const char* kPressesPerTime = VT_NOOP("Veltrum", "Нажатий на каждое время");
 inline constexpr const char* kStart = VT_NOOP("Veltrum", "Пуск");

@@ -7,15 +7,13 @@
 
 #include "front/Texts.h"
 #include "front/Window.h"
+#include "views/CalibratedViews.h"
 
 namespace front {
 
 std::string Window::receiverCaption(const std::string& caption) const {
-    if (receiver_ == views::ReceiverModel::Course)
-        return caption;
-    return caption + " — " +
-           i18n::tr(switching_ == model::Switching::TotalPower ? texts::kCalibratedTotalPowerCaption
-                                                               : texts::kCalibratedCaption);
+    const std::string name = views::receiverName(receiver_, switching_);
+    return name.empty() ? caption : caption + " — " + name;
 }
 
 Changes Window::chooseReceiver(std::optional<views::ReceiverModel> receiver,

@@ -9,6 +9,7 @@
 #include "front/Setup.h"
 #include "front/Window.h"
 #include "model/Numbers.h"
+#include "views/SensitivityExperiment.h"
 
 #include <gtest/gtest.h>
 
@@ -130,6 +131,43 @@ TEST(CalibratedWindow, TheBatchModeTakesTheReceiverFromItsRequest) {
     EXPECT_THROW(front::readSetup(R"({"format": "veltrum-setup", "version": 1,
                                       "switching": 1})"),
                  front::SetupError);
+}
+
+} // namespace
+
+namespace {
+
+// The experiment that shows why the receiver is modulated: with a gain drift of 1 % and
+// balanced inputs, the total-power receiver's spread stays at Tsys·ΔKp/Kp however long it
+// accumulates, while the modulated receiver's keeps falling as 1/√τ.
+TEST(CalibratedWindow, TheSwitchingExperimentShowsTheTotalPowerFloor) {
+    front::Window window;
+    window.type("txtT2", "303,6"); // the noise equivalent at the antenna's temperature
+    window.type("txtdeltaKp", "1");
+    views::ExperimentSettings settings;
+    settings.kind = views::ExperimentKind::Switching;
+    settings.texts = window.fieldTexts();
+    const std::vector<views::ExperimentSettings> runs = views::runsOfStart(settings);
+    ASSERT_EQ(runs.size(), 2u);
+    std::vector<std::vector<views::SensitivityRow>> rows;
+    for (const views::ExperimentSettings& run : runs) {
+        EXPECT_EQ(run.texts.receiver, views::ReceiverModel::Calibrated);
+        const views::SensitivityExperiment experiment(run.texts, window.session().state(),
+                                                      {10, 1000}, 8);
+        rows.push_back({experiment.runTime(0, nullptr), experiment.runTime(1, nullptr)});
+    }
+    const auto& modulated = rows[0];
+    const auto& totalPower = rows[1];
+    const double floor = (303.6 + 100) * 0.01;
+    EXPECT_GT(modulated[0].realMean() / modulated[1].realMean(), 5.0);
+    EXPECT_LT(totalPower[0].realMean() / totalPower[1].realMean(), 2.0);
+    EXPECT_NEAR(totalPower[1].realMean() / floor, 1.0, 0.5);
+    EXPECT_NEAR(totalPower[1].potential / floor, 1.0, 0.01);
+    EXPECT_LT(modulated[1].realMean(), totalPower[1].realMean() / 10);
+    EXPECT_NE(views::runName(2, runs[1], &runs[0]).find("полная мощность"), std::string::npos);
+    // The course experiment's rows keep their per-press real sensitivity.
+    views::ExperimentSettings course;
+    EXPECT_EQ(views::runsOfStart(course).size(), 1u);
 }
 
 } // namespace

@@ -255,6 +255,28 @@ TEST_F(Experiment, ATableOfEveryTimeWithThePotentialOfTheFormula) {
     }
 }
 
+// «Модуляция и полная мощность»: one start, two runs of the calibrated receiver, the
+// modulated one and the total-power one, each with its rows and its name.
+TEST_F(Experiment, TheSwitchingExperimentRunsBothReceivers) {
+    ui::SensitivityDialog* dialog = openSmall(1, 3);
+    auto* kind = dialog->findChild<QComboBox*>(QStringLiteral("cboExperiment"));
+    ASSERT_EQ(kind->count(), 2);
+    EXPECT_EQ(kind->itemText(1).toStdString(), "Модуляция и полная мощность");
+    kind->setCurrentIndex(1);
+    startButton(dialog)->click();
+    ASSERT_TRUE(waitFor([dialog] { return !dialog->running(); }));
+    QTest::qWait(20);
+    ASSERT_EQ(dialog->log().runs().size(), 2u);
+    EXPECT_EQ(table(dialog)->rowCount(), 8);
+    const auto& runs = dialog->log().runs();
+    EXPECT_EQ(runs[0].settings.texts.receiver, views::ReceiverModel::Calibrated);
+    EXPECT_EQ(runs[0].settings.texts.switching, model::Switching::Modulated);
+    EXPECT_EQ(runs[1].settings.texts.switching, model::Switching::TotalPower);
+    EXPECT_NE(runs[1].name.find("полная мощность"), std::string::npos) << runs[1].name;
+    EXPECT_TRUE(runs[1].rows.front().acrossPresses);
+    EXPECT_EQ(window().window().receiver(), views::ReceiverModel::Course); // the window's own
+}
+
 // A second run adds its rows under the first's and its series beside them, named with its
 // number and what differs; the saved chart carries the fitted slopes under it.
 TEST_F(Experiment, EveryRunStaysInTheTableAndTheChartSavesItsSlope) {

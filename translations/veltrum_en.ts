@@ -1654,5 +1654,17 @@ The batch mode presses blocks without a window and prints the readings as the wi
         <source>в калиброванной модели приёмника разрядность — целое число бит от %1 до %2</source>
         <translation>in the calibrated receiver the word length is a whole number of bits from %1 to %2</translation>
     </message>
+    <message>
+        <source>Чувствительность и время накопления</source>
+        <translation>Sensitivity and accumulation time</translation>
+    </message>
+    <message>
+        <source>Модуляция и полная мощность</source>
+        <translation>Modulation and total power</translation>
+    </message>
+    <message>
+        <source>учебная модель</source>
+        <translation>course model</translation>
+    </message>
 </context>
 </TS>

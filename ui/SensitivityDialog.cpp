@@ -134,6 +134,11 @@ SensitivityDialog::~SensitivityDialog() {
 }
 
 void SensitivityDialog::buildControls() {
+    cboExperiment = new QComboBox(this);
+    cboExperiment->setObjectName(QStringLiteral("cboExperiment"));
+    for (const std::string& name : views::experimentNames())
+        cboExperiment->addItem(QString::fromStdString(name));
+    cboExperiment->setAccessibleName(ui::text(front::texts::kExperimentKind));
     cboLargest = new QComboBox(this);
     cboLargest->setObjectName(QStringLiteral("cboLargest"));
     for (const double largest : views::largestTimes())
@@ -189,6 +194,8 @@ void SensitivityDialog::buildControls() {
     lblSlope->setObjectName(QStringLiteral("lblSlope"));
 
     auto* settings = new QHBoxLayout;
+    settings->addWidget(cboExperiment);
+    settings->addSpacing(16);
     settings->addWidget(new QLabel(ui::text(front::texts::kLargestTime), this));
     settings->addWidget(cboLargest);
     settings->addSpacing(16);
@@ -290,9 +297,9 @@ void SensitivityDialog::attach(QAbstractSeries* series) {
 void SensitivityDialog::start() {
     if (running())
         return;
-    std::shared_ptr<const views::SensitivityExperiment> experiment;
     views::ExperimentSettings settings;
     try {
+        settings.kind = static_cast<views::ExperimentKind>(cboExperiment->currentIndex());
         settings.texts = fields_();
         const model::ReceiverState state = state_();
         settings.sideLobeFraction = state.sideLobeFraction;
@@ -300,14 +307,27 @@ void SensitivityDialog::start() {
         settings.largest = cboLargest->currentData().toDouble();
         settings.presses = spnPresses->value();
         settings.decimalSeparator = localeDecimalSeparator();
-        experiment = std::make_shared<const views::SensitivityExperiment>(
-            settings.texts, state,
-            views::SensitivityExperiment::accumulationTimes(settings.largest), settings.presses);
+        // Every run of the start checked before the first begins.
+        for (const views::ExperimentSettings& run : views::runsOfStart(settings))
+            pending_.emplace_back(run,
+                                  std::make_shared<const views::SensitivityExperiment>(
+                                      run.texts, state,
+                                      views::SensitivityExperiment::accumulationTimes(run.largest),
+                                      run.presses));
     } catch (const std::exception& error) {
+        pending_.clear();
         QMessageBox::warning(this, QString::fromStdString(views::inputErrorTitle()),
                              QString::fromUtf8(error.what()));
         return;
     }
+    stopRequested_ = std::make_shared<std::atomic<bool>>(false);
+    const auto first = pending_.front();
+    pending_.erase(pending_.begin());
+    startRun(first.first, first.second);
+}
+
+void SensitivityDialog::startRun(const views::ExperimentSettings& settings,
+                                 std::shared_ptr<const views::SensitivityExperiment> experiment) {
     prgSensitivity->setValue(0);
 
     // A new run: its rows go under the earlier runs', its points into series of its own.
@@ -327,7 +347,6 @@ void SensitivityDialog::start() {
     resetAxes();
     updateSlope();
 
-    stopRequested_ = std::make_shared<std::atomic<bool>>(false);
     btnStart->setEnabled(false);
     btnStop->setEnabled(true);
     btnClear->setEnabled(false);
@@ -370,6 +389,13 @@ void SensitivityDialog::stop() {
 }
 
 void SensitivityDialog::finishRun() {
+    if (!stopRequested_->load() && !pending_.empty()) { // the start's next run
+        const auto next = pending_.front();
+        pending_.erase(pending_.begin());
+        startRun(next.first, next.second);
+        return;
+    }
+    pending_.clear();
     btnStart->setEnabled(true);
     btnStop->setEnabled(false);
     btnClear->setEnabled(true);

@@ -59,7 +59,7 @@ public:
                       std::function<model::ReceiverState()> state);
     ~SensitivityDialog() override;
 
-    bool running() const { return future_.isRunning(); }
+    bool running() const { return future_.isRunning() || !pending_.empty(); }
     // Every run since the last "Очистить", with its rows as far as it went.
     const views::ExperimentLog& log() const { return log_; }
     // Puts the window beside the main window (its first showing does so).
@@ -95,6 +95,13 @@ private:
     void addRow(const views::SensitivityRow& row);
     void showProgress(double done, double total);
     void finishRun();
+    // One run of a start: its series, then its rows computed in the background.
+    void startRun(const views::ExperimentSettings& settings,
+                  std::shared_ptr<const views::SensitivityExperiment> experiment);
+    // The runs of the start still to come (the switching experiment's second run).
+    std::vector<
+        std::pair<views::ExperimentSettings, std::shared_ptr<const views::SensitivityExperiment>>>
+        pending_;
     void updateSlope();
     void showEvent(QShowEvent* event) override;
     void attach(QAbstractSeries* series);
@@ -117,6 +124,7 @@ private:
     canvas::FileQuestion question_;
     canvas::SaveFolder folder_;
 
+    QComboBox* cboExperiment = nullptr; // which experiment: sensitivity, or switching
     QComboBox* cboLargest = nullptr;
     QSpinBox* spnPresses = nullptr;
     QPushButton* btnStart = nullptr;

@@ -3,6 +3,7 @@
 
 #include "views/CalibratedViews.h"
 
+#include "i18n/Translate.h"
 #include "model/CalibratedResults.h"
 #include "model/CalibratedStages.h"
 #include "model/Fault.h"
@@ -70,6 +71,14 @@ Scale scaleOf(const std::vector<double>& wave, int count) {
 }
 
 } // namespace
+
+std::string receiverName(ReceiverModel receiver, model::Switching switching) {
+    if (receiver == ReceiverModel::Course)
+        return {};
+    return switching == model::Switching::TotalPower
+               ? i18n::translate("Veltrum", "калиброванная модель, полная мощность")
+               : i18n::translate("Veltrum", "калиброванная модель");
+}
 
 model::CalibratedInputs calibratedInputs(const Press& press, const model::ReceiverState& state) {
     const model::InputTemperatures temperatures = inputTemperatures(press, state);

@@ -11,6 +11,9 @@
 #include "model/CalibratedSummator.h"
 #include "model/ReceiverState.h"
 #include "views/Blocks.h"
+#include "views/Press.h"
+
+#include <string>
 
 #include <cstdint>
 #include <memory>
@@ -19,6 +22,11 @@
 namespace views {
 
 struct Press;
+
+// The receiver as the caption, a setup's report and an experiment's run name it:
+// "калиброванная модель" or "калиброванная модель, полная мощность"; empty for the
+// course model, which goes unsaid.
+std::string receiverName(ReceiverModel receiver, model::Switching switching);
 
 // The calibrated receiver's inputs for a press: the fields the block read; those it did
 // not read (they shape no stage the block shows) at values that are always valid.

@@ -3,6 +3,9 @@
 
 #include "views/SensitivityExperiment.h"
 
+#include "model/CalibratedNoise.h"
+#include "views/CalibratedViews.h"
+
 #include "i18n/Translate.h"
 
 #include "canvas/NullCanvas.h"
@@ -38,11 +41,27 @@ double meanOf(const std::vector<double>& values) {
 
 } // namespace
 
+namespace {
+double spreadOf(const std::vector<double>& values) {
+    if (values.size() < 2)
+        return 0;
+    const double mean = meanOf(values);
+    double sum = 0;
+    for (const double x : values)
+        sum += (x - mean) * (x - mean);
+    return std::sqrt(sum / static_cast<double>(values.size() - 1));
+}
+} // namespace
+
 double SensitivityRow::realMean() const {
+    if (acrossPresses && measured.size() >= 2)
+        return spreadOf(measured);
     return meanOf(real);
 }
 
 double SensitivityRow::realSpread() const {
+    if (acrossPresses && measured.size() >= 2)
+        return realMean() / std::sqrt(2.0 * static_cast<double>(measured.size() - 1));
     if (real.size() < 2)
         return 0;
     const double mean = realMean();
@@ -110,7 +129,10 @@ std::unique_ptr<model::ReceiverState> SensitivityExperiment::stateOfPress(int in
     const double start = periodsBefore(index) + press * std::floor(times_[index]);
     auto state = std::make_unique<model::ReceiverState>(state_);
     state->uniform = model::UniformSource(state_.uniform.seed());
-    state->uniform.skip(kFirstUniform + kPeriodUniforms * static_cast<std::uint64_t>(start));
+    const std::uint64_t perPeriod = pressOf(index).receiver == ReceiverModel::Calibrated
+                                        ? model::kCalibratedUniformsPerPeriod
+                                        : kPeriodUniforms;
+    state->uniform.skip(kFirstUniform + perPeriod * static_cast<std::uint64_t>(start));
     return state;
 }
 
@@ -124,6 +146,7 @@ void SensitivityExperiment::addReading(SensitivityRow& row, const PressOutcome& 
 SensitivityRow SensitivityExperiment::runTime(int index, Progress* progress) const {
     SensitivityRow row;
     row.accumulation = times_[static_cast<std::size_t>(index)];
+    row.acrossPresses = pressOf(index).receiver == ReceiverModel::Calibrated;
     const double periodsOfTime = std::floor(row.accumulation);
     const double before = periodsBefore(index);
     const double total = periods();
@@ -158,6 +181,7 @@ std::optional<SensitivityRow> ExperimentRunner::step() {
         if (press_ == 0) {
             row_ = SensitivityRow();
             row_.accumulation = experiment_->times()[index_];
+            row_.acrossPresses = experiment_->pressOf(index_).receiver == ReceiverModel::Calibrated;
         }
         state_ = experiment_->stateOfPress(index_, press_);
         computation_ = std::make_unique<PressComputation>(experiment_->pressOf(index_), *state_,
@@ -262,15 +286,35 @@ std::vector<model::Quantity> fieldsOfRun(model::Scene scene) {
 
 } // namespace
 
+std::vector<ExperimentSettings> runsOfStart(const ExperimentSettings& settings) {
+    if (settings.kind == ExperimentKind::Sensitivity)
+        return {settings};
+    std::vector<ExperimentSettings> runs(2, settings);
+    for (ExperimentSettings& run : runs)
+        run.texts.receiver = ReceiverModel::Calibrated;
+    runs[0].texts.switching = model::Switching::Modulated;
+    runs[1].texts.switching = model::Switching::TotalPower;
+    return runs;
+}
+
+std::vector<std::string> experimentNames() {
+    return {i18n::translate("Veltrum", "Чувствительность и время накопления"),
+            i18n::translate("Veltrum", "Модуляция и полная мощность")};
+}
+
 std::string runName(int number, const ExperimentSettings& settings,
                     const ExperimentSettings* first) {
     const std::string prefix =
         i18n::arg(i18n::translate("Veltrum", "Опыт %1: "), {std::to_string(number)});
+    const std::string receiver = receiverName(settings.texts.receiver, settings.texts.switching);
     if (!first)
-        return prefix + sceneAndRate(settings.texts);
+        return prefix + sceneAndRate(settings.texts) + (receiver.empty() ? "" : ", " + receiver);
     const FieldTexts& now = settings.texts;
     const FieldTexts& then = first->texts;
     std::vector<std::string> differences;
+    if (now.receiver != then.receiver || now.switching != then.switching)
+        differences.push_back(receiver.empty() ? i18n::translate("Veltrum", "учебная модель")
+                                               : receiver);
     if (now.scene != then.scene)
         differences.push_back(i18n::tr(sceneLook(now.scene).name));
     if (now.samplingRateIndex != then.samplingRateIndex) {

@@ -23,13 +23,18 @@ namespace views {
 // the potential sensitivity and the computed antenna-temperature difference.
 struct SensitivityRow {
     double accumulation = 0; // τ, ms
+    // In the calibrated receiver the real sensitivity of a time is the spread of its
+    // presses' measured differences: a slow gain drift hardly moves within one press, so
+    // a press's own standard error (real) does not see it.
+    bool acrossPresses = false;
     std::vector<double> real;
     std::vector<double> measured;
     double potential = 0;
     double computedDifference = 0;
 
-    double realMean() const;
-    double realSpread() const; // the sample standard deviation of the presses
+    double realMean() const;   // across presses: the measured differences' spread
+    double realSpread() const; // the sample standard deviation of the presses; across
+                               // presses, the standard error of the spread
     double measuredMean() const;
 };
 
@@ -111,7 +116,13 @@ std::string fittedEquation(const FittedLine& line, char decimalSeparator);
 
 // What a run is started with: the window's fields and state at "Пуск" and the
 // experiment's own settings.
+// The experiments of the window: the sensitivity against the accumulation time, or the
+// modulated receiver against the total-power one (the calibrated receiver, both
+// switchings with the typed ΔKp/Kp, one run each).
+enum class ExperimentKind { Sensitivity, Switching };
+
 struct ExperimentSettings {
+    ExperimentKind kind = ExperimentKind::Sensitivity;
     FieldTexts texts;
     float sideLobeFraction = 0;
     std::int16_t sideLobeTemperature = 0;
@@ -119,6 +130,12 @@ struct ExperimentSettings {
     int presses = 10;            // presses per time
     char decimalSeparator = ','; // of the user's locale, for the numbers in the run's name
 };
+
+// The runs one start makes: the settings themselves; for the switching experiment, the
+// calibrated receiver modulated, then without modulation.
+std::vector<ExperimentSettings> runsOfStart(const ExperimentSettings& settings);
+// The experiments' names, for the window's list, in the order of ExperimentKind.
+std::vector<std::string> experimentNames();
 
 // One run of the experiment: its number, the name of its series and its rows.
 struct ExperimentRun {
