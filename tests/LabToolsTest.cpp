@@ -199,6 +199,32 @@ TEST_F(LabTools, ReadoutFollowsTheMouseInTheViewsUnits) {
         << summed;
 }
 
+// «Модель приёмника»: its items switch the receiver, and the caption names it.
+TEST_F(LabTools, TheReceiverMenuChoosesTheCalibratedModel) {
+    auto* submenu = picture()->findChild<QMenu*>(QStringLiteral("mnuReceiver"));
+    ASSERT_NE(submenu, nullptr);
+    EXPECT_EQ(submenu->title().toStdString(), "Модель приёмника");
+    QStringList items;
+    for (QAction* action : submenu->actions())
+        items << action->text();
+    EXPECT_EQ(items, (QStringList{QStringLiteral("Учебная (как в курсе)"),
+                                  QStringLiteral("Калиброванная"),
+                                  QStringLiteral("Без модуляции (полная мощность)")}));
+    QAction* calibrated = find<QAction>("actCalibratedModel");
+    QAction* totalPower = find<QAction>("actTotalPower");
+    EXPECT_FALSE(totalPower->isEnabled());
+    calibrated->trigger();
+    EXPECT_TRUE(calibrated->isChecked());
+    EXPECT_FALSE(find<QAction>("actCourseModel")->isChecked());
+    EXPECT_TRUE(window().windowTitle().endsWith(QStringLiteral(" — калиброванная модель")));
+    totalPower->trigger();
+    EXPECT_TRUE(window().windowTitle().endsWith(QStringLiteral("полная мощность")));
+    press("btnsum");
+    EXPECT_FALSE(label("lblexit")->text().isEmpty());
+    find<QAction>("actCourseModel")->trigger();
+    EXPECT_FALSE(window().windowTitle().contains(QStringLiteral("калиброванная")));
+}
+
 // The experiment's dialog, with small settings so that it ends quickly.
 class Experiment : public LabTools {
 protected:
