@@ -11,6 +11,7 @@
 #include "ui/Translations.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -77,5 +78,23 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents(QEventLoop::AllEvents, 100);
     }
     ok = save(*experiment, folder, QStringLiteral("screenshot-experiment.png")) && ok;
+
+    // The calibrated receiver: its two-section filter in volts, then its experiment of
+    // modulation against total power with a gain drift of 1 % and balanced inputs.
+    window.findChild<QLineEdit*>(QStringLiteral("txtTprm"))->setText(QStringLiteral("100"));
+    window.chooseReceiver(views::ReceiverModel::Calibrated, std::nullopt);
+    click(window, "btnF2");
+    ok = save(window, folder, QStringLiteral("screenshot-calibrated.png")) && ok;
+    window.findChild<QLineEdit*>(QStringLiteral("txtT2"))->setText(QStringLiteral("303,6"));
+    window.findChild<QLineEdit*>(QStringLiteral("txtdeltaKp"))->setText(QStringLiteral("1"));
+    experiment->findChild<QPushButton*>(QStringLiteral("btnClear"))->click();
+    experiment->findChild<QComboBox*>(QStringLiteral("cboExperiment"))->setCurrentIndex(1);
+    experiment->findChild<QPushButton*>(QStringLiteral("btnStart"))->click();
+    QElapsedTimer clock;
+    clock.start();
+    while (experiment->running() && clock.elapsed() < 240000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    QApplication::processEvents(QEventLoop::AllEvents, 100);
+    ok = save(*experiment, folder, QStringLiteral("screenshot-switching.png")) && ok;
     return ok ? 0 : 1;
 }
