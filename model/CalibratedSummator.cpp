@@ -4,14 +4,11 @@
 #include "model/CalibratedSummator.h"
 
 #include "model/Fault.h"
+#include "model/Threads.h"
 
 #include <algorithm>
 #include <cmath>
 #include <type_traits>
-
-#ifdef _OPENMP
-#include <omp.h>
-#endif
 
 namespace model {
 
@@ -22,24 +19,6 @@ namespace {
 constexpr int kGroup = 4;
 // Periods between two looks at the progress, whose summed samples are held together.
 constexpr int kChunkPeriods = 128;
-
-int threadCount(int asked) {
-    if (asked > 0)
-        return asked;
-#ifdef _OPENMP
-    return std::max(1, omp_get_num_procs());
-#else
-    return 1;
-#endif
-}
-
-int threadIndex() {
-#ifdef _OPENMP
-    return omp_get_thread_num();
-#else
-    return 0;
-#endif
-}
 
 // Calls `body` with the group's size as a compile-time constant.
 template <typename Body> void forGroupSize(int size, Body&& body) {

@@ -5,16 +5,13 @@
 
 #include "model/ChainNoise.h"
 #include "model/Fault.h"
+#include "model/Threads.h"
 #include "model/Radiometer.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <type_traits>
-
-#ifdef _OPENMP
-#include <omp.h>
-#endif
 
 namespace model {
 
@@ -28,24 +25,6 @@ constexpr int kGroup = 4;
 // Periods computed at once, whose summed samples are held together: 32 kB a period at
 // the finest sampling.
 constexpr int kChunkPeriods = 128;
-
-int threadCount(int asked) {
-    if (asked > 0)
-        return asked;
-#ifdef _OPENMP
-    return std::max(1, omp_get_num_procs());
-#else
-    return 1;
-#endif
-}
-
-int threadIndex() {
-#ifdef _OPENMP
-    return omp_get_thread_num();
-#else
-    return 0;
-#endif
-}
 
 // The running rule of the extremes: a value replaces the extreme only when it is
 // strictly beyond it (so NaN never does, and a −0 never replaces a +0).
