@@ -111,7 +111,11 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .field("shortcut", &page::Tool::shortcut)
         .field("enabled", &page::Tool::enabled)
         .field("checkable", &page::Tool::checkable)
-        .field("checked", &page::Tool::checked);
+        .field("checked", &page::Tool::checked)
+        .field("submenu", &page::Tool::submenu);
+    value_object<page::ToolSubmenu>("ToolSubmenu")
+        .field("name", &page::ToolSubmenu::name)
+        .field("caption", &page::ToolSubmenu::caption);
     value_object<page::ExperimentSettings>("ExperimentSettings")
         .field("columns", &page::ExperimentSettings::columns)
         .field("largestTimes", &page::ExperimentSettings::largestTimes)
@@ -152,6 +156,7 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .field("lines", &page::Description::lines)
         .field("samplingRates", &page::Description::samplingRates)
         .field("tools", &page::Description::tools)
+        .field("toolSubmenus", &page::Description::toolSubmenus)
         .field("menu", &page::Description::menu)
         .field("experiment", &page::Description::experiment)
         .field("drawing", &page::Description::drawing)
@@ -256,6 +261,7 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .function("clockTick", &page::PageWindow::clockTick)
         .function("setHighContrast", &page::PageWindow::setHighContrast)
         .function("openSetup", &page::PageWindow::openSetup)
+        .function("chooseReceiverOfAddress", &page::PageWindow::chooseReceiverOfAddress)
         .function("setupText", &page::PageWindow::setupText)
         .function("stepPress", &page::PageWindow::stepPress)
         .function("stepWith", &page::PageWindow::stepWith)

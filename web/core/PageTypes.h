@@ -74,6 +74,12 @@ struct Menu {
 struct Tool {
     std::string name, caption, shortcut;
     bool enabled, checkable, checked;
+    std::string submenu; // the submenu it stands in (a ToolSubmenu's name); empty: the menu
+};
+
+// A submenu of the picture's menu, at the place of its first tool.
+struct ToolSubmenu {
+    std::string name, caption;
 };
 
 struct ExperimentSettings {
@@ -135,6 +141,7 @@ struct Description {
     val lines = val::undefined();
     val samplingRates = val::undefined();
     val tools = val::undefined();
+    val toolSubmenus = val::undefined(); // of ToolSubmenu
     Menu menu;
     ExperimentSettings experiment;
     DrawingKinds drawing;

@@ -9,6 +9,8 @@
 
 #include "front/Accessibility.h"
 #include "front/Drawing.h"
+#include "front/Json.h"
+#include "front/Setup.h"
 #include "front/Texts.h"
 #include "front/Window.h"
 #include "model/Numbers.h"
@@ -194,6 +196,19 @@ public:
         return changesOf(window_.openSetup(text, fileName));
     }
     std::string setupText() const { return window_.setupText(); }
+    // The receiver the page's address asks for (#receiver=, #switching=; null where it
+    // names none), read as a setup of these keys alone would be: a word the setup does not
+    // know is refused with the setup's message, the window unchanged.
+    Changes chooseReceiverOfAddress(val receiver, val switching) {
+        std::string text = std::string("{\"format\": ") + front::json::quote(front::kSetupFormat) +
+                           ", \"version\": " + std::to_string(front::kSetupVersion);
+        if (receiver.isString())
+            text += ", \"receiver\": " + front::json::quote(receiver.as<std::string>());
+        if (switching.isString())
+            text += ", \"switching\": " + front::json::quote(switching.as<std::string>());
+        return changesOf(
+            window_.openSetup(text + "}", i18n::tr(front::setup_texts::kSetupFromAddress)));
+    }
 
     Changes stepPress(double elapsedMs) { return changesOf(window_.stepPress(elapsedMs)); }
     // A step of the summator with its batch's partials from the helpers, joined in order.
@@ -207,7 +222,8 @@ public:
     Changes cancelPress() { return changesOf(window_.cancelPress()); }
 
     // The summator's next batch, for helper workers to compute its front ends and filters
-    // (null for a block view or when the press is over).
+    // (null for a block view, for the calibrated receiver's summator, which this worker
+    // steps alone, or when the press is over).
     val nextBatch() const {
         const views::SummatorRun* summator = window_.pressSummator();
         if (!summator || summator->finished())

@@ -260,7 +260,10 @@ val windowDescription() {
         if (tool.page)
             tools.push_back({tool.name, front::toolCaption(tool), tool.shortcut,
                              window.control(tool.name).enabled, tool.checkable,
-                             window.control(tool.name).checked});
+                             window.control(tool.name).checked, tool.submenu ? tool.submenu : ""});
+    std::vector<ToolSubmenu> submenus;
+    for (const front::ToolSubmenu& submenu : front::toolSubmenus())
+        submenus.push_back({submenu.name, window.control(submenu.name).text});
     const front::Rect shape = front::kShape1;
     return val(
         Description{arrayOf(controls(window)),
@@ -268,6 +271,7 @@ val windowDescription() {
                     arrayOf(lines),
                     arrayOf(rates),
                     arrayOf(tools),
+                    arrayOf(submenus),
                     menu(),
                     experiment(),
                     drawingKinds(),

@@ -22,6 +22,9 @@ export function applyControl({ control, parts, state }, description) {
       element.dataset.caption = state.text;
     } else if (kind === 'action') {
       element.firstChild.textContent = state.text;
+    } else if (kind === 'menu') { // a menu's entry: its caption, not the items it holds
+      setCaption(element.firstChild, state.text);
+      element.dataset.caption = state.text;
     } else {
       element.textContent = state.text;
       if (!element.classList.contains('result')) element.dataset.caption = state.text;

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Veltrum developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's address, its language and its look: #lang=CODE and #contrast=high, then
+// The page's address, its language, its look and its receiver: #lang=CODE, #contrast=high,
+// #receiver=WORD and #switching=WORD (the setup's words, which the core reads), then
 // #setup=TEXT (URL-encoded) up to the end, as the page writes its links; the language and
 // the look the switches under the window (under.js) chose, remembered by the browser.
 
@@ -34,18 +35,21 @@ export function rememberContrast(high) {
   try { localStorage.setItem(CONTRAST_KEY, high ? 'high' : 'normal'); } catch (error) { /* not remembered */ }
 }
 
+const NAMED = /^(lang|contrast|receiver|switching)=([^&]*)(?:&|$)/;
+
+function decoded(text) {
+  try { return decodeURIComponent(text); } catch (error) { return text; }
+}
+
 export function hashParameters(hash) {
   const parameters = {};
   let rest = hash.replace(/^#/, '');
-  for (let pair = rest.match(/^(lang|contrast)=([^&]*)(?:&|$)/); pair;
-    pair = rest.match(/^(lang|contrast)=([^&]*)(?:&|$)/)) {
-    parameters[pair[1]] = pair[2];
+  for (let pair = rest.match(NAMED); pair; pair = rest.match(NAMED)) {
+    parameters[pair[1]] = pair[1] === 'lang' || pair[1] === 'contrast' ? pair[2] : decoded(pair[2]);
     rest = rest.slice(pair[0].length);
   }
   const setup = rest.match(/^setup=(.*)$/s);
-  if (setup) {
-    try { parameters.setup = decodeURIComponent(setup[1]); } catch (error) { parameters.setup = setup[1]; }
-  }
+  if (setup) parameters.setup = decoded(setup[1]);
   return parameters;
 }
 

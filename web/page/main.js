@@ -54,7 +54,8 @@ class Page {
                                 closeName: closeName(this.texts.helpTitle), anchor: this.form });
     this.values = new ValueTablePanel({ title: this.texts.valueTableTitle,
                                         closeName: closeName(this.texts.valueTableTitle), anchor: this.form });
-    this.tools = new PictureMenu(description.tools, this.toolHandlers(), picture, description.longPressMs);
+    this.tools = new PictureMenu(description.tools, description.toolSubmenus, this.toolHandlers(), picture,
+                                 description.longPressMs);
     this.contrastSwitch = buildUnderRow(built.form, {
       texts: this.texts, language, tools: this.tools,
       onLanguage: (code) => reloadInLanguage(code, this.highContrast, () => this.call('setupText')),
@@ -185,10 +186,12 @@ class Page {
 
   // ---- the picture's tools, setups and the report ------------------------------------------
 
+  // The page's own handler of each tool; any other tool (the receiver's items) is the
+  // window's click of its name.
   toolHandlers() {
     const files = new LabFiles(this);
     this.files = files;
-    return {
+    const own = {
       actCopyPicture: () => files.copyPicture(),
       actSavePicture: async () => download(await this.picture.png(), this.texts.pictureFile),
       actSaveData: async () => download(bytesBlob(await this.call('plotCsv'), 'text/csv'), this.texts.dataFile),
@@ -202,6 +205,8 @@ class Page {
       actHighContrast: () => this.act('setHighContrast', !this.highContrast),
       actHelp: () => this.help.show(),
     };
+    return Object.fromEntries(this.description.tools.map(({ name }) =>
+      [name, own[name] || (() => this.act('click', name))]));
   }
 
   // A setup's text opened: refused whole with the core's message, or set in the controls
@@ -260,7 +265,7 @@ async function start() {
       console.error('Veltrum: the worker failed:', why);
       failed(failure);
     };
-    const { languages, load, highContrast, setup } = startParameters();
+    const { languages, load, highContrast, setup, receiver } = startParameters();
     const { language, description } = await client.request('load', load);
     document.documentElement.lang = language.code;
     await client.startHelpers();
@@ -278,6 +283,8 @@ async function start() {
       await showMessage({ title: description.caption, text: language.problem, icon: 'warning' });
     // A setup in the page's address (veltrum.html#setup=…), and setup files dropped on it.
     if (setup !== undefined) await page.openSetupText(setup, description.texts.setupFromAddress);
+    // The receiver the address names (#receiver=, #switching=), over the setup's.
+    if (receiver) await page.act('chooseReceiverOfAddress', ...receiver);
     acceptDroppedSetups((file) => page.files.openSetupFile(file));
     document.body.dataset.ready = '1';
   } catch (error) {

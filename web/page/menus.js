@@ -23,12 +23,25 @@ export function menuEntry(parent, { id, caption, className, kind, role }) {
   return entry;
 }
 
+// A submenu's entry in a menu, closed, and the menu of its items (a role="menu" inside it).
+export function submenuEntry(parent, { id, caption }) {
+  const entry = menuEntry(parent, { id, caption, className: 'submenu', kind: 'menu', role: 'menuitem' });
+  entry.setAttribute('aria-haspopup', 'menu');
+  entry.setAttribute('aria-expanded', 'false');
+  entry.appendChild(document.createElement('span')).textContent = caption;
+  const list = entry.appendChild(document.createElement('div'));
+  list.className = 'popup';
+  list.setAttribute('role', 'menu');
+  list.setAttribute('aria-label', caption);
+  return list;
+}
+
 function entriesOf(menu) {
   return [...menu.children].filter((child) => /^menuitem/.test(child.getAttribute('role') || ''));
 }
 
 // A submenu's entry opened or closed, with what it says to a screen reader.
-function setSubmenu(entry, open) {
+export function setSubmenu(entry, open) {
   entry.classList.toggle('open', open);
   entry.setAttribute('aria-expanded', String(open));
   if (!open) for (const inner of entry.querySelectorAll('.submenu.open')) setSubmenu(inner, false);
@@ -116,16 +129,7 @@ export function buildMenu(menubar, menu, onItem) {
   popup.setAttribute('role', 'menu');
   popup.setAttribute('aria-label', menu.caption.replace('&', ''));
   for (const object of menu.objects) {
-    const submenu = menuEntry(popup, {
-      id: object.name, caption: object.caption, className: 'submenu', kind: 'menu', role: 'menuitem',
-    });
-    submenu.setAttribute('aria-haspopup', 'menu');
-    submenu.setAttribute('aria-expanded', 'false');
-    submenu.appendChild(document.createElement('span')).textContent = object.caption;
-    const list = submenu.appendChild(document.createElement('div'));
-    list.className = 'popup';
-    list.setAttribute('role', 'menu');
-    list.setAttribute('aria-label', object.caption);
+    const list = submenuEntry(popup, { id: object.name, caption: object.caption });
     object.items.forEach((colour, row) => {
       const item = menuEntry(list, {
         id: colour.name, caption: colour.caption, className: 'item', kind: 'action',

@@ -4,13 +4,15 @@
 // What the page starts with: the languages built into it (Russian, the source, and every
 // catalogue); the language its address asks for and the one the browser remembers, for
 // the core to choose between; the look its address asks for, else the one remembered, else
-// the one the system prefers; the setup its address holds. And setup files dropped on it.
+// the one the system prefers; the setup and the receiver its address holds. And setup
+// files dropped on it.
 
 import { localeSeparator } from './core-client.js';
 import { hashParameters, rememberedContrast, rememberedLanguage } from './language.js';
 
 // {languages: {code: {catalogue, guide}}, load: the core's load request, highContrast,
-// setup: the address's setup text, undefined without one}.
+// setup: the address's setup text, undefined without one, receiver: the address's
+// receiver and switching words, null for each it does not name (null without either)}.
 export function startParameters() {
   const languages = JSON.parse(document.getElementById('veltrum-languages').textContent);
   const catalogues = {};
@@ -24,7 +26,9 @@ export function startParameters() {
     option: parameters.lang === undefined ? null : parameters.lang,
     remembered: rememberedLanguage(), catalogues, separator: localeSeparator(),
   };
-  return { languages, load, highContrast, setup: parameters.setup };
+  const named = parameters.receiver !== undefined || parameters.switching !== undefined;
+  const receiver = named ? [parameters.receiver ?? null, parameters.switching ?? null] : null;
+  return { languages, load, highContrast, setup: parameters.setup, receiver };
 }
 
 // A setup file dropped on the page (one, not several) handed to open.

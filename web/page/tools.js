@@ -2,14 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The picture's context menu, made from the core's tool table (name, caption, shortcut,
-// whether it switches): each item runs the page's handler of that name; the core's answers
-// enable, disable and tick it by its id. The shortcuts are read from the table's portable
-// text ("Ctrl+Shift+S"). The menu opens on a right click, on Shift+F10 or the menu key on
-// the focused picture, on a long press of a finger on it, and from the tools button under
-// the window. And the readout: a tool tip with the position and the sample under the
-// cursor, or under the finger while it touches the picture.
+// whether it switches, the submenu it stands in): each item runs the page's handler of
+// that name; the core's answers enable, disable and tick it by its id. A submenu stands
+// where its first tool does, with its caption from the core's list of submenus. The
+// shortcuts are read from the table's portable text ("Ctrl+Shift+S"). The menu opens on a
+// right click, on Shift+F10 or the menu key on the focused picture, on a long press of a
+// finger on it, and from the tools button under the window. And the readout: a tool tip
+// with the position and the sample under the cursor, or under the finger while it touches
+// the picture.
 
-import { menuEntry, wireMenu } from './menus.js';
+import { menuEntry, setSubmenu, submenuEntry, wireMenu } from './menus.js';
 
 // A shortcut's text as the parts of a key event.
 function shortcutOf(text) {
@@ -23,9 +25,10 @@ function shortcutOf(text) {
 }
 
 export class PictureMenu {
-  // tools: the core's table; handlers: {name: () => …}; picture: the element it serves;
-  // longPressMs: how long a finger held still on the picture opens the menu.
-  constructor(tools, handlers, picture, longPressMs) {
+  // tools: the core's table; submenus: its submenus' names and captions; handlers:
+  // {name: () => …}; picture: the element it serves; longPressMs: how long a finger held
+  // still on the picture opens the menu.
+  constructor(tools, submenus, handlers, picture, longPressMs) {
     this.picture = picture;
     this.menu = document.createElement('div');
     this.menu.id = 'mnuPicture';
@@ -34,8 +37,17 @@ export class PictureMenu {
     this.menu.hidden = true;
     this.opener = null;   // where the focus goes back to
     this.expander = null; // the button that opened the menu, if one did
+    const lists = new Map(); // the submenus made so far, by name
+    const listOf = (name) => {
+      if (!name) return this.menu;
+      if (!lists.has(name)) {
+        const caption = (submenus.find((submenu) => submenu.name === name) || { caption: '' }).caption;
+        lists.set(name, submenuEntry(this.menu, { id: name, caption }));
+      }
+      return lists.get(name);
+    };
     this.tools = tools.map((tool) => {
-      const item = menuEntry(this.menu, {
+      const item = menuEntry(listOf(tool.submenu), {
         id: tool.name, caption: tool.caption, className: 'item', kind: 'action',
         role: tool.checkable ? 'menuitemcheckbox' : 'menuitem',
       });
@@ -88,6 +100,15 @@ export class PictureMenu {
     if (this.expander && this.expander !== expander) this.expander.setAttribute('aria-expanded', 'false');
     this.expander = expander;
     if (expander) expander.setAttribute('aria-expanded', 'true');
+    // A submenu opens to the left where the right has no room for it, and upwards where
+    // there is none below.
+    const view = document.documentElement;
+    for (const entry of this.menu.querySelectorAll(':scope > .submenu')) {
+      const box = entry.getBoundingClientRect();
+      const items = entry.querySelectorAll('.item').length;
+      entry.classList.toggle('leftward', box.right + box.width > view.clientWidth);
+      entry.classList.toggle('upward', box.top + items * box.height > view.clientHeight);
+    }
     this.menu.querySelector('.item').focus();
   }
 
@@ -103,6 +124,7 @@ export class PictureMenu {
   close(restore) {
     if (this.menu.hidden) return;
     this.menu.hidden = true;
+    for (const entry of this.menu.querySelectorAll(':scope > .submenu')) setSubmenu(entry, false);
     if (this.expander) this.expander.setAttribute('aria-expanded', 'false');
     this.expander = null;
     const back = this.opener;

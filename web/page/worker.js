@@ -60,7 +60,8 @@ function joined(parts, name) {
 }
 
 // One batch of the press: a summator's periods shared among the helpers and this worker
-// when there are helpers and periods enough; otherwise all here.
+// when there are helpers and periods enough; otherwise all here (a block view, and the
+// calibrated receiver's summator, for which the core gives no batch to share).
 async function stepPress() {
   const batch = helpers.length ? mainWindow.nextBatch() : null;
   const shares = helpers.length + 1;
