@@ -101,6 +101,7 @@ class Axe(unittest.TestCase):
                     ("as it starts", "", None),
                     ("after a press", "", "btnsum"),
                     ("the picture's menu", "window.veltrum.tools.openBelow(document.getElementById('PicRes'))", None),
+                    ("the receiver's submenu", "document.getElementById('mnuReceiver').click()", None),
                     ("the colour menu", "window.veltrum.tools.close(false); window.veltrum.menu.open()", None),
                     ("the experiment", "window.veltrum.menu.close(false); window.veltrum.experiment.open()", None),
                     ("the guide", "window.veltrum.experiment.close(); window.veltrum.help.show()", None),
@@ -293,11 +294,22 @@ class Touch(AccessibilityTest):
         self.tap(item)
         page.settle()
         self.assertEqual(page.element(item).get_attribute("aria-checked"), "true")
-        # Every target of the menus at least 24 × 24.
-        page.js("window.veltrum.tools.openBelow(document.getElementById('PicRes'))")
-        small = page.js("return [...document.querySelectorAll('#mnuPicture .item')]"
+        # The picture's menu by a long press, its receiver's submenu by a tap: every target
+        # of the menus at least 24 × 24.
+        self.touch_at("touchStart", x, y)
+        time.sleep(0.8)
+        self.touch_at("touchEnd", x, y)
+        page.wait(lambda: self.visible("mnuPicture"), 5, "the menu of a long press")
+        self.tap("mnuReceiver")
+        self.assertEqual(page.element("mnuReceiver").get_attribute("aria-expanded"), "true")
+        self.assertTrue(self.visible("actCalibratedModel"))
+        small = page.js("return [...document.querySelectorAll('#mnuPicture .item, #mnuPicture .submenu')]"
                         ".filter(e => e.getBoundingClientRect().height < 24).map(e => e.id)")
         self.assertEqual(small, [])
+        self.tap("actCalibratedModel")
+        page.settle()
+        self.assertEqual(page.element("actCalibratedModel").get_attribute("aria-checked"), "true")
+        self.assertFalse(self.visible("mnuPicture"))
 
 
 # What the text-spacing bookmarklet of WCAG 1.4.12 sets.
@@ -345,7 +357,8 @@ class Reflow(unittest.TestCase):
                     self.assertEqual((overflow <= 0, clipped), (True, []), "with wider text spacing")
                     for script in ("window.veltrum.experiment.open()",
                                    "window.veltrum.experiment.close(); window.veltrum.help.show()",
-                                   "window.veltrum.help.close(); window.veltrum.tools.openBelow(document.getElementById('PicRes'))"):
+                                   "window.veltrum.help.close(); window.veltrum.tools.openBelow(document.getElementById('PicRes'))",
+                                   "document.getElementById('mnuReceiver').click()"):
                         page.js(script)
                         self.assertLessEqual(page.js(MEASURE)[0], 0, script)
             finally:

@@ -93,7 +93,7 @@ class Controls(PageTest):
         self.assertEqual(self.page.js("return document.querySelector('#cboFd select').value"), "6")
         self.assertEqual(self.page.element("mnuGraph").get_attribute("data-caption"), "&Графика")
         checked = self.page.js("return [...document.querySelectorAll('[aria-checked=true]')].map(e => e.id)")
-        self.assertEqual(checked, ["mnuGreenBlue1", "mnuYellow2"])
+        self.assertEqual(checked, ["mnuGreenBlue1", "mnuYellow2", "actCourseModel"])
         time.sleep(0.6)
         title = self.page.js("return document.querySelector('title').textContent")
         self.assertRegex(title, r"^Veltrum  \d\d:\d\d:\d\d$")
