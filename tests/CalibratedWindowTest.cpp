@@ -83,6 +83,15 @@ TEST(CalibratedWindow, EveryBlockIsDrawnAndTheSummatorReadsTheDifference) {
     EXPECT_EQ(again.control("lblexit").text, window.control("lblexit").text);
 }
 
+TEST(CalibratedWindow, OnePeriodLeavesTheRealSensitivityUnsaid) {
+    front::Window window;
+    window.click("actCalibratedModel");
+    const front::Changes pressed = window.press("btnsum"); // 1 ms: one reading
+    EXPECT_FALSE(pressed.box);
+    EXPECT_EQ(window.control("lblmo").text, "");
+    EXPECT_FALSE(window.control("lblexit").text.empty());
+}
+
 TEST(CalibratedWindow, InputsWithoutAPhysicalMeaningAreRefusedNamingTheField) {
     // The summator does not read Kp (its readings do not depend on it): the detector does.
     const struct {

@@ -181,7 +181,10 @@ ViewOutput CalibratedSummatorRun::draw(canvas::Canvas& canvas) {
     canvas.clearPicture();
     drawAccumulation(canvas, buffer, countA, output.record.runningMeans);
     ResultValues& values = output.values;
-    values.set(model::Result::realSensitivity, results.realSensitivity);
+    // The standard error needs two readings: one period leaves the real sensitivity unsaid
+    // rather than 0.
+    if (results.periods >= 2)
+        values.set(model::Result::realSensitivity, results.realSensitivity);
     values.set(model::Result::potentialSensitivity, results.potentialSensitivity);
     values.set(model::Result::brightnessDifference, brightness_);
     values.set(model::Result::antennaDifference, results.computedDifference);
