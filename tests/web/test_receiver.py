@@ -12,6 +12,7 @@ Usage: test_receiver.py PAGE_HTML CORE_JS GOLDEN_JSON (VELTRUM_PROGRAM: the desk
 program, for its batch mode)"""
 
 import json
+import math
 import os
 import subprocess
 import sys
@@ -301,6 +302,38 @@ class AddressUnknownWord(unittest.TestCase):
             self.assertNotIn("—", page.js("return document.querySelector('title').textContent"))
         finally:
             page.close()
+
+
+class SwitchingExperiment(ReceiverTest):
+    def test_one_start_runs_the_modulated_and_the_total_power_receiver(self):
+        page = self.page
+        page.shortcut("e", within="txtT1")
+        page.wait(lambda: page.js("return !document.getElementById('dlgSensitivity').hidden"), 10,
+                  "the experiment's window")
+        kinds = page.js("return [...document.getElementById('cboExperiment').options]"
+                        ".map(o => o.textContent)")
+        self.assertEqual(kinds, ["Чувствительность и время накопления",
+                                 "Модуляция и полная мощность"])
+        page.js("document.getElementById('cboExperiment').selectedIndex = 1")
+        page.js("document.getElementById('cboLargest').selectedIndex = 1")  # 20 ms
+        page.type("spnPresses", "3")
+        page.element("btnStart").click()
+        page.wait(lambda: page.js("return !document.getElementById('btnStart').disabled && "
+                                  "document.querySelectorAll('#tblSensitivity tbody tr').length"
+                                  " === 8"), 60, "both runs to end")
+        rows = page.js("return [...document.querySelectorAll('#tblSensitivity tbody tr')]"
+                       ".map(r => [...r.cells].map(c => c.textContent))")
+        self.assertEqual([row[0] for row in rows], ["1"] * 4 + ["2"] * 4)
+        # Without drift the total-power receiver is the more sensitive: (Ta1 + Tprm) against
+        # √(2(Ta1 + Tprm)² + 2(Ta2 + Tprm)²) of the modulated one, at every time.
+        number = lambda text: float(text.replace(",", "."))
+        for modulated, total_power in zip(rows[:4], rows[4:]):
+            ratio = number(total_power[4]) / number(modulated[4])
+            expected = 403.6 / math.sqrt(2 * 403.6 ** 2 + 2 * 200 ** 2)
+            self.assertAlmostEqual(ratio, expected, delta=0.01)
+        legend = page.js("return document.getElementById('dlgSensitivity').textContent")
+        self.assertNotIn("Error", legend)
+        self.assertNotIn("—", self.title())  # the window's own receiver stays the course's
 
 
 if __name__ == "__main__":

@@ -124,7 +124,8 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
         .field("fewestPresses", &page::ExperimentSettings::fewestPresses)
         .field("mostPresses", &page::ExperimentSettings::mostPresses)
         .field("defaultPresses", &page::ExperimentSettings::defaultPresses)
-        .field("runColours", &page::ExperimentSettings::runColours);
+        .field("runColours", &page::ExperimentSettings::runColours)
+        .field("kinds", &page::ExperimentSettings::kinds);
     value_object<page::DrawingKinds>("DrawingKinds")
         .field("clear", &page::DrawingKinds::clear)
         .field("scale", &page::DrawingKinds::scale)
@@ -238,6 +239,8 @@ EMSCRIPTEN_BINDINGS(veltrum_core) {
     value_object<page::ExperimentStep>("ExperimentStep")
         .field("state", &page::ExperimentStep::state)
         .field("warning", &page::ExperimentStep::warning)
+        .field("hasNext", &page::ExperimentStep::hasNext)
+        .field("next", &page::ExperimentStep::next)
         .field("hasRow", &page::ExperimentStep::hasRow)
         .field("row", &page::ExperimentStep::row)
         .field("done", &page::ExperimentStep::done)

@@ -88,6 +88,7 @@ struct ExperimentSettings {
     val largestValues = val::undefined();
     int defaultLargest, fewestPresses, mostPresses, defaultPresses;
     val runColours = val::undefined(); // 0xRRGGBB of the first runs
+    val kinds = val::undefined();      // the experiments' names, in the order of their kinds
 };
 
 // The drawing's opcodes, as front::pack writes them.

@@ -130,6 +130,8 @@ struct Fit {
 struct ExperimentStep {
     std::string state; // "idle", "running", "done", "failed"
     Warning warning;
+    bool hasNext = false; // a run of the same start begins: its series
+    ExperimentStart next;
     bool hasRow = false;
     ExperimentRow row;
     double done = 0, total = 0;
@@ -287,12 +289,15 @@ public:
                 arrayOf(made.formulas), arrayOf(blocks)};
     }
 
-    // The sensitivity experiment, on the window's fields and state at its start.
-    ExperimentStart startExperiment(int largestItem, const std::string& presses) {
+    // An experiment of `kind` (views::ExperimentKind), on the window's fields and state at
+    // its start: every run of the start checked first, then the first begun.
+    ExperimentStart startExperiment(int largestItem, const std::string& presses, int kind) {
         runner_.reset();
-        ExperimentStart out;
+        pending_.clear();
         const std::vector<double>& times = views::largestTimes();
         views::ExperimentSettings settings;
+        settings.kind =
+            kind == 1 ? views::ExperimentKind::Switching : views::ExperimentKind::Sensitivity;
         settings.texts = window_.fieldTexts();
         settings.sideLobeFraction = window_.session().state().sideLobeFraction;
         settings.sideLobeTemperature = window_.session().state().sideLobeTemperature;
@@ -302,15 +307,78 @@ public:
         settings.presses = views::pressesFromText(presses);
         settings.decimalSeparator = separator();
         try {
-            runner_ = std::make_unique<views::ExperimentRunner>(
-                std::make_shared<const views::SensitivityExperiment>(
-                    settings.texts, window_.session().state(),
-                    views::SensitivityExperiment::accumulationTimes(settings.largest),
-                    settings.presses));
+            for (const views::ExperimentSettings& run : views::runsOfStart(settings))
+                pending_.emplace_back(
+                    run,
+                    std::make_shared<const views::SensitivityExperiment>(
+                        run.texts, window_.session().state(),
+                        views::SensitivityExperiment::accumulationTimes(run.largest), run.presses));
         } catch (const views::PressError& error) {
+            pending_.clear();
+            ExperimentStart out;
             out.warning = warningOf(views::inputErrorTitle(), error);
             return out;
         }
+        return beginNextRun();
+    }
+
+    ExperimentStep stepExperiment() {
+        ExperimentStep out;
+        out.state = "idle";
+        if (runner_) {
+            try {
+                if (const std::optional<views::SensitivityRow> row = runner_->step()) {
+                    log_.addRow(*row);
+                    out.hasRow = true;
+                    out.row = rowOf(log_.runs().back().number, *row);
+                }
+                out.done = runner_->done();
+                out.total = runner_->total();
+                out.state = runner_->finished() ? "done" : "running";
+                if (runner_->finished() && !pending_.empty()) { // the start's next run
+                    out.fit = fit();                            // the finished run's line
+                    out.next = beginNextRun();
+                    out.hasNext = true;
+                    out.state = "running";
+                }
+            } catch (const views::PressError& error) {
+                out.warning = warningOf(views::computeErrorTitle(), error);
+                out.state = "failed";
+            }
+            if (out.state != "running") {
+                runner_.reset();
+                pending_.clear();
+            }
+        }
+        out.slope = log_.slopeText(separator());
+        if (!out.hasNext)
+            out.fit = fit();
+        out.axes = axes();
+        return out;
+    }
+
+    void stopExperiment() {
+        runner_.reset();
+        pending_.clear();
+    }
+    Axes experimentAxes() const { return axes(); }
+    Axes clearExperiment() {
+        runner_.reset();
+        pending_.clear();
+        log_.clear();
+        return axes();
+    }
+    val experimentCsv() const { return bytesOf(log_.csv(separator())); }
+
+private:
+    char separator() const { return window_.decimalSeparator(); }
+
+    // The first run still to come: its rows to the log, its series to the page.
+    ExperimentStart beginNextRun() {
+        const auto [settings, experiment] = pending_.front();
+        pending_.erase(pending_.begin());
+        runner_ = std::make_unique<views::ExperimentRunner>(experiment);
+        ExperimentStart out;
         const views::ExperimentRun& run = log_.startRun(settings);
         const views::SeriesNames names = views::seriesNames(run, separator());
         out.ok = true;
@@ -328,44 +396,6 @@ public:
                              0xffffffu);
         return out;
     }
-
-    ExperimentStep stepExperiment() {
-        ExperimentStep out;
-        out.state = "idle";
-        if (runner_) {
-            try {
-                if (const std::optional<views::SensitivityRow> row = runner_->step()) {
-                    log_.addRow(*row);
-                    out.hasRow = true;
-                    out.row = rowOf(log_.runs().back().number, *row);
-                }
-                out.done = runner_->done();
-                out.total = runner_->total();
-                out.state = runner_->finished() ? "done" : "running";
-            } catch (const views::PressError& error) {
-                out.warning = warningOf(views::computeErrorTitle(), error);
-                out.state = "failed";
-            }
-            if (out.state != "running")
-                runner_.reset();
-        }
-        out.slope = log_.slopeText(separator());
-        out.fit = fit();
-        out.axes = axes();
-        return out;
-    }
-
-    void stopExperiment() { runner_.reset(); }
-    Axes experimentAxes() const { return axes(); }
-    Axes clearExperiment() {
-        runner_.reset();
-        log_.clear();
-        return axes();
-    }
-    val experimentCsv() const { return bytesOf(log_.csv(separator())); }
-
-private:
-    char separator() const { return window_.decimalSeparator(); }
 
     ExperimentRow rowOf(int run, const views::SensitivityRow& row) const {
         const std::vector<double> numbers = views::rowCells(row);
@@ -398,6 +428,10 @@ private:
     front::Window window_;
     views::ExperimentLog log_;
     std::unique_ptr<views::ExperimentRunner> runner_;
+    // The runs of the start still to come (the switching experiment's second).
+    std::vector<
+        std::pair<views::ExperimentSettings, std::shared_ptr<const views::SensitivityExperiment>>>
+        pending_;
 };
 
 // A helper worker's share of a summator batch: the front ends and filters of its periods.

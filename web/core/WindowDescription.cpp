@@ -187,7 +187,8 @@ ExperimentSettings experiment() {
             views::kFewestPresses,
             views::kMostPresses,
             views::kDefaultPresses,
-            arrayOf(colours)};
+            arrayOf(colours),
+            arrayOf(views::experimentNames())};
 }
 
 // The texts of the page's boxes, tools and panels, by the names the page uses.
@@ -223,6 +224,7 @@ val texts() {
         {"language", t::kLanguage},
         {"toolsButton", t::kToolsButton},
         {"close", t::kClose},
+        {"experimentKind", t::kExperimentKind},
         {"highContrast", t::kHighContrast},
         {"pageHeading", t::kPageHeading},
         {"valueTable", t::kValueTable},

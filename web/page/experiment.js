@@ -49,6 +49,13 @@ export class ExperimentPanel {
 
     const settings = panel.appendChild(document.createElement('div'));
     settings.className = 'panel-row';
+    const kindLabel = settings.appendChild(document.createElement('label'));
+    kindLabel.append(t.experimentKind, ' ');
+    this.kind = kindLabel.appendChild(document.createElement('select'));
+    this.kind.id = 'cboExperiment';
+    this.settings.kinds.forEach((name) => {
+      this.kind.appendChild(document.createElement('option')).textContent = name;
+    });
     const largestLabel = settings.appendChild(document.createElement('label'));
     largestLabel.append(t.largestTime, ' ');
     this.largest = largestLabel.appendChild(document.createElement('select'));
@@ -147,21 +154,27 @@ export class ExperimentPanel {
     if (this.running) return;
     const answer = await this.client.request('startExperiment', {
       largest: this.largest.selectedIndex, presses: this.presses.value,
+      kind: this.kind.selectedIndex,
     });
     if (!answer.ok) {
       await this.showWarning(answer.warning);
       return;
     }
-    this.runs.push({
-      number: answer.run, colour: answer.colour, contrastColour: answer.contrastColour,
-      names: answer, rows: [], fit: null, longest: answer.longest,
-    });
+    this.beginRun(answer);
     this.running = true;
     this.progress.value = 0;
     this.start.disabled = true;
     this.stop.disabled = false;
     this.clear.disabled = true;
     this.draw();
+  }
+
+  // A run's series, as the core started it.
+  beginRun(answer) {
+    this.runs.push({
+      number: answer.run, colour: answer.colour, contrastColour: answer.contrastColour,
+      names: answer, rows: [], fit: null, longest: answer.longest,
+    });
   }
 
   step(result) {
@@ -179,6 +192,7 @@ export class ExperimentPanel {
       this.slope = result.slope;
       this.slopeLabel.textContent = result.slope;
     }
+    if (result.hasNext) this.beginRun(result.next); // the start's next run
     if (result.total > 0) this.progress.value = result.done / result.total;
     if (result.state === 'failed') {
       this.finish();

@@ -150,8 +150,8 @@ const handlers = {
     press = null;
     return mainWindow.cancelPress();
   },
-  startExperiment({ largest, presses }) {
-    const answer = mainWindow.startExperiment(largest, presses);
+  startExperiment({ largest, presses, kind }) {
+    const answer = mainWindow.startExperiment(largest, presses, kind || 0);
     experiment = answer.ok;
     schedule();
     return answer;
