@@ -14,29 +14,9 @@ namespace model {
 
 namespace {
 
-// Periods whose filters run in one loop, as lanes of one vector: their recursions are
-// independent chains, so the processor works on all of them at once.
-constexpr int kGroup = 4;
+constexpr int kGroup = kPeriodGroup; // periods whose filters run in one loop
 // Periods between two looks at the progress, whose summed samples are held together.
 constexpr int kChunkPeriods = 128;
-
-// Calls `body` with the group's size as a compile-time constant.
-template <typename Body> void forGroupSize(int size, Body&& body) {
-    switch (size) {
-    case 1:
-        body(std::integral_constant<int, 1>{});
-        break;
-    case 2:
-        body(std::integral_constant<int, 2>{});
-        break;
-    case 3:
-        body(std::integral_constant<int, 3>{});
-        break;
-    default:
-        body(std::integral_constant<int, kGroup>{});
-        break;
-    }
-}
 
 // The filters of G periods from rest over their detector samples x, interleaved
 // (x[G·(i − 1) + p] is sample i of period p): filter 2's output at the summed positions

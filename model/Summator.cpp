@@ -5,8 +5,8 @@
 
 #include "model/ChainNoise.h"
 #include "model/Fault.h"
-#include "model/Threads.h"
 #include "model/Radiometer.h"
+#include "model/Threads.h"
 
 #include <algorithm>
 #include <array>
@@ -19,9 +19,7 @@ namespace {
 
 constexpr std::uint64_t kPeriodUniforms = kUniformsPerPeriod;
 
-// Periods whose filters run in one loop: their recursions are independent chains, so the
-// processor works on all of them while each waits on its own multiply and add.
-constexpr int kGroup = 4;
+constexpr int kGroup = kPeriodGroup; // periods whose filters run in one loop
 // Periods computed at once, whose summed samples are held together: 32 kB a period at
 // the finest sampling.
 constexpr int kChunkPeriods = 128;
@@ -111,25 +109,6 @@ void filter2Group(const std::array<PeriodBuffers, kGroup>& periods,
     for (int p = 0; p < G; ++p) {
         largest[p] = high[p];
         smallest[p] = low[p];
-    }
-}
-
-// Calls `body` with the group's size as a compile-time constant, so that its loops over
-// the periods of a group are unrolled.
-template <typename Body> void forGroupSize(int size, Body&& body) {
-    switch (size) {
-    case 1:
-        body(std::integral_constant<int, 1>{});
-        break;
-    case 2:
-        body(std::integral_constant<int, 2>{});
-        break;
-    case 3:
-        body(std::integral_constant<int, 3>{});
-        break;
-    default:
-        body(std::integral_constant<int, kGroup>{});
-        break;
     }
 }
 
@@ -268,8 +247,7 @@ PeriodPartials Summator::partials(std::uint32_t seed, std::uint64_t firstUniform
 }
 
 void Summator::runChunk(ReceiverState& state, int periods, SummatorStatistics& statistics,
-                        std::vector<double>* readings, const PeriodPartials* given,
-                        int givenFrom) {
+                        std::vector<double>* readings, const PeriodPartials* given, int givenFrom) {
     Chunk& chunk = *chunk_;
     chunk.periods = periods;
     chunk.seed = state.uniform.seed();
