@@ -8,6 +8,7 @@
 
 #include "front/ControlTable.h"
 #include "front/Window.h"
+#include "views/SensitivityExperiment.h"
 
 #include <emscripten/val.h>
 
@@ -156,6 +157,75 @@ struct Description {
     std::uint32_t lightGrey, windowForeground, disabledField, enabledField;
     std::string caption, language, sourceLanguage, version;
     val texts = val::undefined();
+};
+
+// The values the page's window answers with: a recorded picture, a warning, the report,
+// the experiment's start, rows, axes, fitted line and steps.
+// A recorded picture as arrays, with the digest a test compares with the desktop's.
+struct Drawing {
+    val kinds = val::undefined();
+    val coordinates = val::undefined();
+    val colours = val::undefined();
+    std::string digest;
+};
+struct Warning {
+    std::string title, text, focus;
+};
+struct ReportBlock {
+    std::string title, readings;
+    Drawing drawing;
+};
+struct ReportTable {
+    val columns = val::undefined();
+    val rows = val::undefined();
+};
+struct Report {
+    std::string heading, generated, setupHeading, blocksHeading, noBlocks, formulasHeading,
+        experimentHeading, experimentSlope;
+    ReportTable setup, experiment;
+    val formulas = val::undefined();
+    val blocks = val::undefined();
+};
+struct ExperimentStart {
+    bool ok = false;
+    Warning warning;
+    int run = 0;
+    std::string name, presses, means, potential, fitted;
+    double longest = 0;
+    int colour = 0;
+    int contrastColour = 0; // the run's colour in the high-contrast look
+};
+struct ExperimentRow {
+    int run;
+    val cells = val::undefined();
+    val numbers = val::undefined();
+    val real = val::undefined();
+};
+struct Tick {
+    double value;
+    std::string label;
+};
+struct Axes {
+    double timeLow, timeHigh, kelvinLow, kelvinHigh;
+    val timeTicks = val::undefined();
+    val kelvinTicks = val::undefined();
+};
+struct Fit {
+    bool valid = false;
+    double slope = 0, coefficient = 0, from = views::kFittedFrom;
+    std::string name;
+};
+struct ExperimentStep {
+    std::string state; // "idle", "running", "done", "failed"
+    Warning warning;
+    bool hasNext = false; // a run of the same start begins: its series
+    ExperimentStart next;
+    bool hasRow = false;
+    ExperimentRow row;
+    double done = 0, total = 0;
+    std::string slope;
+    Fit fit;
+    Axes axes;
 };
 
 val windowDescription();

@@ -4,8 +4,9 @@
 #pragma once
 // The window of the page: front::Window itself (the page sends the user's actions by
 // control name and applies the changes that come back by element id), the picture's
-// numbers and readout, the report, the sensitivity experiment, and the helpers' share of
-// a summator batch; the values they answer with. Included once, by CoreBindings.cpp.
+// numbers and readout, the report, the experiments, and the helpers' share of a summator
+// batch (the values they answer with are in PageTypes.h). Included once, by
+// CoreBindings.cpp.
 
 #include "front/Accessibility.h"
 #include "front/Drawing.h"
@@ -54,91 +55,24 @@ inline std::vector<double> doublesOf(const val& array) {
     return values;
 }
 
-// A recorded picture as arrays, with the digest a test compares with the desktop's.
-struct Drawing {
-    val kinds = val::undefined();
-    val coordinates = val::undefined();
-    val colours = val::undefined();
-    std::string digest;
-};
 inline Drawing drawingOf(const canvas::RecordingCanvas& recording) {
     const front::PackedDrawing drawing = front::pack(recording);
     return {copyOf(drawing.kinds, "Uint8Array"), copyOf(drawing.coordinates, "Float32Array"),
             copyOf(drawing.colours, "Uint8Array"), front::digestText(front::digest(drawing))};
 }
 
-struct Warning {
-    std::string title, text, focus;
-};
 // An experiment's refused press as the window's warning would show it.
 inline Warning warningOf(const std::string& title, const views::PressError& error) {
     const front::Warning warning{title, error.what(), error.fault().quantities};
     return {warning.title, warning.text, warning.focusControl()};
 }
 
-struct ReportBlock {
-    std::string title, readings;
-    Drawing drawing;
-};
-struct ReportTable {
-    val columns = val::undefined();
-    val rows = val::undefined();
-};
-struct Report {
-    std::string heading, generated, setupHeading, blocksHeading, noBlocks, formulasHeading,
-        experimentHeading, experimentSlope;
-    ReportTable setup, experiment;
-    val formulas = val::undefined();
-    val blocks = val::undefined();
-};
 inline ReportTable tableOf(const front::ReportTable& table) {
     val rows = val::array();
     for (const std::vector<std::string>& row : table.rows)
         rows.call<void>("push", arrayOf(row));
     return {arrayOf(table.columns), rows};
 }
-
-struct ExperimentStart {
-    bool ok = false;
-    Warning warning;
-    int run = 0;
-    std::string name, presses, means, potential, fitted;
-    double longest = 0;
-    int colour = 0;
-    int contrastColour = 0; // the run's colour in the high-contrast look
-};
-struct ExperimentRow {
-    int run;
-    val cells = val::undefined();
-    val numbers = val::undefined();
-    val real = val::undefined();
-};
-struct Tick {
-    double value;
-    std::string label;
-};
-struct Axes {
-    double timeLow, timeHigh, kelvinLow, kelvinHigh;
-    val timeTicks = val::undefined();
-    val kelvinTicks = val::undefined();
-};
-struct Fit {
-    bool valid = false;
-    double slope = 0, coefficient = 0, from = views::kFittedFrom;
-    std::string name;
-};
-struct ExperimentStep {
-    std::string state; // "idle", "running", "done", "failed"
-    Warning warning;
-    bool hasNext = false; // a run of the same start begins: its series
-    ExperimentStart next;
-    bool hasRow = false;
-    ExperimentRow row;
-    double done = 0, total = 0;
-    std::string slope;
-    Fit fit;
-    Axes axes;
-};
 
 // The decades of a logarithmic axis with their labels, as the locale writes numbers.
 inline val ticks(double low, double high, char separator) {
