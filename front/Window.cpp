@@ -318,6 +318,8 @@ Changes Window::finishPress(bool succeeded, const std::optional<Warning>& warnin
         showLabels(changes, resultLabels(results));
         setEnabled(changes, kSaveData, !session_.record().empty());
         describeNewPicture(changes, results);
+        if (highContrast_)
+            drawInLook(*shownBlock_);
         changes.picture = true;
     } else {
         showLabels(changes, savedLabels_);

@@ -181,6 +181,7 @@ private:
     model::Scene scene() const;
     void renameFields(Changes& changes);
     void describeNewPicture(Changes& changes, const views::ResultTexts& results);
+    void drawInLook(views::Block block);
     void redrawInLook();
 
     Changes chooseScene(const std::string& option);

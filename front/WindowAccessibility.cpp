@@ -17,13 +17,6 @@ constexpr const char* kTitle = "lblname";
 constexpr const char* kHighContrastTool = "actHighContrast";
 } // namespace
 
-model::Scene Window::scene() const {
-    for (const views::SceneLook& look : views::sceneLooks())
-        if (control(look.option).checked)
-            return look.scene;
-    return model::Scene::ExtendedTarget;
-}
-
 // The fields named again: the second input's caption follows the scene.
 void Window::renameFields(Changes& changes) {
     for (const views::Field& field : views::fields()) {
@@ -50,19 +43,20 @@ void Window::describeNewPicture(Changes& changes, const views::ResultTexts& resu
     for (const auto& [label, text] : resultLabels(results))
         said += " " + control(label).accessibleName + ".";
     changes.announcement = said;
-    if (highContrast_ && shownBlock_) {
-        const Session::KeptPress& kept = session_.keptPresses().at(*shownBlock_);
-        contrastPictures_[*shownBlock_] =
-            highContrastPicture(kept.picture, kept.first, kept.second);
-    }
+}
+
+// A kept press's picture in the high-contrast look, in the colours it was drawn in.
+void Window::drawInLook(views::Block block) {
+    const Session::KeptPress& kept = session_.keptPresses().at(block);
+    contrastPictures_[block] = highContrastPicture(kept.picture, kept.first, kept.second);
 }
 
 void Window::redrawInLook() {
     contrastPictures_.clear();
     if (!highContrast_)
         return;
-    for (const auto& [block, kept] : session_.keptPresses())
-        contrastPictures_[block] = highContrastPicture(kept.picture, kept.first, kept.second);
+    for (const auto& pressed : session_.keptPresses()) // by block
+        drawInLook(pressed.first);
 }
 
 Changes Window::setHighContrast(bool on) {

@@ -92,15 +92,20 @@ Setup Window::setup() const {
     return setup;
 }
 
+// The scene of the option selected.
+model::Scene Window::scene() const {
+    for (const views::SceneLook& look : views::sceneLooks())
+        if (control(look.option).checked)
+            return look.scene;
+    return model::Scene::ExtendedTarget;
+}
+
 views::FieldTexts Window::fieldTexts() const {
     views::FieldTexts texts = defaultFieldTexts();
     for (const views::Field& field : views::fields())
         if (field.quantity != model::Quantity::SamplingRate)
             texts[field.quantity] = control(field.control).text;
-    texts.scene = model::Scene::ExtendedTarget;
-    for (const views::SceneLook& look : views::sceneLooks())
-        if (control(look.option).checked)
-            texts.scene = look.scene;
+    texts.scene = scene();
     texts.samplingRateIndex = control(kSamplingRate).index;
     texts.receiver = receiver_;
     texts.switching = switching_;

@@ -3,8 +3,6 @@
 
 #include "ui/SensitivityDialog.h"
 
-#include "front/Accessibility.h"
-
 #include "front/Texts.h"
 #include "model/Numbers.h"
 #include "ui/Translations.h"
@@ -214,31 +212,10 @@ void SensitivityDialog::buildControls() {
     // The chart comes in buildChart, then the slope under it.
 }
 
-// Every series of a run in the run's colour: the presses as points, the mean as a line,
-// the potential sensitivity dashed, the fitted line dotted. In high contrast the colour is
-// darkened to 3:1 against the chart's white, and the points are not lightened.
-void SensitivityDialog::colourSeries(const Series& series, int run) const {
-    const front::Rgb own = 0xff000000u | views::runColour(run);
-    const QColor colour(
-        highContrast_ ? front::contrastingColour(own, front::kWhite, front::kTraceContrast) : own);
-    const QColor points = highContrast_ ? colour : colour.lighter(130);
-    series.presses->setColor(points);
-    series.presses->setBorderColor(points);
-    const auto line = [&colour](QLineSeries* made, Qt::PenStyle style) {
-        QPen pen(colour);
-        pen.setWidthF(style == Qt::SolidLine ? 2 : 1.5);
-        pen.setStyle(style);
-        made->setPen(pen);
-    };
-    line(series.means, Qt::SolidLine);
-    line(series.potential, Qt::DashLine);
-    line(series.fitted, Qt::DotLine);
-}
-
 void SensitivityDialog::setHighContrast(bool on) {
     highContrast_ = on;
     for (std::size_t k = 0; k < series_.size() && k < log_.runs().size(); ++k)
-        colourSeries(series_[k], log_.runs()[k].number);
+        series_[k].colour(log_.runs()[k].number, highContrast_);
 }
 
 void SensitivityDialog::buildChart() {
@@ -333,16 +310,10 @@ void SensitivityDialog::startRun(const views::ExperimentSettings& settings,
     // A new run: its rows go under the earlier runs', its points into series of its own.
     const views::SeriesNames names =
         views::seriesNames(log_.startRun(settings), localeDecimalSeparator());
-    Series series{new QScatterSeries, new QLineSeries, new QLineSeries, new QLineSeries};
-    series.presses->setName(QString::fromStdString(names.presses));
-    series.presses->setMarkerSize(6);
-    series.means->setName(QString::fromStdString(names.means));
-    series.potential->setName(QString::fromStdString(names.potential));
-    colourSeries(series, log_.runs().back().number);
-    for (QAbstractSeries* each : std::initializer_list<QAbstractSeries*>{
-             series.presses, series.means, series.potential, series.fitted})
+    const RunSeries series(names);
+    series.colour(log_.runs().back().number, highContrast_);
+    for (QAbstractSeries* each : series.all())
         attach(each);
-    series.fitted->setVisible(false); // until the fit has two rows
     series_.push_back(series);
     resetAxes();
     updateSlope();
@@ -424,16 +395,8 @@ void SensitivityDialog::addRow(const views::SensitivityRow& row) {
         cell(static_cast<int>(column) + 1,
              QString::fromStdString(views::tableCell(cells[column], localeDecimalSeparator())));
     tblSensitivity->scrollToItem(tblSensitivity->item(at, 0));
-    if (!series_.empty()) {
-        const Series& series = series_.back();
-        for (const double real : row.real)
-            if (real > 0)
-                series.presses->append(row.accumulation, real);
-        if (row.realMean() > 0)
-            series.means->append(row.accumulation, row.realMean());
-        if (row.potential > 0)
-            series.potential->append(row.accumulation, row.potential);
-    }
+    if (!series_.empty())
+        series_.back().add(row);
     resetAxes(); // wide enough for every point of every run
     updateSlope();
 }
@@ -443,27 +406,15 @@ void SensitivityDialog::updateSlope() {
     lblSlope->setText(QString::fromStdString(log_.slopeText(separator)));
     if (series_.empty() || log_.runs().empty())
         return;
-    // The last run's fitted line over the times it was fitted on, named with its equation.
-    const views::ExperimentRun& run = log_.runs().back();
-    const views::FittedLine line = views::fittedLine(run.rows);
-    QLineSeries* fitted = series_.back().fitted;
-    fitted->clear();
-    fitted->setName(QString::fromStdString(views::seriesNames(run, separator).fitted));
-    fitted->setVisible(line.valid());
-    if (!line.valid())
-        return;
-    for (const views::SensitivityRow& row : run.rows)
-        if (row.accumulation >= views::kFittedFrom)
-            fitted->append(row.accumulation,
-                           line.coefficient * std::pow(row.accumulation, line.slope));
+    // The last run's fitted line, named with its equation.
+    series_.back().fit(log_.runs().back(), separator);
 }
 
 void SensitivityDialog::clear() {
     if (running())
         return;
-    for (const Series& series : series_) {
-        for (QAbstractSeries* each : std::initializer_list<QAbstractSeries*>{
-                 series.presses, series.means, series.potential, series.fitted}) {
+    for (const RunSeries& series : series_) {
+        for (QAbstractSeries* each : series.all()) {
             chart_->removeSeries(each);
             delete each;
         }

@@ -13,6 +13,7 @@
 
 #include "canvas/qt/PictureExport.h"
 #include "model/ReceiverState.h"
+#include "ui/RunSeries.h"
 #include "views/Press.h"
 #include "views/SensitivityExperiment.h"
 
@@ -83,15 +84,8 @@ public:
 
 private:
     bool highContrast_ = false;
-    struct Series {
-        QScatterSeries* presses;
-        QLineSeries* means;
-        QLineSeries* potential;
-        QLineSeries* fitted; // the straight line of the fit, named with its equation
-    };
     void buildControls();
     void buildChart();
-    void colourSeries(const Series& series, int run) const;
     void addRow(const views::SensitivityRow& row);
     void showProgress(double done, double total);
     void finishRun();
@@ -120,7 +114,7 @@ private:
     QFuture<void> future_;
     QFutureWatcher<void> watcher_;
     views::ExperimentLog log_;
-    std::vector<Series> series_; // one per run of the log
+    std::vector<RunSeries> series_; // one per run of the log
     canvas::FileQuestion question_;
     canvas::SaveFolder folder_;
 

@@ -70,21 +70,9 @@ Scale scaleOf(const std::vector<double>& wave, int count) {
     return {0, toCanvas(high + spare), static_cast<float>(count), toCanvas(low - spare)};
 }
 
-} // namespace
-
-std::string receiverName(ReceiverModel receiver, model::Switching switching) {
-    if (receiver == ReceiverModel::Course)
-        return {};
-    return switching == model::Switching::TotalPower
-               ? i18n::translate("Veltrum", "калиброванная модель, полная мощность")
-               : i18n::translate("Veltrum", "калиброванная модель");
-}
-
-model::CalibratedInputs calibratedInputs(const Press& press, const model::ReceiverState& state) {
-    const model::InputTemperatures temperatures = inputTemperatures(press, state);
+// The receiver's inputs from the fields alone; Ta1 and Ta2 are the state's to give.
+model::CalibratedInputs receiverInputs(const Press& press) {
     model::CalibratedInputs inputs;
-    inputs.ta1 = temperatures.ta1;
-    inputs.ta2 = temperatures.ta2;
     inputs.tprm = readOr(press, Quantity::ReceiverNoise, 100);
     inputs.bandwidth = readOr(press, Quantity::Bandwidth, 900);
     inputs.gain = readOr(press, Quantity::Gain, 4);
@@ -98,6 +86,24 @@ model::CalibratedInputs calibratedInputs(const Press& press, const model::Receiv
     return inputs;
 }
 
+} // namespace
+
+std::string receiverName(ReceiverModel receiver, model::Switching switching) {
+    if (receiver == ReceiverModel::Course)
+        return {};
+    return switching == model::Switching::TotalPower
+               ? i18n::translate("Veltrum", "калиброванная модель, полная мощность")
+               : i18n::translate("Veltrum", "калиброванная модель");
+}
+
+model::CalibratedInputs calibratedInputs(const Press& press, const model::ReceiverState& state) {
+    const model::InputTemperatures temperatures = inputTemperatures(press, state);
+    model::CalibratedInputs inputs = receiverInputs(press);
+    inputs.ta1 = temperatures.ta1;
+    inputs.ta2 = temperatures.ta2;
+    return inputs;
+}
+
 void checkCalibratedPress(const Press& press, const FieldTexts& texts) {
     const std::vector<Quantity>& read = describe(press.block).fields;
     for (const Quantity temperature :
@@ -105,10 +111,9 @@ void checkCalibratedPress(const Press& press, const FieldTexts& texts) {
         if (std::find(read.begin(), read.end(), temperature) != read.end())
             model::checkCalibratedTemperature(temperature, press.inputs[temperature],
                                               texts[temperature]);
-    model::ReceiverState unused;
-    model::CalibratedInputs inputs = calibratedInputs(press, unused);
-    inputs.ta1 = inputs.ta2 = 0; // the temperatures are checked as typed, above
-    model::checkCalibratedInputs(inputs, [&texts](Quantity quantity) { return texts[quantity]; });
+    // The temperatures are checked as typed, above; Ta1 and Ta2 stay 0 here.
+    model::checkCalibratedInputs(receiverInputs(press),
+                                 [&texts](Quantity quantity) { return texts[quantity]; });
 }
 
 ViewOutput calibratedBlockView(const Press& press, model::ReceiverState& state,

@@ -66,6 +66,10 @@ class Page:
     def console(self):
         return [entry["message"] for entry in self.driver.get_log("browser")]
 
+    def errors(self):
+        """What the page reported as errors on its console."""
+        return [line for line in self.console() if "SEVERE" in line or "Error" in line]
+
     # ---- typing and clicking -------------------------------------------------------
 
     def type(self, name, text):
@@ -145,6 +149,16 @@ class Page:
         return self.js("const e = document.activeElement; "
                        "return [e && (e.id || (e.parentElement && e.parentElement.id)), "
                        "e && e.selectionStart, e && e.selectionEnd, e && e.value && e.value.length]")
+
+    def chord(self, key, *modifiers):
+        """A key to the focused element, with the modifiers held."""
+        chain = ActionChains(self.driver)
+        for modifier in modifiers:
+            chain = chain.key_down(modifier)
+        chain = chain.send_keys(key)
+        for modifier in reversed(modifiers):
+            chain = chain.key_up(modifier)
+        chain.perform()
 
     def shortcut(self, key, shift=False, within=None):
         target = self.element(within) if within else self.driver.find_element(By.TAG_NAME, "body")

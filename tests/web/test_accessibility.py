@@ -20,7 +20,6 @@ import sys
 import time
 import unittest
 
-from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 from page_driver import Page, control_table
@@ -53,19 +52,12 @@ class AccessibilityTest(unittest.TestCase):
         self.page = open_page(self.width, self.fragment, self.touch)
 
     def tearDown(self):
-        errors = [line for line in self.page.console() if "SEVERE" in line or "Error" in line]
+        errors = self.page.errors()
         self.page.close()
         self.assertEqual(errors, [], "the page reported errors")
 
     def key(self, key, *modifiers):
-        """A key to the focused element, with the modifiers held."""
-        chain = ActionChains(self.page.driver)
-        for modifier in modifiers:
-            chain = chain.key_down(modifier)
-        chain = chain.send_keys(key)
-        for modifier in reversed(modifiers):
-            chain = chain.key_up(modifier)
-        chain.perform()
+        self.page.chord(key, *modifiers)
 
     def focused(self):
         return self.page.js("return document.activeElement.id || document.activeElement.parentElement.id")

@@ -50,7 +50,7 @@ class PageTest(unittest.TestCase):
         self.page = Page(PAGE, self.locale)
 
     def tearDown(self):
-        errors = [line for line in self.page.console() if "SEVERE" in line or "Error" in line]
+        errors = self.page.errors()
         self.page.close()
         self.assertEqual(errors, [], "the page reported errors")
 

@@ -21,7 +21,6 @@ import time
 import unittest
 import urllib.parse
 
-from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 from page_driver import Page, control_table
@@ -63,18 +62,12 @@ class ReceiverTest(unittest.TestCase):
         self.page = Page(PAGE, fragment=self.fragment)
 
     def tearDown(self):
-        errors = [line for line in self.page.console() if "SEVERE" in line or "Error" in line]
+        errors = self.page.errors()
         self.page.close()
         self.assertEqual(errors, [], "the page reported errors")
 
     def key(self, key, *modifiers):
-        chain = ActionChains(self.page.driver)
-        for modifier in modifiers:
-            chain = chain.key_down(modifier)
-        chain = chain.send_keys(key)
-        for modifier in reversed(modifiers):
-            chain = chain.key_up(modifier)
-        chain.perform()
+        self.page.chord(key, *modifiers)
 
     def states(self):
         """Each item's [role, checked, enabled]."""
